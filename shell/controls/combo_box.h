@@ -1,0 +1,51 @@
+// A combo box that checks its text when the user leaves it and keeps the
+// focus while the text is refused.
+#pragma once
+
+#include "shell/platform.h"
+
+#include <QComboBox>
+#include <functional>
+
+struct ComboRule {
+    std::function<bool(const QString& text)> accepts;
+    QString message;
+    int icon = vbExclamation;
+    QString title = "Information";
+    // The text the box holds afterwards, valid or not.
+    std::function<QString(const QString& text)> normalise;
+};
+
+// The whole part of the text's numeric value ("12.7" -> "12", "word" -> "0").
+QString WholePartText(const QString& text);
+
+// Numeric and within [low, high]; afterwards the whole part.
+ComboRule RangeRule(double low, double high, const QString& message);
+
+class ValidatingComboBox : public QComboBox {
+    Q_OBJECT
+  public:
+    // An editable box; listOnly makes a box whose text can only be picked.
+    ValidatingComboBox(const QString& name, QWidget* parent, bool listOnly = false);
+
+    void SetItems(const QStringList& items, const QString& text);
+    void SetText(const QString& text);
+    QString Text() const { return currentText(); }
+    double Value() const;
+
+    void SetRule(ComboRule rule) { rule_ = std::move(rule); }
+    // Checks and normalises the text; when refused, shows the message and
+    // keeps the focus here. Returns whether the text was accepted.
+    bool Validate();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+  private:
+    bool pressLeavesBox(QEvent* event) const;
+
+    ComboRule rule_;
+    bool validating_ = false;
+    QObject* watchedWindow_ = nullptr;
+};

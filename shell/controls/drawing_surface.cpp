@@ -1,0 +1,190 @@
+#include "shell/controls/drawing_surface.h"
+
+#include "shell/twips.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+DrawingSurface::DrawingSurface(const QString& name, QWidget* parent) : QWidget(parent) {
+    setObjectName(name);
+    backColor_ = palette().color(QPalette::Window);
+}
+
+void DrawingSurface::Scale(double left, double top, double right, double bottom) {
+    left_ = left;
+    top_ = top;
+    width_ = right - left;
+    height_ = bottom - top;
+}
+
+QRect DrawingSurface::Interior() const {
+    return border_ ? rect().adjusted(2, 2, -2, -2) : rect();
+}
+
+double DrawingSurface::ScaleWidth() const {
+    return width_ != 0 ? width_ : PixelsToTwips(Interior().width());
+}
+
+double DrawingSurface::ScaleHeight() const {
+    return height_ != 0 ? height_ : PixelsToTwips(Interior().height());
+}
+
+double DrawingSurface::ToPixelsX(double length) const {
+    return length * Interior().width() / ScaleWidth();
+}
+
+double DrawingSurface::ToPixelsY(double length) const {
+    return length * Interior().height() / ScaleHeight();
+}
+
+QPointF DrawingSurface::ToPixels(double x, double y) const {
+    const double left = width_ != 0 ? left_ : 0;
+    const double top = height_ != 0 ? top_ : 0;
+    return {ToPixelsX(x - left), ToPixelsY(y - top)};
+}
+
+QPointF DrawingSurface::FromPixels(const QPointF& pixel) const {
+    const QRect in = Interior();
+    const double left = width_ != 0 ? left_ : 0;
+    const double top = height_ != 0 ? top_ : 0;
+    return {left + (pixel.x() - in.left()) * ScaleWidth() / in.width(),
+            top + (pixel.y() - in.top()) * ScaleHeight() / in.height()};
+}
+
+void DrawingSurface::ensureCanvas() {
+    const QSize size = Interior().size().expandedTo(QSize(1, 1));
+    if (canvas_.size() == size) {
+        return;
+    }
+    QImage grown(size, QImage::Format_ARGB32_Premultiplied);
+    grown.fill(Qt::transparent);
+    if (!canvas_.isNull()) {
+        QPainter(&grown).drawImage(0, 0, canvas_);
+    }
+    canvas_ = grown;
+}
+
+void DrawingSurface::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    ensureCanvas();
+}
+
+void DrawingSurface::Cls() {
+    ensureCanvas();
+    canvas_.fill(Qt::transparent);
+    CurrentX = CurrentY = 0;
+    update();
+}
+
+static QPen penOf(const QColor& color, int width) {
+    QPen pen(color, width < 1 ? 1 : width);
+    pen.setCapStyle(Qt::RoundCap);
+    return pen;
+}
+
+void DrawingSurface::Line(double x1, double y1, double x2, double y2, const QColor& color) {
+    ensureCanvas();
+    QPainter painter(&canvas_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(penOf(color, DrawWidth));
+    painter.drawLine(ToPixels(x1, y1), ToPixels(x2, y2));
+    update();
+}
+
+void DrawingSurface::Box(double x1, double y1, double x2, double y2, const QColor& color,
+                         bool filled) {
+    ensureCanvas();
+    QPainter painter(&canvas_);
+    painter.setPen(penOf(color, DrawWidth));
+    painter.setBrush(filled ? QBrush(color) : Qt::NoBrush);
+    painter.drawRect(QRectF(ToPixels(x1, y1), ToPixels(x2, y2)).normalized());
+    update();
+}
+
+void DrawingSurface::Circle(double x, double y, double radius, const QColor& outline,
+                            const QColor& fill) {
+    ensureCanvas();
+    QPainter painter(&canvas_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(penOf(outline, DrawWidth));
+    painter.setBrush(fill.isValid() ? QBrush(fill) : Qt::NoBrush);
+    const double r = ToPixelsX(radius);
+    painter.drawEllipse(ToPixels(x, y), r, r);
+    update();
+}
+
+void DrawingSurface::PSet(double x, double y, const QColor& color) {
+    ensureCanvas();
+    QPainter painter(&canvas_);
+    painter.setPen(penOf(color, DrawWidth));
+    painter.drawPoint(ToPixels(x, y));
+    update();
+}
+
+void DrawingSurface::Print(const QString& text) {
+    ensureCanvas();
+    QPainter painter(&canvas_);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setFont(font());
+    painter.setPen(ForeColor);
+    const QPointF topLeft = ToPixels(CurrentX, CurrentY);
+    painter.drawText(QRectF(topLeft, QSizeF(canvas_.width(), canvas_.height())),
+                     Qt::AlignLeft | Qt::AlignTop, text);
+    CurrentY += TextHeight(text);
+    CurrentX = width_ != 0 ? left_ : 0;
+    update();
+}
+
+double DrawingSurface::TextWidth(const QString& text) const {
+    return fontMetrics().horizontalAdvance(text) * ScaleWidth() / Interior().width();
+}
+
+double DrawingSurface::TextHeight(const QString&) const {
+    return fontMetrics().height() * ScaleHeight() / Interior().height();
+}
+
+void DrawingSurface::SetFontSize(double points) {
+    QFont f = font();
+    f.setPointSizeF(points);
+    setFont(f);
+}
+
+void DrawingSurface::SetBackColor(const QColor& color) {
+    backColor_ = color;
+    update();
+}
+
+void DrawingSurface::SetBorder(bool on) {
+    border_ = on;
+    ensureCanvas();
+    update();
+}
+
+void DrawingSurface::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), backColor_);
+    if (border_) {
+        painter.setPen(QPen(palette().color(QPalette::Dark), 1));
+        painter.drawLine(0, 0, width() - 1, 0);
+        painter.drawLine(0, 0, 0, height() - 1);
+        painter.setPen(QPen(palette().color(QPalette::Light), 1));
+        painter.drawLine(0, height() - 1, width() - 1, height() - 1);
+        painter.drawLine(width() - 1, 0, width() - 1, height() - 1);
+        painter.setPen(QPen(Qt::black, 1));
+        painter.drawRect(1, 1, width() - 3, height() - 3);
+    }
+    const QRect in = Interior();
+    painter.setClipRect(in);
+    painter.translate(in.topLeft());
+    paintBackground(painter);
+    painter.drawImage(0, 0, canvas_);
+}
+
+void DrawingSurface::mousePressEvent(QMouseEvent* event) {
+    QWidget::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton) {
+        const QPointF at = FromPixels(event->position());
+        Q_EMIT mouseDown(at.x(), at.y());
+        Q_EMIT clicked();
+    }
+}

@@ -1,0 +1,70 @@
+// A surface with a user scale and the form drawing operations (clear, line,
+// box, filled circle, point, printed text). What is drawn stays across
+// repaints until it is cleared.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QWidget>
+
+class DrawingSurface : public QWidget {
+    Q_OBJECT
+  public:
+    DrawingSurface(const QString& name, QWidget* parent);
+
+    // User scale: the top-left corner is (left, top), the bottom-right
+    // (right, bottom). Without it the scale is twips.
+    void Scale(double left, double top, double right, double bottom);
+    double ScaleWidth() const;
+    double ScaleHeight() const;
+
+    void Cls();
+    void Line(double x1, double y1, double x2, double y2, const QColor& color);
+    void Box(double x1, double y1, double x2, double y2, const QColor& color, bool filled);
+    // A disc of the given radius (in horizontal units), outline ForeColor-free:
+    // filled and outlined in the given colours.
+    void Circle(double x, double y, double radius, const QColor& outline, const QColor& fill);
+    void PSet(double x, double y, const QColor& color);
+    // Prints text with its top-left corner at (CurrentX, CurrentY), then moves
+    // CurrentY down a line and CurrentX back to the left edge.
+    void Print(const QString& text);
+    double TextWidth(const QString& text) const;
+    double TextHeight(const QString& text) const;
+
+    double CurrentX = 0;
+    double CurrentY = 0;
+    int DrawWidth = 1;
+    QColor ForeColor = Qt::black;
+    void SetFontSize(double points);
+    void SetBackColor(const QColor& color);
+    QColor BackColor() const { return backColor_; }
+    // A single sunken border, as a picture box has by default.
+    void SetBorder(bool on);
+
+    // The interior rectangle (inside the border), in pixels.
+    QRect Interior() const;
+    // Maps scale units to pixels of the interior.
+    QPointF ToPixels(double x, double y) const;
+    double ToPixelsX(double length) const;
+    double ToPixelsY(double length) const;
+    QPointF FromPixels(const QPointF& pixel) const;
+
+  Q_SIGNALS:
+    void clicked();
+    void mouseDown(double x, double y);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    // Paints the background layer (a picture box draws its picture here).
+    virtual void paintBackground(QPainter&) {}
+    QImage& canvas() { return canvas_; }
+
+  private:
+    void ensureCanvas();
+    QImage canvas_; // what was drawn, transparent where nothing was
+    QColor backColor_;
+    bool border_ = false;
+    double left_ = 0, top_ = 0, width_ = 0, height_ = 0; // user scale; width 0 = twips
+};

@@ -1,0 +1,98 @@
+#include "shell/controls/picture_box.h"
+
+#include "shell/assets.h"
+#include "shell/twips.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+QImage LoadPictureFile(const QString& fileName) {
+    const QString path = FindAsset(fileName);
+    return path.isEmpty() ? QImage() : QImage(path);
+}
+
+PictureBox::PictureBox(const QString& name, QWidget* parent) : DrawingSurface(name, parent) {
+    SetBorder(true);
+}
+
+bool PictureBox::LoadPicture(const QString& fileName) {
+    SetPicture(LoadPictureFile(fileName));
+    return !picture_.isNull();
+}
+
+void PictureBox::SetPicture(const QImage& picture) {
+    picture_ = picture;
+    update();
+}
+
+void PictureBox::ClearPicture() {
+    picture_ = QImage();
+    Cls();
+}
+
+double PictureBox::PictureWidth(const QImage& source) const {
+    return source.width() * ScaleWidth() / Interior().width();
+}
+
+double PictureBox::PictureHeight(const QImage& source) const {
+    return source.height() * ScaleHeight() / Interior().height();
+}
+
+void PictureBox::PaintPicture(const QImage& source, double x, double y, std::optional<double> width,
+                              std::optional<double> height) {
+    if (source.isNull()) {
+        return;
+    }
+    const double w = width.value_or(PictureWidth(source));
+    const double h = height.value_or(PictureHeight(source));
+    const QPointF corner = ToPixels(x, y);
+    const double pixelWidth = ToPixelsX(w);
+    const double pixelHeight = ToPixelsY(h);
+    QPainter painter(&canvas());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Negative sizes mirror about the destination corner.
+    painter.translate(corner);
+    painter.scale(pixelWidth < 0 ? -1 : 1, pixelHeight < 0 ? -1 : 1);
+    painter.drawImage(QRectF(0, 0, std::abs(pixelWidth), std::abs(pixelHeight)), source);
+    update();
+}
+
+void PictureBox::paintBackground(QPainter& painter) {
+    if (!picture_.isNull()) {
+        painter.drawImage(0, 0, picture_);
+    }
+}
+
+ImageBox::ImageBox(const QString& name, QWidget* parent) : QWidget(parent) {
+    setObjectName(name);
+}
+
+bool ImageBox::LoadPicture(const QString& fileName) {
+    SetPicture(LoadPictureFile(fileName));
+    return !picture_.isNull();
+}
+
+void ImageBox::SetPicture(const QImage& picture) {
+    picture_ = picture;
+    update();
+}
+
+void ImageBox::paintEvent(QPaintEvent*) {
+    if (picture_.isNull()) {
+        return;
+    }
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (Stretch) {
+        painter.drawImage(rect(), picture_);
+    } else {
+        painter.drawImage(0, 0, picture_);
+    }
+}
+
+void ImageBox::mousePressEvent(QMouseEvent* event) {
+    QWidget::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton) {
+        Q_EMIT clicked();
+    }
+}

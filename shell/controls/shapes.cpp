@@ -1,0 +1,60 @@
+#include "shell/controls/shapes.h"
+
+#include "shell/twips.h"
+
+#include <QPainter>
+
+ShapeControl::ShapeControl(const QString& name, QWidget* parent, Kind kind)
+    : QWidget(parent), Shape(kind) {
+    setObjectName(name);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ShapeControl::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(BorderColor, BorderWidth));
+    painter.setBrush(FillColor.isValid() ? QBrush(FillColor) : Qt::NoBrush);
+    const double inset = BorderWidth / 2.0;
+    QRectF area = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
+    if (Shape == Square || Shape == Circle) {
+        const double side = std::min(area.width(), area.height());
+        area = QRectF(area.center().x() - side / 2, area.center().y() - side / 2, side, side);
+    }
+    switch (Shape) {
+    case Oval:
+    case Circle:
+        painter.drawEllipse(area);
+        break;
+    case RoundedRectangle:
+        painter.drawRoundedRect(area, 8, 8);
+        break;
+    default:
+        painter.drawRect(area);
+    }
+}
+
+LineControl::LineControl(const QString& name, QWidget* parent) : QWidget(parent) {
+    setObjectName(name);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LineControl::SetEnds(double x1, double y1, double x2, double y2) {
+    x1_ = x1;
+    y1_ = y1;
+    x2_ = x2;
+    y2_ = y2;
+    const int margin = BorderWidth + 1;
+    QRect box = QRect(QPoint(Twips(std::min(x1, x2)), Twips(std::min(y1, y2))),
+                      QPoint(Twips(std::max(x1, x2)), Twips(std::max(y1, y2))));
+    setGeometry(box.adjusted(-margin, -margin, margin, margin));
+    update();
+}
+
+void LineControl::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(QPen(BorderColor, BorderWidth));
+    const QPoint origin = pos();
+    painter.drawLine(QPointF(Twips(x1_) - origin.x(), Twips(y1_) - origin.y()),
+                     QPointF(Twips(x2_) - origin.x(), Twips(y2_) - origin.y()));
+}

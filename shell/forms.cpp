@@ -1,0 +1,204 @@
+#include "shell/forms.h"
+
+#include "shell/twips.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QHash>
+#include <QScreen>
+#include <QSet>
+#include <QWindow>
+
+namespace {
+
+struct Registry {
+    QHash<QString, Forms::Factory> factories;
+    QHash<QString, QPointer<Form>> loaded;
+    QList<QPointer<Form>> shownOrder; // bottom to top
+    QSet<const Form*> unloading;
+    QPointer<Form> active;
+    QPointer<Form> firstShown; // the main window: other screens stay above it
+};
+
+Registry& registry() {
+    static Registry instance;
+    return instance;
+}
+
+void forgetShown(Form& form) {
+    registry().shownOrder.removeAll(QPointer<Form>(&form));
+    registry().shownOrder.removeAll(QPointer<Form>());
+}
+
+void activateTopmost() {
+    Registry& r = registry();
+    r.active = nullptr;
+    for (auto it = r.shownOrder.crbegin(); it != r.shownOrder.crend(); ++it) {
+        if (*it != nullptr && !r.unloading.contains(*it)) {
+            r.active = *it;
+            r.active->activateWindow();
+            r.active->Form_Activate();
+            return;
+        }
+    }
+}
+
+void placeFirstTime(Form& form) {
+    Registry& r = registry();
+    if (r.firstShown == nullptr) {
+        r.firstShown = &form;
+        return;
+    }
+    // Exercise screens stay above the main window and open centred on the screen.
+    form.winId();
+    if (r.firstShown->windowHandle() != nullptr && form.windowHandle() != nullptr) {
+        form.windowHandle()->setTransientParent(r.firstShown->windowHandle());
+    }
+    if (!form.testAttribute(Qt::WA_Moved)) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame = form.frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            form.move(frame.topLeft().x() < 0 ? 0 : frame.topLeft().x(),
+                      frame.topLeft().y() < 0 ? 0 : frame.topLeft().y());
+        }
+    }
+}
+
+} // namespace
+
+Form::Form(const QString& name) {
+    setObjectName(name);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void Form::EndEventLoop() {
+    if (loopDepth_ > 0) {
+        loopDepth_--;
+    }
+}
+
+void Form::SetDesignSize(int widthTwips, int heightTwips) {
+    resize(Twips(widthTwips), Twips(heightTwips));
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    if (loopDepth_ > 0) {
+        closeRequested_ = true; // the running loop sees it and ends
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (!Forms::IsUnloading(*this)) {
+        Forms::Unload(*this);
+    }
+}
+
+namespace Forms {
+
+void Register(const QString& name, Factory factory) {
+    registry().factories.insert(name, std::move(factory));
+}
+
+bool IsRegistered(const QString& name) {
+    return registry().factories.contains(name);
+}
+
+Form* Find(const QString& name) {
+    Form* form = registry().loaded.value(name);
+    return form != nullptr && !registry().unloading.contains(form) ? form : nullptr;
+}
+
+Form& Get(const QString& name) {
+    if (Form* loaded = Find(name)) {
+        return *loaded;
+    }
+    Q_ASSERT_X(IsRegistered(name), "Forms::Get", qPrintable(name));
+    Form* form = registry().factories.value(name)();
+    registry().loaded.insert(name, form);
+    form->Form_Load();
+    return *form;
+}
+
+void Show(Form& form) {
+    Registry& r = registry();
+    if (r.unloading.contains(&form)) {
+        return;
+    }
+    if (!form.isVisible()) {
+        if (!r.shownOrder.contains(&form)) {
+            placeFirstTime(form);
+        }
+        form.show();
+    }
+    form.raise();
+    forgetShown(form);
+    r.shownOrder.append(&form);
+    if (r.active != &form) {
+        r.active = &form;
+        form.activateWindow();
+        form.Form_Activate();
+    }
+}
+
+void Show(const QString& name) {
+    Show(Get(name));
+}
+
+void Hide(Form& form) {
+    form.hide();
+    forgetShown(form);
+    if (registry().active == &form) {
+        activateTopmost();
+    }
+}
+
+void Hide(const QString& name) {
+    if (Form* form = Find(name)) {
+        Hide(*form);
+    }
+}
+
+void Unload(Form& form) {
+    Registry& r = registry();
+    if (r.unloading.contains(&form)) {
+        return;
+    }
+    r.unloading.insert(&form);
+    form.Form_Unload();
+    r.loaded.remove(form.objectName());
+    const bool wasActive = r.active == &form;
+    form.hide();
+    forgetShown(form);
+    form.deleteLater();
+    QObject::connect(&form, &QObject::destroyed, [&form] { registry().unloading.remove(&form); });
+    if (wasActive) {
+        activateTopmost();
+    }
+}
+
+void Unload(const QString& name) {
+    if (Form* form = Find(name)) {
+        Unload(*form);
+    }
+}
+
+void UnloadAll() {
+    const auto loaded = registry().loaded.values();
+    for (const QPointer<Form>& form : loaded) {
+        if (form != nullptr) {
+            Unload(*form);
+        }
+    }
+    registry().firstShown = nullptr;
+}
+
+Form* Active() {
+    return registry().active;
+}
+
+bool IsUnloading(const Form& form) {
+    return registry().unloading.contains(&form);
+}
+
+} // namespace Forms

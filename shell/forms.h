@@ -1,0 +1,80 @@
+// Screens (forms) and the registry that loads, shows, hides, unloads and
+// activates them.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+// Base of every screen. A form is loaded (constructed, then Form_Load) the
+// first time it is shown or read, and destroyed when it is unloaded.
+class Form : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Form(const QString& name);
+
+    virtual void Form_Load() {}
+    // Runs each time the form becomes the active form.
+    virtual void Form_Activate() {}
+    // Runs when the form is unloaded, before it is destroyed.
+    virtual void Form_Unload() {}
+
+    // While a screen runs a loop that lets events run, closing its window only
+    // asks the loop to stop; the loop ends and the screen unloads itself.
+    void BeginEventLoop() { loopDepth_++; }
+    void EndEventLoop();
+    bool CloseRequested() const { return closeRequested_; }
+
+  protected:
+    // Sets the client size from the design size in twips.
+    void SetDesignSize(int widthTwips, int heightTwips);
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    int loopDepth_ = 0;
+    bool closeRequested_ = false;
+};
+
+namespace Forms {
+
+using Factory = std::function<Form*()>;
+
+// Makes a form loadable by name (the main menu opens exercises this way).
+void Register(const QString& name, Factory factory);
+bool IsRegistered(const QString& name);
+
+// The loaded form of that name, or nullptr.
+Form* Find(const QString& name);
+// The form of that name, loading it first if needed.
+Form& Get(const QString& name);
+
+void Show(Form& form);
+void Show(const QString& name);
+void Hide(Form& form);
+void Hide(const QString& name); // no effect when not loaded
+void Unload(Form& form);
+void Unload(const QString& name); // no effect when not loaded
+void UnloadAll();
+
+Form* Active();
+bool IsUnloading(const Form& form);
+
+// Typed access: T has `static constexpr const char* Name`.
+template <class T> T& Get() {
+    if (Form* loaded = Find(T::Name)) {
+        return static_cast<T&>(*loaded);
+    }
+    if (!IsRegistered(T::Name)) {
+        Register(T::Name, [] { return new T; });
+    }
+    return static_cast<T&>(Get(T::Name));
+}
+template <class T> T* Find() {
+    return static_cast<T*>(Find(T::Name));
+}
+template <class T> void Show() {
+    Show(Get<T>());
+}
+
+} // namespace Forms

@@ -1,0 +1,26 @@
+// Small builders that place controls at their design position in twips.
+#pragma once
+
+#include "shell/twips.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QWidget>
+
+inline void Place(QWidget* widget, double left, double top, double width, double height) {
+    widget->setGeometry(TwipsRect(left, top, width, height));
+}
+
+// Places a control whose design gives only its corner; it takes its natural size.
+inline void PlaceAt(QWidget* widget, double left, double top) {
+    widget->adjustSize();
+    widget->move(Twips(left), Twips(top));
+}
+
+QGroupBox* MakeFrame(const QString& name, const QString& caption, QWidget* parent);
+QRadioButton* MakeOption(const QString& name, const QString& caption, QWidget* parent,
+                         bool checked = false);
+QCheckBox* MakeCheck(const QString& name, const QString& caption, QWidget* parent,
+                     bool checked = false);
+void SetFontSize(QWidget* widget, double points, bool bold = false);

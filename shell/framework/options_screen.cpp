@@ -1,0 +1,64 @@
+#include "shell/framework/options_screen.h"
+
+#include <cmath>
+
+OptionsScreen::OptionsScreen(const QString& name, Triad triad)
+    : Form(name), triad_(std::move(triad)) {}
+
+void OptionsScreen::cmdHelp_Click() {
+    OpenHelpFile(HelpFile());
+}
+
+void OptionsScreen::cmdStart_Click() {
+    Forms::Show(triad_.therapy);
+}
+
+void OptionsScreen::cmdMenu_Click() {
+    ShowMainMenuFrame();
+    Forms::Unload(*this);
+}
+
+VbButton* OptionsScreen::AddHelpButton(const QString& name) {
+    auto* button = new VbButton(name, "Help", this);
+    connect(button, &QPushButton::clicked, this, &OptionsScreen::cmdHelp_Click);
+    return button;
+}
+
+VbButton* OptionsScreen::AddTherapyButton(const QString& name) {
+    auto* button = new VbButton(name, "Therapy", this);
+    connect(button, &QPushButton::clicked, this, &OptionsScreen::cmdStart_Click);
+    return button;
+}
+
+VbButton* OptionsScreen::AddMenuButton(const QString& name) {
+    auto* button = new VbButton(name, "Main Menu", this);
+    connect(button, &QPushButton::clicked, this, &OptionsScreen::cmdMenu_Click);
+    return button;
+}
+
+ValidatingComboBox* OptionsScreen::AddCombo(const QString& name, const QStringList& items,
+                                            const QString& initial, ComboRule rule,
+                                            QWidget* parent) {
+    auto* combo = new ValidatingComboBox(name, parent != nullptr ? parent : this);
+    combo->SetItems(items, initial);
+    combo->SetRule(std::move(rule));
+    return combo;
+}
+
+ValidatingComboBox* OptionsScreen::AddPracticeTimeCombo(const QString& name, QWidget* parent) {
+    return AddCombo(name, PracticeTimeList(), "5",
+                    RangeRule(1, 60, "Practice Time must be between 1 and 60 minutes."), parent);
+}
+
+QStringList PracticeTimeList() {
+    return {"1", "2", "3", "4", "5", "10", "15", "20", "25", "30", "40", "50", "60"};
+}
+
+QStringList NumberList(double first, double last, double step, int decimals) {
+    QStringList list;
+    const int count = static_cast<int>(std::floor((last - first) / step + 1e-9)) + 1;
+    for (int i = 0; i < count; ++i) {
+        list << QString::number(first + i * step, 'f', decimals);
+    }
+    return list;
+}

@@ -1,0 +1,43 @@
+// Base of every exercise's options screen: Help, Therapy and Main Menu, and
+// the numeric combo boxes whose values the therapy screen reads.
+#pragma once
+
+#include "shell/controls/basic.h"
+#include "shell/controls/combo_box.h"
+#include "shell/forms.h"
+#include "shell/framework/triad.h"
+
+class OptionsScreen : public Form {
+    Q_OBJECT
+  public:
+    OptionsScreen(const QString& name, Triad triad);
+
+    void cmdHelp_Click();
+    // Shows the therapy screen; this screen stays loaded under it.
+    void cmdStart_Click();
+    // Back to the main menu's exercise list; this screen is unloaded.
+    void cmdMenu_Click();
+
+    const Triad& Names() const { return triad_; }
+
+  protected:
+    virtual QString HelpFile() const { return triad_.helpFile; }
+    // The three common buttons, connected to the handlers above.
+    VbButton* AddHelpButton(const QString& name = "cmdHelp");
+    VbButton* AddTherapyButton(const QString& name = "cmdStart");
+    VbButton* AddMenuButton(const QString& name = "cmdMenu");
+    // A numeric combo box with its list, initial text and validation rule.
+    ValidatingComboBox* AddCombo(const QString& name, const QStringList& items,
+                                 const QString& initial, ComboRule rule, QWidget* parent = nullptr);
+    // "Practice Time must be between 1 and 60 minutes."
+    ValidatingComboBox* AddPracticeTimeCombo(const QString& name = "cboPracTime",
+                                             QWidget* parent = nullptr);
+
+  private:
+    Triad triad_;
+};
+
+// 1, 2, 3, 4, 5, 10, 15, 20, 25, 30, 40, 50, 60: the usual practice times.
+QStringList PracticeTimeList();
+// Numbers from first to last in steps, written with the given decimals.
+QStringList NumberList(double first, double last, double step, int decimals = 0);

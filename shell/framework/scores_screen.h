@@ -1,0 +1,55 @@
+// Base of every exercise's scores screen: a title and caption/value lines,
+// filled in when the screen is activated, with Options and Main Menu.
+#pragma once
+
+#include "shell/controls/basic.h"
+#include "shell/forms.h"
+#include "shell/framework/triad.h"
+#include "shell/vb_runtime.h"
+
+struct ScoreLine {
+    QString captionName; // e.g. "Label1"
+    QString caption;     // e.g. "Total Correct"
+    QString valueName;   // e.g. "lblCorrect"
+};
+
+class ScoresScreen : public Form {
+    Q_OBJECT
+  public:
+    ScoresScreen(const QString& name, Triad triad, const QString& title,
+                 const QList<ScoreLine>& lines, const QString& titleName = "lblTitle");
+
+    // Fills the practice-time line and the exercise's lines, then hides the therapy and options
+    // screens.
+    void Form_Activate() override;
+    // Zeroes the scores; unloads therapy and scores; shows the options screen.
+    void cmdOptions_Click();
+    // Zeroes the scores; opens the main menu; unloads scores, options, therapy.
+    void cmdMainMenu_Click();
+    void Form_Unload() override;
+
+    VbLabel* Title() const { return title_; }
+    VbLabel* Caption(const QString& captionName) const;
+    VbLabel* Value(const QString& valueName) const;
+    // Shows or hides a whole line.
+    void SetLineVisible(const QString& valueName, bool visible);
+
+    // correct / tried × 100 rounded down, then "%"; empty when tried is 0.
+    static QString PercentText(int correct, int tried);
+    // sum / tried with one decimal, then " Secs"; empty when tried is 0.
+    static QString AverageText(Single sum, int tried);
+
+  protected:
+    virtual void FillLines() = 0;
+    template <class T> T* OptionControl(const QString& name) const {
+        return Forms::Get(triad_.options).findChild<T*>(name);
+    }
+    // Sets a value label; "" leaves the label empty.
+    void SetValue(const QString& valueName, const QString& text);
+    void SetValue(const QString& valueName, int number);
+
+  private:
+    Triad triad_;
+    VbLabel* title_;
+    QList<ScoreLine> lines_;
+};

@@ -1,0 +1,134 @@
+#include "shell/framework/therapy_screen.h"
+
+#include "shell/framework/layout.h"
+#include "shell/mod_dodi.h"
+#include "shell/platform.h"
+
+#include <QHBoxLayout>
+
+using namespace ModDODI;
+
+TherapyScreen::TherapyScreen(const QString& name, Triad triad)
+    : Form(name), triad_(std::move(triad)) {
+    setWindowTitle("KOVA.....Practice Time = 0  Mins  &  0 Secs");
+}
+
+void TherapyScreen::cmdOptions_Click() {
+    const QString options = triad_.options;
+    Forms::Unload(*this);
+    Forms::Show(options);
+}
+
+void TherapyScreen::cmdScores_Click() {
+    Forms::Hide(*this);
+    Forms::Show(triad_.scores);
+}
+
+void TherapyScreen::Form_Unload() {
+    ResetScores();
+    QuestionShownAt = 0;
+    AnswerGivenAt = 0;
+}
+
+void TherapyScreen::ShowPracticeTime() {
+    UpdateElapsedTime(PracticeStart);
+    setWindowTitle(PracticeTimeLine());
+}
+
+bool TherapyScreen::LetEventsRun() {
+    QPointer<TherapyScreen> self(this);
+    platform().DoEvents();
+    return self != nullptr && !self->CloseRequested() && !Forms::IsUnloading(*self);
+}
+
+bool TherapyScreen::WaitFor(const std::function<bool()>& done) {
+    QPointer<TherapyScreen> self(this);
+    while (!done()) {
+        if (!LetEventsRun()) {
+            return false;
+        }
+    }
+    return self != nullptr;
+}
+
+VbButton* TherapyScreen::AddOptionsButton(const QString& name, const QString& toolTip) {
+    auto* button = new VbButton(name, "Options", this);
+    button->setToolTip(toolTip);
+    connect(button, &QPushButton::clicked, this, &TherapyScreen::cmdOptions_Click);
+    return button;
+}
+
+VbButton* TherapyScreen::AddScoresButton(const QString& name) {
+    auto* button = new VbButton(name, "Scores", this);
+    connect(button, &QPushButton::clicked, this, &TherapyScreen::cmdScores_Click);
+    return button;
+}
+
+PictureTherapyScreen::PictureTherapyScreen(const QString& name, Triad triad)
+    : TherapyScreen(name, std::move(triad)) {
+    cmdStart = new VbButton("cmdStart", "Start ", this);
+    cmdScores = AddScoresButton();
+    cmdOptions = AddOptionsButton();
+    cmdNextSet = new VbButton("cmdNextSet", "Next Set", this);
+    cmdNextSet->setEnabled(false);
+    Frame1 = MakeFrame("Frame1", "", this);
+    lblCor = new VbLabel("lblCor", "C = 0", Frame1);
+    lblWrng = new VbLabel("lblWrng", "W=0", Frame1);
+    lblTotalPics = new VbLabel("lblTotalPics", "T=0", Frame1);
+    lblAveTime = new VbLabel("lblAveTime", "AveTime= 0.0 Sec", Frame1);
+    auto* row = new QHBoxLayout(Frame1);
+    row->setContentsMargins(6, 2, 6, 2);
+    for (VbLabel* label : {lblCor, lblWrng, lblTotalPics, lblAveTime}) {
+        label->setWordWrap(false);
+        label->setAlignment(Qt::AlignCenter);
+        row->addWidget(label, label == lblAveTime ? 2 : 1);
+    }
+    connect(cmdStart, &QPushButton::clicked, this, &PictureTherapyScreen::cmdStart_Click);
+    connect(cmdNextSet, &QPushButton::clicked, this, &PictureTherapyScreen::cmdNextSet_Click);
+}
+
+void PictureTherapyScreen::PlaceCounters(double left, double top, double width, double height) {
+    Place(Frame1, left, top, width, height);
+}
+
+void PictureTherapyScreen::Form_Activate() {
+    ResetScores();
+    TakeStartingSettings();
+    AnswerGivenAt = 0;
+    QuestionShownAt = 0;
+    PracticeStart = platform().Timer();
+    ReadyToStart = VbTrue;
+}
+
+void PictureTherapyScreen::cmdStart_Click() {
+    if (ReadyToStart == VbTrue) {
+        cmdStart->setText("Stop");
+        cmdScores->setEnabled(false);
+        cmdOptions->setEnabled(false);
+        cmdNextSet->setEnabled(true);
+        cmdNextSet->setFocus();
+        PrepareStart();
+        ReadyToStart = VbFalse;
+    } else if (ReadyToStart == VbFalse) {
+        ShowPracticeTime();
+        ClearStimulus();
+        cmdStart->setFocus();
+        cmdStart->setText("Start");
+        cmdScores->setEnabled(true);
+        cmdOptions->setEnabled(true);
+        cmdNextSet->setEnabled(false);
+        ReadyToStart = VbTrue;
+    }
+}
+
+Single PictureTherapyScreen::TakeResponseTime() {
+    AnswerGivenAt = platform().Timer();
+    return AnswerGivenAt - QuestionShownAt;
+}
+
+void PictureTherapyScreen::ShowCounters(int correct, int wrong, int total, Single responseTime) {
+    lblCor->setText("C=" + QString::number(correct));
+    lblWrng->setText("W=" + QString::number(wrong));
+    lblTotalPics->setText("T=" + QString::number(total));
+    lblAveTime->setText(Format1(responseTime) + " Secs");
+}

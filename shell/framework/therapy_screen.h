@@ -1,0 +1,88 @@
+// Base of every exercise's therapy screen: the hand-over to the options and
+// scores screens, the practice-time caption, and safe loops that let events run.
+#pragma once
+
+#include "shell/controls/basic.h"
+#include "shell/forms.h"
+#include "shell/framework/triad.h"
+#include "shell/vb_runtime.h"
+
+#include <QGroupBox>
+#include <functional>
+
+class TherapyScreen : public Form {
+    Q_OBJECT
+  public:
+    TherapyScreen(const QString& name, Triad triad);
+
+    // Unloads this screen (which zeroes the scores) and shows the options screen.
+    void cmdOptions_Click();
+    // Hides this screen and shows the scores screen.
+    void cmdScores_Click();
+    // Zeroes the scores and the question time stamps.
+    void Form_Unload() override;
+
+    const Triad& Names() const { return triad_; }
+
+  protected:
+    // The options screen, which stays loaded while this screen is.
+    Form& OptionsForm() const { return Forms::Get(triad_.options); }
+    template <class T> T* OptionControl(const QString& name) const {
+        return OptionsForm().findChild<T*>(name);
+    }
+
+    // Recomputes the elapsed practice time and shows it in the caption.
+    void ShowPracticeTime();
+
+    // Lets pending events run. Returns false when this screen was unloaded or
+    // its window closed meanwhile: the caller must then return at once,
+    // touching nothing of the screen.
+    bool LetEventsRun();
+    // Lets events run until done() holds; false as for LetEventsRun.
+    bool WaitFor(const std::function<bool()>& done);
+
+    VbButton* AddOptionsButton(const QString& name = "cmdOptions",
+                               const QString& toolTip = "This Will Zero All Scores");
+    VbButton* AddScoresButton(const QString& name = "cmdScores");
+
+  private:
+    Triad triad_;
+};
+
+// A therapy screen of the picture exercises: Start/Stop with ReadyToStart,
+// Next Set, and the counters C=, W=, T= and the last response time.
+class PictureTherapyScreen : public TherapyScreen {
+    Q_OBJECT
+  public:
+    PictureTherapyScreen(const QString& name, Triad triad);
+
+    // Zeroes the scores, takes the starting settings, zeroes the time stamps,
+    // starts the practice clock and makes the screen ready to start.
+    void Form_Activate() override;
+    void cmdStart_Click();
+    virtual void cmdNextSet_Click() = 0;
+
+    VbButton* cmdStart;
+    VbButton* cmdScores;
+    VbButton* cmdOptions;
+    VbButton* cmdNextSet;
+    QGroupBox* Frame1;
+    VbLabel* lblCor;
+    VbLabel* lblWrng;
+    VbLabel* lblTotalPics;
+    VbLabel* lblAveTime;
+
+  protected:
+    virtual void TakeStartingSettings() {}
+    // Exercise-specific preparation when Start is pressed.
+    virtual void PrepareStart() {}
+    // Clears the stimulus and answer controls when Stop is pressed.
+    virtual void ClearStimulus() {}
+
+    // Places the counter frame and its four labels side by side.
+    void PlaceCounters(double left, double top, double width, double height);
+    // Marks the answer time and returns the response time in seconds.
+    Single TakeResponseTime();
+    // Shows the counters and the last response time.
+    void ShowCounters(int correct, int wrong, int total, Single responseTime);
+};

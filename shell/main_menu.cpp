@@ -1,0 +1,287 @@
+#include "shell/main_menu.h"
+
+#include "shell/framework/layout.h"
+#include "shell/framework/triad.h"
+#include "shell/mod_dodi.h"
+#include "shell/platform.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+using namespace ModDODI;
+
+namespace {
+
+struct ExerciseButton {
+    const char* name;
+    const char* caption;
+    const char* optionsForm;
+};
+
+// Two columns of seven, in row order.
+const ExerciseButton leftColumn[7] = {
+    {"cmdEyeRot", "Eye Rotations", "frmDotO"},
+    {"cmdTNL", "Tracking Numbers, Letters", "frmTrackO"},
+    {"cmdTS", "Tracking Sequences", "frmTrackO"},
+    {"cmdCharSearch", "Character Searching", "frmFG7o"},
+    {"cmdRL", "Right Or Left", "frmRLO"},
+    {"cmdFlipper", "Flipper", "frmFlipperO"},
+    {"cmdFlipForm", "Flip Forms", "frmFlipFormO"},
+};
+const ExerciseButton rightColumn[7] = {
+    {"cmdTicTacToe", "Tic Tac Toe Rotations", "frmVSS1o"},
+    {"cmdVisSequence", "Visual Sequencing", "frmVSS2o"},
+    {"cmdColorGrids", "Discriminating Color Grids", "frmVD1o"},
+    {"cmdPatternDup", "Pattern Duplicator", "frmVD8o"},
+    {"cmdMNBD", "Shape Counting", "frmFG1o"},
+    {"cmdLinesBoxes", "Closing Lines and Boxes", "frmVC2o"},
+    {"cmdCloseNL", "Closing Letters", "frmLetterO"},
+};
+
+// The logo: an eye following a dotted path.
+QImage drawLogo() {
+    QImage logo(240, 240, QImage::Format_ARGB32_Premultiplied);
+    logo.fill(Qt::transparent);
+    QPainter p(&logo);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(30, 60, 120), 8));
+    p.setBrush(Qt::white);
+    QPainterPath eye;
+    eye.moveTo(20, 120);
+    eye.quadTo(120, 20, 220, 120);
+    eye.quadTo(120, 220, 20, 120);
+    p.drawPath(eye);
+    p.setBrush(QColor(40, 120, 200));
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QPointF(120, 120), 42, 42);
+    p.setBrush(Qt::black);
+    p.drawEllipse(QPointF(120, 120), 18, 18);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(108, 108), 7, 7);
+    p.setBrush(QColor(230, 160, 30));
+    for (int i = 0; i < 5; ++i) {
+        p.drawEllipse(QPointF(40 + i * 40, 215), 9, 9);
+    }
+    return logo;
+}
+
+} // namespace
+
+frmMain::frmMain() : Form(Name) {
+    setWindowTitle("KOVA:  V1.00");
+    SetDesignSize(12000, 9000);
+
+    auto* lblTitle = new VbLabel("lblTitle", "KOVA", this);
+    lblTitle->setAlignment(Qt::AlignCenter);
+    SetFontSize(lblTitle, 48, true);
+    lblTitle->SetForeColor(QColor(30, 60, 120));
+    Place(lblTitle, 7680, 120, 3960, 1215);
+
+    auto* Image1 = new ImageBox("Image1", this);
+    Image1->SetPicture(drawLogo());
+    Image1->setAccessibleName("KOVA logo");
+    Place(Image1, 480, 4440, 1800, 1800);
+
+    buildTopRow();
+    buildMenuFrame();
+    buildToolsFrame();
+    buildWarningFrame();
+}
+
+void frmMain::buildTopRow() {
+    struct {
+        const char* name;
+        const char* caption;
+        int left, width;
+        void (frmMain::*handler)();
+    } const buttons[] = {
+        {"cmdTRMenu", "Therapy", 240, 2055, &frmMain::cmdTRMenu_Click},
+        {"cmdTools", "Tools", 2400, 1695, &frmMain::cmdTools_Click},
+        {"cmdHelp", "Help", 4200, 1455, &frmMain::cmdHelp_Click},
+        {"cmdExit2", "Exit", 5760, 1455, &frmMain::cmdExit2_Click},
+    };
+    for (const auto& b : buttons) {
+        auto* button = new VbButton(b.name, b.caption, this);
+        SetFontSize(button, 12, true);
+        Place(button, b.left, 120, b.width, 615);
+        connect(button, &QPushButton::clicked, this, b.handler);
+    }
+}
+
+void frmMain::buildMenuFrame() {
+    frmMenu = MakeFrame("frmMenu", "Therapy Options: ", this);
+    SetFontSize(frmMenu, 10, true);
+    Place(frmMenu, 2640, 1680, 8175, 4815);
+    const int rowTops[7] = {600, 1200, 1800, 2400, 3000, 3600, 4200};
+    for (int column = 0; column < 2; ++column) {
+        const ExerciseButton* buttons = column == 0 ? leftColumn : rightColumn;
+        for (int row = 0; row < 7; ++row) {
+            const ExerciseButton& b = buttons[row];
+            auto* button = new VbButton(b.name, b.caption, frmMenu);
+            SetFontSize(button, 10, true);
+            Place(button, column == 0 ? 360 : 4320, rowTops[row], 3735, 495);
+            button->setEnabled(Forms::IsRegistered(b.optionsForm));
+            const QString name = b.name;
+            const QString optionsForm = b.optionsForm;
+            if (name == "cmdTNL") {
+                connect(button, &QPushButton::clicked, this, &frmMain::cmdTNL_Click);
+            } else if (name == "cmdTS") {
+                connect(button, &QPushButton::clicked, this, &frmMain::cmdTS_Click);
+            } else {
+                connect(button, &QPushButton::clicked, this,
+                        [this, optionsForm] { openExercise(optionsForm); });
+            }
+        }
+    }
+    frmMenu->hide();
+}
+
+void frmMain::buildToolsFrame() {
+    frmTools = MakeFrame("frmTools", "Tools", this);
+    SetFontSize(frmTools, 10, true);
+    Place(frmTools, 360, 1560, 2895, 2295);
+    auto* cmdMetronome = new VbButton("cmdMetronome", "Metronome", frmTools);
+    Place(cmdMetronome, 360, 480, 2175, 615);
+    cmdMetronome->setEnabled(Forms::IsRegistered("frmMetronome"));
+    auto* cmdName = new VbButton("cmdName", "Enter New Patient Name", frmTools);
+    Place(cmdName, 360, 1200, 2175, 855);
+    for (VbButton* button : {cmdMetronome, cmdName}) {
+        SetFontSize(button, 10, true);
+    }
+    connect(cmdMetronome, &QPushButton::clicked, this, &frmMain::cmdMetronome_Click);
+    connect(cmdName, &QPushButton::clicked, this, &frmMain::cmdName_Click);
+    frmTools->hide();
+}
+
+void frmMain::buildWarningFrame() {
+    frmDisplayMode = MakeFrame("frmDisplayMode", "Display Screen Warning", this);
+    SetFontSize(frmDisplayMode, 10, true);
+    Place(frmDisplayMode, 2634, 1680, 6612, 5895);
+    lblDisplayMode = new VbLabel("lblDisplayMode", "", frmDisplayMode);
+    SetFontSize(lblDisplayMode, 10);
+    Place(lblDisplayMode, 240, 480, 6255, 4575);
+    auto* cmdOK2 = new VbButton("cmdOK2", "OK", frmDisplayMode);
+    Place(cmdOK2, 2880, 5280, 735, 375);
+    connect(cmdOK2, &QPushButton::clicked, this, &frmMain::cmdOK2_Click);
+    frmDisplayMode->hide();
+}
+
+QString frmMain::DisplayWarningText() {
+    const QString crlf = "\r\n";
+    return QString("Your computer monitor does not appear ") +
+           "to be in the 800x600 display mode. It is possible that " +
+           "some of the Therapy Screens may not format properly. First, " +
+           "try using the program to determine if the Therapy Screens " +
+           "format properily. If not, please exit and switch your display " +
+           "mode settings to 800x600." + crlf + crlf +
+           "To Switch To The 800x600 Screen Display Mode:" + crlf +
+           "1. Exit this program and return to the Windows Desk Top" + crlf +
+           "2. RIGHT Click on the Mouse" + crlf + "3. Click On Properties" + crlf +
+           "4. When The Display Properties Window Opens..." + crlf + "5. Click On Settings" + crlf +
+           "6. Change the Screen Settings/Size to 800x600" + crlf +
+           "7. Click on Apply and then Yes";
+}
+
+void frmMain::Form_Load() {
+    resizer_.Startup(this);
+    const QSize display = platform().DisplaySize();
+    setGeometry(0, 0, display.width(), display.height());
+    if (display.width() != 800 || display.height() != 600) {
+        frmDisplayMode->setVisible(true);
+        lblDisplayMode->setText(DisplayWarningText());
+    }
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    Form::resizeEvent(event);
+    resizer_.Resize();
+}
+
+void frmMain::mousePressEvent(QMouseEvent* event) {
+    Form::mousePressEvent(event);
+    if (childAt(event->position().toPoint()) != nullptr) {
+        return; // a press on a label or frame is not a press on the background
+    }
+    frmTools->hide();
+    frmMenu->hide();
+}
+
+void frmMain::cmdTRMenu_Click() {
+    frmDisplayMode->hide();
+    frmTools->hide();
+    frmMenu->show();
+}
+
+void frmMain::cmdTools_Click() {
+    frmMenu->hide();
+    frmTools->show();
+}
+
+void frmMain::cmdOK2_Click() {
+    frmDisplayMode->hide();
+}
+
+void frmMain::cmdHelp_Click() {
+    frmTools->hide();
+    frmMenu->hide();
+    frmDisplayMode->hide();
+    OpenHelpFile("KOVA_MainHelp.hlp");
+}
+
+void frmMain::cmdName_Click() {
+    PatientName = platform().InputBox(
+        "Enter Patient or Student Name that will be used on Score printouts (Or leave blank):",
+        "KOVA", PatientName, 5000, 5000);
+    frmTools->hide();
+}
+
+void frmMain::cmdMetronome_Click() {
+    frmMenu->hide();
+    frmTools->hide();
+    Forms::Show("frmMetronome");
+}
+
+void frmMain::openExercise(const QString& optionsForm) {
+    frmMenu->hide();
+    Forms::Show(optionsForm);
+}
+
+void frmMain::cmdTNL_Click() {
+    TrackNumbersLetters = VbTrue;
+    TrackSequences = VbFalse;
+    frmMenu->hide();
+    Form& options = Forms::Get("frmTrackO");
+    options.findChild<QWidget*>("Frame1")->setVisible(true);
+    options.findChild<QWidget*>("Frame2")->setVisible(false);
+    options.findChild<QLabel*>("Label1")->setText("Tracking Numbers or Letters");
+    options.findChild<QWidget*>("cboSeqLen")->setVisible(false);
+    options.findChild<QWidget*>("lblSeqLen")->setVisible(false);
+    Forms::Show(options);
+}
+
+void frmMain::cmdTS_Click() {
+    TrackSequences = VbTrue;
+    TrackNumbersLetters = VbFalse;
+    frmMenu->hide();
+    Form& options = Forms::Get("frmTrackO");
+    options.findChild<QLabel*>("Label1")->setText("Tracking Sequences");
+    auto* frame2 = options.findChild<QGroupBox*>("Frame2");
+    frame2->setVisible(true);
+    options.findChild<QWidget*>("Frame1")->setVisible(false);
+    options.findChild<QWidget*>("cboSeqLen")->setVisible(true);
+    options.findChild<QWidget*>("lblSeqLen")->setVisible(true);
+    frame2->setTitle("Sequence Targets");
+    Forms::Show(options);
+}
+
+void frmMain::cmdExit2_Click() {
+    Forms::Unload(*this);
+}
+
+void frmMain::Form_Unload() {
+    // Closing the main menu ends the program with every other screen.
+    Forms::UnloadAll();
+    QCoreApplication::quit();
+}

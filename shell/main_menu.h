@@ -1,0 +1,48 @@
+// The main menu: the hub that opens every exercise and tool.
+#pragma once
+
+#include "shell/controls/basic.h"
+#include "shell/controls/picture_box.h"
+#include "shell/forms.h"
+#include "shell/resizer.h"
+
+#include <QGroupBox>
+
+class frmMain : public Form {
+    Q_OBJECT
+  public:
+    static constexpr const char* Name = "frmMain";
+    frmMain();
+
+    void Form_Load() override;
+    void Form_Unload() override;
+
+    void cmdTRMenu_Click();
+    void cmdTools_Click();
+    void cmdOK2_Click();
+    void cmdHelp_Click();
+    void cmdName_Click();
+    void cmdMetronome_Click();
+    void cmdTNL_Click();
+    void cmdTS_Click();
+    void cmdExit2_Click();
+
+    static QString DisplayWarningText();
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+  private:
+    void buildTopRow();
+    void buildMenuFrame();
+    void buildToolsFrame();
+    void buildWarningFrame();
+    void openExercise(const QString& optionsForm);
+
+    QGroupBox* frmMenu;
+    QGroupBox* frmTools;
+    QGroupBox* frmDisplayMode;
+    VbLabel* lblDisplayMode;
+    clsResizer resizer_;
+};

@@ -1,0 +1,71 @@
+#include "shell/mod_dodi.h"
+
+#include "shell/assets.h"
+#include "shell/platform.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <cmath>
+#include <vector>
+
+namespace ModDODI {
+
+Single PracticeStart = 0;
+Single ElapsedMinutes = 0;
+Single ElapsedSeconds = 0;
+Single ElapsedTotalSeconds = 0;
+Integer ReadyToStart = VbFalse;
+Single QuestionShownAt = 0;
+Single AnswerGivenAt = 0;
+QString PatientName;
+Integer ApiResult = 0;
+Integer TrackNumbersLetters = VbFalse;
+Integer TrackSequences = VbFalse;
+
+static std::vector<std::function<void()>>& scoreBlocks() {
+    static std::vector<std::function<void()>> blocks;
+    return blocks;
+}
+
+void RegisterScoreBlock(std::function<void()> reset) {
+    scoreBlocks().push_back(std::move(reset));
+}
+
+Integer PlaySoundFile(const QString& FileName) {
+    const QString leaf = FileName.section(QRegularExpression(R"([\\/])"), -1);
+    const QString path = FindAsset(leaf);
+    if (path.isEmpty()) {
+        return VbFalse;
+    }
+    return platform().PlaySound(path) ? VbTrue : VbFalse;
+}
+
+void UpdateElapsedTime(const Single& Start) {
+    // Single-precision steps, each with a fresh clock reading.
+    const Single t1 = platform().Timer();
+    ElapsedMinutes = std::fabs(std::floor((t1 - Start) / 60.0f));
+    const Single t2 = platform().Timer();
+    ElapsedSeconds = std::fabs(std::floor((t2 - Start) - ElapsedMinutes * 60.0f));
+    const Single t3 = platform().Timer();
+    ElapsedTotalSeconds = std::fabs(std::floor(t3 - Start));
+}
+
+void ResetScores() {
+    for (const auto& reset : scoreBlocks()) {
+        reset();
+    }
+}
+
+QString AppPath() {
+    return QCoreApplication::applicationDirPath();
+}
+
+void ResetAll() {
+    ResetScores();
+    PracticeStart = ElapsedMinutes = ElapsedSeconds = ElapsedTotalSeconds = 0;
+    QuestionShownAt = AnswerGivenAt = 0;
+    ReadyToStart = ApiResult = TrackNumbersLetters = TrackSequences = VbFalse;
+    PatientName.clear();
+}
+
+} // namespace ModDODI

@@ -1,0 +1,65 @@
+// The one seam between the program and time, chance and the outside world.
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <memory>
+
+#include "shell/vb_runtime.h"
+
+class QWidget;
+class VbTimer;
+
+// Message box buttons and icons, combinable as in MsgBox flags.
+enum MsgBoxStyle : int {
+    vbOKOnly = 0,
+    vbOKCancel = 1,
+    vbYesNo = 4,
+    vbCritical = 16,
+    vbQuestion = 32,
+    vbExclamation = 48,
+    vbInformation = 64,
+};
+// Message box answers.
+enum MsgBoxResult : int { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
+
+class Platform {
+  public:
+    virtual ~Platform() = default;
+
+    // Seconds since midnight, with a fractional part.
+    virtual Single Timer() = 0;
+    // Blocks for ms milliseconds: what was drawn before is shown, nothing is handled.
+    virtual void Sleep(int ms) = 0;
+    // Lets pending events run.
+    virtual void DoEvents() = 0;
+
+    // Uniform value in [0, 1).
+    virtual double Rnd() = 0;
+    // Mixes the clock into the generator's state (never restarts it).
+    virtual void Randomize() = 0;
+
+    // Plays a WAV file asynchronously; false when it cannot be played.
+    virtual bool PlaySound(const QString& path) = 0;
+    virtual void Beep() = 0;
+    virtual void ShowCursor(bool visible) = 0;
+
+    virtual int MsgBox(const QString& prompt, int style, const QString& title) = 0;
+    // Returns the text entered, or an empty text on Cancel.
+    virtual QString InputBox(const QString& prompt, const QString& title,
+                             const QString& defaultText, int leftTwips, int topTwips) = 0;
+    // Opens the help window for a help file name such as "Flipper.hlp".
+    virtual int WinHelp(const QString& helpFile) = 0;
+    // Pixel size of the display.
+    virtual QSize DisplaySize() = 0;
+
+    // Form timers: the real platform runs them on the event loop, a test
+    // platform fires them on its virtual clock.
+    virtual bool RunsTimers() const = 0;
+    virtual void TimerStarted(VbTimer* timer) = 0;
+    virtual void TimerStopped(VbTimer* timer) = 0;
+};
+
+// The platform in use; the real one unless a test installed another.
+Platform& platform();
+void SetPlatform(std::unique_ptr<Platform> replacement);

@@ -1,0 +1,127 @@
+#include "tests/support/fake_platform.h"
+
+#include "shell/controls/vb_timer.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <cmath>
+
+static FakePlatform* installed = nullptr;
+
+FakePlatform::FakePlatform() {
+    installed = this;
+}
+
+FakePlatform::~FakePlatform() {
+    if (installed == this) {
+        installed = nullptr;
+    }
+}
+
+FakePlatform& FakePlatform::Installed() {
+    Q_ASSERT(installed != nullptr);
+    return *installed;
+}
+
+Single FakePlatform::Timer() {
+    return static_cast<Single>(std::fmod(Now, 86400.0));
+}
+
+void FakePlatform::Sleep(int ms) {
+    Sleeps.append(ms);
+    Now += ms / 1000.0;
+    if (OnSleep) {
+        OnSleep(ms);
+    }
+}
+
+void FakePlatform::DoEvents() {
+    ++DoEventsCalls;
+    QCoreApplication::processEvents();
+    if (OnDoEvents) {
+        OnDoEvents();
+    }
+}
+
+void FakePlatform::ScriptRnd(std::initializer_list<double> values) {
+    scriptedRnd_.insert(scriptedRnd_.end(), values.begin(), values.end());
+}
+
+void FakePlatform::ScriptRnd(const QList<double>& values) {
+    scriptedRnd_.insert(scriptedRnd_.end(), values.begin(), values.end());
+}
+
+double FakePlatform::Rnd() {
+    if (!scriptedRnd_.empty()) {
+        const double value = scriptedRnd_.front();
+        scriptedRnd_.pop_front();
+        return value;
+    }
+    return static_cast<double>(generator_() >> 11) * 0x1.0p-53;
+}
+
+void FakePlatform::Randomize() {
+    ++RandomizeCalls;
+}
+
+bool FakePlatform::PlaySound(const QString& path) {
+    Sounds.append(path);
+    return true;
+}
+
+int FakePlatform::MsgBox(const QString& prompt, int style, const QString& title) {
+    Messages.append({prompt, style, title});
+    return MsgBoxAnswers.isEmpty() ? vbOK : MsgBoxAnswers.dequeue();
+}
+
+QString FakePlatform::InputBox(const QString& prompt, const QString& title,
+                               const QString& defaultText, int leftTwips, int topTwips) {
+    Inputs.append({prompt, title, defaultText, leftTwips, topTwips});
+    if (InputAnswers.isEmpty()) {
+        return defaultText;
+    }
+    const QString answer = InputAnswers.dequeue();
+    return answer.isNull() ? QString() : answer;
+}
+
+int FakePlatform::WinHelp(const QString& helpFile) {
+    HelpFiles.append(helpFile);
+    return HelpResult;
+}
+
+void FakePlatform::TimerStarted(VbTimer* timer) {
+    TimerStopped(timer);
+    timers_.append({timer, Now + timer->Interval() / 1000.0});
+}
+
+void FakePlatform::TimerStopped(VbTimer* timer) {
+    timers_.erase(std::remove_if(timers_.begin(), timers_.end(),
+                                 [timer](const Scheduled& s) { return s.timer == timer; }),
+                  timers_.end());
+}
+
+QList<VbTimer*> FakePlatform::RunningTimers() const {
+    QList<VbTimer*> running;
+    for (const Scheduled& s : timers_) {
+        running.append(s.timer);
+    }
+    return running;
+}
+
+void FakePlatform::AdvanceTime(int ms) {
+    const double end = Now + ms / 1000.0;
+    for (;;) {
+        auto next =
+            std::min_element(timers_.begin(), timers_.end(),
+                             [](const Scheduled& a, const Scheduled& b) { return a.due < b.due; });
+        if (next == timers_.end() || next->due > end + 1e-9) {
+            break;
+        }
+        VbTimer* timer = next->timer;
+        Now = std::max(Now, next->due);
+        next->due = Now + timer->Interval() / 1000.0; // repeats while enabled
+        timer->Fire();
+        QCoreApplication::processEvents();
+    }
+    Now = std::max(Now, end);
+}

@@ -1,0 +1,92 @@
+// A platform for tests: a virtual clock, scripted random values, and records
+// of every sound, beep, message box, input box and help request.
+#pragma once
+
+#include "shell/platform.h"
+
+#include <QList>
+#include <QQueue>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <random>
+
+struct RecordedMessage {
+    QString prompt;
+    int style;
+    QString title;
+};
+
+class FakePlatform : public Platform {
+  public:
+    FakePlatform();
+    ~FakePlatform() override;
+
+    // The platform installed now (tests install one in their fixture).
+    static FakePlatform& Installed();
+
+    // Virtual clock, seconds since midnight.
+    double Now = 36000.0; // 10:00:00
+    // Advances the clock by ms and fires form timers that fall due, in order.
+    void AdvanceTime(int ms);
+
+    // Values Rnd() returns next, in order; afterwards a seeded generator.
+    void ScriptRnd(std::initializer_list<double> values);
+    void ScriptRnd(const QList<double>& values);
+    int RandomizeCalls = 0;
+
+    // Answers for message boxes and input boxes, in order; the default
+    // answer is OK and the input box's default text.
+    QQueue<int> MsgBoxAnswers;
+    QQueue<QString> InputAnswers; // a null QString means Cancel
+    QList<RecordedMessage> Messages;
+    struct InputRequest {
+        QString prompt, title, defaultText;
+        int left, top;
+    };
+    QList<InputRequest> Inputs;
+
+    QStringList Sounds;    // paths of sounds played
+    QStringList HelpFiles; // help files asked for
+    int HelpResult = 1;
+    int Beeps = 0;
+    bool CursorVisible = true;
+    QList<int> Sleeps; // every blocking wait, in ms
+    QSize Display{800, 600};
+
+    // Runs at every DoEvents (after pending events), so a test can act
+    // while a screen loops.
+    std::function<void()> OnDoEvents;
+    int DoEventsCalls = 0;
+    // Runs after every blocking wait.
+    std::function<void(int ms)> OnSleep;
+
+    Single Timer() override;
+    void Sleep(int ms) override;
+    void DoEvents() override;
+    double Rnd() override;
+    void Randomize() override;
+    bool PlaySound(const QString& path) override;
+    void Beep() override { ++Beeps; }
+    void ShowCursor(bool visible) override { CursorVisible = visible; }
+    int MsgBox(const QString& prompt, int style, const QString& title) override;
+    QString InputBox(const QString& prompt, const QString& title, const QString& defaultText,
+                     int leftTwips, int topTwips) override;
+    int WinHelp(const QString& helpFile) override;
+    QSize DisplaySize() override { return Display; }
+    bool RunsTimers() const override { return false; }
+    void TimerStarted(VbTimer* timer) override;
+    void TimerStopped(VbTimer* timer) override;
+
+    // Form timers running now.
+    QList<VbTimer*> RunningTimers() const;
+
+  private:
+    struct Scheduled {
+        VbTimer* timer;
+        double due; // clock seconds
+    };
+    std::deque<double> scriptedRnd_;
+    std::mt19937_64 generator_{12345};
+    QList<Scheduled> timers_;
+};
