@@ -11,7 +11,7 @@
 // first time it is shown or read, and destroyed when it is unloaded.
 class Form : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit Form(const QString& name);
 
     virtual void Form_Load() {}
@@ -26,12 +26,12 @@ class Form : public QWidget {
     void EndEventLoop();
     bool CloseRequested() const { return closeRequested_; }
 
-  protected:
+protected:
     // Sets the client size from the design size in twips.
     void SetDesignSize(int widthTwips, int heightTwips);
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     int loopDepth_ = 0;
     bool closeRequested_ = false;
 };

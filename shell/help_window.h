@@ -6,7 +6,7 @@
 
 class HelpWindow : public QTextBrowser {
     Q_OBJECT
-  public:
+public:
     // Shows the page for a name such as "C:\dir\Flipper.hlp" (the page made
     // for "Flipper"); when there is none, the window says so. Returns
     // whether a page was found.
@@ -16,6 +16,6 @@ class HelpWindow : public QTextBrowser {
 
     static QString PageName(const QString& helpFile);
 
-  private:
+private:
     HelpWindow();
 };

@@ -10,7 +10,7 @@
 
 class frmMain : public Form {
     Q_OBJECT
-  public:
+public:
     static constexpr const char* Name = "frmMain";
     frmMain();
 
@@ -29,11 +29,11 @@ class frmMain : public Form {
 
     static QString DisplayWarningText();
 
-  protected:
+protected:
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-  private:
+private:
     void buildTopRow();
     void buildMenuFrame();
     void buildToolsFrame();

@@ -24,7 +24,7 @@ enum MsgBoxStyle : int {
 enum MsgBoxResult : int { vbOK = 1, vbCancel = 2, vbYes = 6, vbNo = 7 };
 
 class Platform {
-  public:
+public:
     virtual ~Platform() = default;
 
     // Seconds since midnight, with a fractional part.

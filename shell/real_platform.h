@@ -10,7 +10,7 @@
 class QSoundEffect;
 
 class RealPlatform : public Platform {
-  public:
+public:
     RealPlatform();
     ~RealPlatform() override;
 
@@ -31,7 +31,7 @@ class RealPlatform : public Platform {
     void TimerStarted(VbTimer*) override {}
     void TimerStopped(VbTimer*) override {}
 
-  private:
+private:
     std::mt19937_64 generator_;
     bool audioAvailable_ = false;
     bool audioChecked_ = false;

@@ -7,7 +7,7 @@
 #include <QWidget>
 
 class clsResizer {
-  public:
+public:
     // Records the layout of form as designed and switches text fonts to Arial.
     void Startup(QWidget* form);
     // Places every control again, scaled from the design by the form's size.
@@ -27,7 +27,7 @@ class clsResizer {
     };
     static Kind KindOf(const QWidget* control);
 
-  private:
+private:
     struct ControlGeometry {
         int Top = 0;
         int Left = 0;

@@ -31,7 +31,7 @@ QString WholeText(double value);
 
 // A 16-bit signed counter that stops at its limits instead of wrapping.
 class Counter16 {
-  public:
+public:
     constexpr Counter16(int value = 0) : value_(clamp(value)) {}
     constexpr operator int() const { return value_; }
     Counter16& operator++() { return *this = value_ + 1; }
@@ -44,7 +44,7 @@ class Counter16 {
     Counter16& operator+=(int delta) { return *this = value_ + delta; }
     Counter16& operator-=(int delta) { return *this = value_ - delta; }
 
-  private:
+private:
     static constexpr Integer clamp(int v) {
         return static_cast<Integer>(v > INT16_MAX ? INT16_MAX : (v < INT16_MIN ? INT16_MIN : v));
     }

@@ -6,7 +6,7 @@
 
 class VbButton : public QPushButton {
     Q_OBJECT
-  public:
+public:
     explicit VbButton(const QString& name, const QString& caption, QWidget* parent);
     void SetBackColor(const QColor& color);
     QColor BackColor() const;
@@ -14,7 +14,7 @@ class VbButton : public QPushButton {
 
 class VbLabel : public QLabel {
     Q_OBJECT
-  public:
+public:
     explicit VbLabel(const QString& name, const QString& caption, QWidget* parent);
     void SetBackColor(const QColor& color); // an invalid colour makes it transparent
     QColor BackColor() const;
@@ -22,9 +22,9 @@ class VbLabel : public QLabel {
     void SetFontSize(double points);
     void SetBorder(bool single);
 
-  Q_SIGNALS:
+Q_SIGNALS:
     void clicked();
 
-  protected:
+protected:
     void mousePressEvent(QMouseEvent* event) override;
 };

@@ -24,7 +24,7 @@ ComboRule RangeRule(double low, double high, const QString& message);
 
 class ValidatingComboBox : public QComboBox {
     Q_OBJECT
-  public:
+public:
     // An editable box; listOnly makes a box whose text can only be picked.
     ValidatingComboBox(const QString& name, QWidget* parent, bool listOnly = false);
 
@@ -38,11 +38,11 @@ class ValidatingComboBox : public QComboBox {
     // keeps the focus here. Returns whether the text was accepted.
     bool Validate();
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
-  private:
+private:
     bool pressLeavesBox(QEvent* event) const;
 
     ComboRule rule_;

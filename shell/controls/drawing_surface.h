@@ -9,7 +9,7 @@
 
 class DrawingSurface : public QWidget {
     Q_OBJECT
-  public:
+public:
     DrawingSurface(const QString& name, QWidget* parent);
 
     // User scale: the top-left corner is (left, top), the bottom-right
@@ -49,11 +49,11 @@ class DrawingSurface : public QWidget {
     double ToPixelsY(double length) const;
     QPointF FromPixels(const QPointF& pixel) const;
 
-  Q_SIGNALS:
+Q_SIGNALS:
     void clicked();
     void mouseDown(double x, double y);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -61,7 +61,7 @@ class DrawingSurface : public QWidget {
     virtual void paintBackground(QPainter&) {}
     QImage& canvas() { return canvas_; }
 
-  private:
+private:
     void ensureCanvas();
     QImage canvas_; // what was drawn, transparent where nothing was
     QColor backColor_;

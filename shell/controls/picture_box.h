@@ -8,7 +8,7 @@
 
 class PictureBox : public DrawingSurface {
     Q_OBJECT
-  public:
+public:
     PictureBox(const QString& name, QWidget* parent);
 
     // Loads a picture file found by FindAsset; a missing or unreadable file
@@ -29,10 +29,10 @@ class PictureBox : public DrawingSurface {
     double PictureWidth(const QImage& source) const;
     double PictureHeight(const QImage& source) const;
 
-  protected:
+protected:
     void paintBackground(QPainter& painter) override;
 
-  private:
+private:
     QImage picture_;
 };
 
@@ -42,20 +42,20 @@ QImage LoadPictureFile(const QString& fileName);
 // An image control: shows its picture stretched to its own size.
 class ImageBox : public QWidget {
     Q_OBJECT
-  public:
+public:
     ImageBox(const QString& name, QWidget* parent);
     bool LoadPicture(const QString& fileName);
     void SetPicture(const QImage& picture);
     const QImage& Picture() const { return picture_; }
     bool Stretch = true;
 
-  Q_SIGNALS:
+Q_SIGNALS:
     void clicked();
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-  private:
+private:
     QImage picture_;
 };

@@ -5,7 +5,7 @@
 
 class ShapeControl : public QWidget {
     Q_OBJECT
-  public:
+public:
     enum Kind { Rectangle = 0, Square = 1, Oval = 2, Circle = 3, RoundedRectangle = 4 };
     ShapeControl(const QString& name, QWidget* parent, Kind kind = Rectangle);
 
@@ -15,13 +15,13 @@ class ShapeControl : public QWidget {
     QColor FillColor; // invalid: not filled
     void Refresh() { update(); }
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
 class LineControl : public QWidget {
     Q_OBJECT
-  public:
+public:
     LineControl(const QString& name, QWidget* parent);
     // End points in twips of the parent.
     void SetEnds(double x1, double y1, double x2, double y2);
@@ -32,9 +32,9 @@ class LineControl : public QWidget {
     QColor BorderColor = Qt::black;
     int BorderWidth = 1;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     double x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
 };

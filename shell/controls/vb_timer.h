@@ -7,7 +7,7 @@
 
 class VbTimer : public QObject {
     Q_OBJECT
-  public:
+public:
     VbTimer(const QString& name, QObject* parent);
     ~VbTimer() override;
 
@@ -20,10 +20,10 @@ class VbTimer : public QObject {
     // One tick, as when the interval has passed.
     void Fire();
 
-  Q_SIGNALS:
+Q_SIGNALS:
     void Timer();
 
-  private:
+private:
     void restart();
 
     QTimer timer_;

@@ -9,7 +9,7 @@
 
 class OptionsScreen : public Form {
     Q_OBJECT
-  public:
+public:
     OptionsScreen(const QString& name, Triad triad);
 
     void cmdHelp_Click();
@@ -20,7 +20,7 @@ class OptionsScreen : public Form {
 
     const Triad& Names() const { return triad_; }
 
-  protected:
+protected:
     virtual QString HelpFile() const { return triad_.helpFile; }
     // The three common buttons, connected to the handlers above.
     VbButton* AddHelpButton(const QString& name = "cmdHelp");
@@ -33,7 +33,7 @@ class OptionsScreen : public Form {
     ValidatingComboBox* AddPracticeTimeCombo(const QString& name = "cboPracTime",
                                              QWidget* parent = nullptr);
 
-  private:
+private:
     Triad triad_;
 };
 

@@ -15,7 +15,7 @@ struct ScoreLine {
 
 class ScoresScreen : public Form {
     Q_OBJECT
-  public:
+public:
     ScoresScreen(const QString& name, Triad triad, const QString& title,
                  const QList<ScoreLine>& lines, const QString& titleName = "lblTitle");
 
@@ -39,7 +39,7 @@ class ScoresScreen : public Form {
     // sum / tried with one decimal, then " Secs"; empty when tried is 0.
     static QString AverageText(Single sum, int tried);
 
-  protected:
+protected:
     virtual void FillLines() = 0;
     template <class T> T* OptionControl(const QString& name) const {
         return Forms::Get(triad_.options).findChild<T*>(name);
@@ -48,7 +48,7 @@ class ScoresScreen : public Form {
     void SetValue(const QString& valueName, const QString& text);
     void SetValue(const QString& valueName, int number);
 
-  private:
+private:
     Triad triad_;
     VbLabel* title_;
     QList<ScoreLine> lines_;

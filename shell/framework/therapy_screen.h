@@ -12,7 +12,7 @@
 
 class TherapyScreen : public Form {
     Q_OBJECT
-  public:
+public:
     TherapyScreen(const QString& name, Triad triad);
 
     // Unloads this screen (which zeroes the scores) and shows the options screen.
@@ -24,7 +24,14 @@ class TherapyScreen : public Form {
 
     const Triad& Names() const { return triad_; }
 
-  protected:
+    // Lets pending events run. Returns false when this screen was unloaded or
+    // its window closed meanwhile: the caller must then return at once,
+    // touching nothing of the screen.
+    bool LetEventsRun();
+    // Lets events run until done() holds; false as for LetEventsRun.
+    bool WaitFor(const std::function<bool()>& done);
+
+protected:
     // The options screen, which stays loaded while this screen is.
     Form& OptionsForm() const { return Forms::Get(triad_.options); }
     template <class T> T* OptionControl(const QString& name) const {
@@ -34,18 +41,11 @@ class TherapyScreen : public Form {
     // Recomputes the elapsed practice time and shows it in the caption.
     void ShowPracticeTime();
 
-    // Lets pending events run. Returns false when this screen was unloaded or
-    // its window closed meanwhile: the caller must then return at once,
-    // touching nothing of the screen.
-    bool LetEventsRun();
-    // Lets events run until done() holds; false as for LetEventsRun.
-    bool WaitFor(const std::function<bool()>& done);
-
     VbButton* AddOptionsButton(const QString& name = "cmdOptions",
                                const QString& toolTip = "This Will Zero All Scores");
     VbButton* AddScoresButton(const QString& name = "cmdScores");
 
-  private:
+private:
     Triad triad_;
 };
 
@@ -53,7 +53,7 @@ class TherapyScreen : public Form {
 // Next Set, and the counters C=, W=, T= and the last response time.
 class PictureTherapyScreen : public TherapyScreen {
     Q_OBJECT
-  public:
+public:
     PictureTherapyScreen(const QString& name, Triad triad);
 
     // Zeroes the scores, takes the starting settings, zeroes the time stamps,
@@ -72,7 +72,7 @@ class PictureTherapyScreen : public TherapyScreen {
     VbLabel* lblTotalPics;
     VbLabel* lblAveTime;
 
-  protected:
+protected:
     virtual void TakeStartingSettings() {}
     // Exercise-specific preparation when Start is pressed.
     virtual void PrepareStart() {}

@@ -18,7 +18,7 @@ struct RecordedMessage {
 };
 
 class FakePlatform : public Platform {
-  public:
+public:
     FakePlatform();
     ~FakePlatform() override;
 
@@ -81,7 +81,7 @@ class FakePlatform : public Platform {
     // Form timers running now.
     QList<VbTimer*> RunningTimers() const;
 
-  private:
+private:
     struct Scheduled {
         VbTimer* timer;
         double due; // clock seconds

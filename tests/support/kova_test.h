@@ -13,12 +13,12 @@
 // Installs a fresh fake platform and clean shared state for every test, and
 // unloads every screen afterwards.
 class KovaTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override;
     void TearDown() override;
     FakePlatform& fake() { return *fake_; }
 
-  private:
+private:
     FakePlatform* fake_ = nullptr;
 };
 

@@ -1,0 +1,93 @@
+#include "shell/framework/target_watch.h"
+
+#include "shell/framework/layout.h"
+#include "shell/framework/therapy_screen.h"
+#include "shell/mod_dodi.h"
+#include "shell/platform.h"
+
+#include <QVBoxLayout>
+#include <cmath>
+
+StartMessage::StartMessage(QWidget* parent) : QGroupBox(parent) {
+    setObjectName("frmStartMess");
+    Label3 = new VbLabel("Label3", "", this);
+    Label3->setAlignment(Qt::AlignCenter);
+    SetFontSize(Label3, 14, true);
+    cmdOK2 = new VbButton("cmdOK2", "OK", this);
+    cmdOK2->setMinimumHeight(Twips(495));
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(Label3, 1);
+    column->addWidget(cmdOK2, 0, Qt::AlignHCenter);
+    connect(cmdOK2, &QPushButton::clicked, this, [this] {
+        readyClicked_ = true;
+        hide();
+    });
+    hide();
+}
+
+QString StartMessage::Text(const QString& what, const QString& target) {
+    return "You Are Looking For The " + what + ":  " + target + "\r\n" +
+           "Click OK When Ready To Start.";
+}
+
+bool StartMessage::ShowAndWait(TherapyScreen& screen, const QString& text) {
+    Label3->setText(text);
+    readyClicked_ = false;
+    show();
+    raise();
+    cmdOK2->setFocus();
+    QPointer<StartMessage> self(this);
+    const bool alive = screen.WaitFor([self] { return self == nullptr || self->readyClicked_; });
+    if (!alive || self == nullptr) {
+        return false;
+    }
+    readyClicked_ = false;
+    return true;
+}
+
+void ReadySignal(VbLabel* label, const QString& mark) {
+    for (int beat = 0; beat < 3; ++beat) {
+        ModDODI::ApiResult = ModDODI::PlaySoundFile(ModDODI::AppPath() + "\\Ding.wav");
+        label->setText(mark);
+        label->repaint();
+        platform().Sleep(250);
+        label->setText(" ");
+        label->repaint();
+        platform().Sleep(250);
+    }
+}
+
+TargetCounters::TargetCounters(QWidget* parent) {
+    lblCor = new VbLabel("lblCor", "", parent);
+    lblWrng = new VbLabel("lblWrng", "", parent);
+    lblMissed = new VbLabel("lblMissed", "", parent);
+    lblMissed->setToolTip("Targets Missed");
+    const QList<VbLabel*> all{lblCor, lblWrng, lblMissed};
+    for (VbLabel* label : all) {
+        QObject::connect(label, &VbLabel::clicked, label, [all] {
+            for (VbLabel* each : all) {
+                each->hide();
+            }
+        });
+    }
+}
+
+void TargetCounters::SetVisible(bool visible) {
+    for (VbLabel* label : {lblCor, lblWrng, lblMissed}) {
+        label->setVisible(visible);
+    }
+}
+
+CountedTargetsLine CompareCountedTargets(int counted, int targets) {
+    if (targets == 0) {
+        return {};
+    }
+    const QString caption = counted <= targets ? "Percent Correct:" : "Over Counted Targets By:";
+    const double percent = std::floor(double(counted) / double(targets) * 100.0);
+    return {caption, WholeText(percent) + "%"};
+}
+
+bool PracticeTimeReached(double practiceMinutes) {
+    ModDODI::UpdateElapsedTime(ModDODI::PracticeStart);
+    return practiceMinutes <= ModDODI::ElapsedMinutes;
+}
