@@ -3,13 +3,29 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
+
+static QString& assetDirectoryOverride() {
+    static QString folder;
+    return folder;
+}
 
 QString AssetDirectory() {
-    return QCoreApplication::applicationDirPath() + "/assets";
+    const QString& folder = assetDirectoryOverride();
+    return folder.isEmpty() ? QCoreApplication::applicationDirPath() + "/assets" : folder;
+}
+
+void SetAssetDirectory(const QString& folder) {
+    assetDirectoryOverride() = folder;
 }
 
 QString FindAsset(const QString& fileName) {
-    const QString bare = QFileInfo(fileName).fileName(); // "\Image1.jpg" style names too
+    // Callers may name a folder in either style ("<dir>\Image1.jpg"); only
+    // the file's own name counts.
+    const QString bare = fileName.section(QRegularExpression(R"([\\/])"), -1);
+    if (bare.isEmpty()) {
+        return {};
+    }
     for (const QString& folder : {QDir::currentPath(), AssetDirectory()}) {
         const QString path = folder + "/" + bare;
         if (QFileInfo(path).isFile()) {

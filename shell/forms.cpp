@@ -46,6 +46,10 @@ void activateTopmost() {
 
 void placeFirstTime(Form& form) {
     Registry& r = registry();
+    if (form.property("kovaPlaced").toBool()) {
+        return;
+    }
+    form.setProperty("kovaPlaced", true);
     if (r.firstShown == nullptr) {
         r.firstShown = &form;
         return;
@@ -126,9 +130,7 @@ void Show(Form& form) {
         return;
     }
     if (!form.isVisible()) {
-        if (!r.shownOrder.contains(&form)) {
-            placeFirstTime(form);
-        }
+        placeFirstTime(form);
         form.show();
     }
     form.raise();

@@ -1,0 +1,17 @@
+// Picks the next picture of the picture exercises: in numerical order by a
+// fixed step (starting again at picture 1 after the last), or at random.
+#pragma once
+
+#include <QString>
+
+constexpr int LastPictureNumber = 204;
+
+// Moves position on by step; past the last picture, tells the patient and
+// starts again at picture 1. Returns the new position.
+int NextPictureInOrder(int position, int step);
+
+// A picture number from 1 to 204, drawn after reseeding from the clock.
+int RandomPictureNumber();
+
+// "Image" + number + ".jpg"
+QString PictureFileName(int number);
