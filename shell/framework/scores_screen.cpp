@@ -90,6 +90,7 @@ void ScoresScreen::Form_Activate() {
 }
 
 void ScoresScreen::cmdOptions_Click() {
+    leaving_ = true;
     ModDODI::ResetScores();
     const Triad names = triad_;
     Forms::Unload(names.therapy);
@@ -98,6 +99,7 @@ void ScoresScreen::cmdOptions_Click() {
 }
 
 void ScoresScreen::cmdMainMenu_Click() {
+    leaving_ = true;
     ModDODI::ResetScores();
     ShowMainMenuFrame();
     const Triad names = triad_;
@@ -108,6 +110,17 @@ void ScoresScreen::cmdMainMenu_Click() {
 
 void ScoresScreen::Form_Unload() {
     ModDODI::ResetScores();
+    if (leaving_) {
+        return;
+    }
+    // Closed with the title-bar button: the therapy and options screens are
+    // still hidden under it, so go back to the options as Options does
+    // instead of leaving them loaded out of sight.
+    const Triad names = triad_;
+    Forms::Unload(names.therapy);
+    if (Form* options = Forms::Find(names.options)) {
+        Forms::Show(*options);
+    }
 }
 
 QString ScoresScreen::PercentText(int correct, int tried) {

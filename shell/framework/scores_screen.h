@@ -26,6 +26,7 @@ public:
     void cmdOptions_Click();
     // Zeroes the scores; opens the main menu; unloads scores, options, therapy.
     void cmdMainMenu_Click();
+    // Zeroes the scores; closed by its title-bar button, goes back to the options.
     void Form_Unload() override;
 
     VbLabel* Title() const { return title_; }
@@ -50,6 +51,7 @@ protected:
 
 private:
     Triad triad_;
+    bool leaving_ = false; // set by Options and Main Menu
     VbLabel* title_;
     QList<ScoreLine> lines_;
 };

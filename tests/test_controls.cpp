@@ -1,0 +1,201 @@
+#include "shell/assets.h"
+#include "shell/controls/combo_box.h"
+#include "shell/controls/drawing_surface.h"
+#include "shell/controls/picture_box.h"
+#include "shell/controls/vb_timer.h"
+#include "shell/help_window.h"
+#include "shell/twips.h"
+#include "tests/support/kova_test.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+namespace {
+
+// A window with one practice-time box and a button beside it.
+struct ComboWindow {
+    ComboWindow() {
+        combo = new ValidatingComboBox("cboPracTime", &window);
+        combo->SetItems({"1", "5", "60"}, "5");
+        combo->SetRule(RangeRule(1, 60, "Practice Time must be between 1 and 60 minutes."));
+        combo->setGeometry(10, 10, 120, 24);
+        button = new QPushButton("Therapy", &window);
+        button->setObjectName("cmdStart");
+        button->setGeometry(10, 50, 120, 30);
+        QObject::connect(button, &QPushButton::clicked, [this] { ++clicks; });
+        window.resize(200, 120);
+        window.show();
+        window.activateWindow();
+        combo->setFocus();
+        ProcessEvents();
+    }
+    QWidget window;
+    ValidatingComboBox* combo;
+    QPushButton* button;
+    int clicks = 0;
+};
+
+int colourDistance(QColor a, QColor b) {
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+           std::abs(a.blue() - b.blue());
+}
+
+} // namespace
+
+class Controls : public KovaTest {};
+
+TEST_F(Controls, PracticeTimeBoxRefusesValuesOutsideOneToSixtyAndKeepsTheFocus) {
+    struct Case {
+        const char* typed;
+        bool accepted;
+        const char* after;
+    } const cases[] = {
+        {"0", false, "0"}, {"61", false, "61"}, {"word", false, "0"}, {"", false, "0"},
+        {"1", true, "1"},  {"60", true, "60"},  {"30.9", true, "30"}, {"12.7", true, "12"},
+    };
+    for (const Case& c : cases) {
+        ComboWindow w;
+        fake().Messages.clear();
+        TypeInto(w.combo, c.typed);
+        TabOut(w.combo);
+        ProcessEvents();
+        EXPECT_EQ(w.combo->Text(), c.after) << c.typed;
+        if (c.accepted) {
+            EXPECT_TRUE(fake().Messages.isEmpty()) << c.typed;
+            EXPECT_FALSE(w.combo->hasFocus()) << c.typed;
+        } else {
+            ASSERT_EQ(fake().Messages.size(), 1) << c.typed;
+            EXPECT_EQ(fake().Messages[0].prompt, "Practice Time must be between 1 and 60 minutes.");
+            EXPECT_EQ(fake().Messages[0].style, vbExclamation);
+            EXPECT_EQ(fake().Messages[0].title, "Information");
+            EXPECT_TRUE(w.combo->hasFocus()) << c.typed;
+        }
+    }
+}
+
+TEST_F(Controls, ClickingAButtonWithARefusedValueDoesNotPressTheButton) {
+    ComboWindow w;
+    TypeInto(w.combo, "75");
+    Click(w.button);
+    ProcessEvents();
+    EXPECT_EQ(w.clicks, 0);
+    EXPECT_EQ(fake().Messages.size(), 1);
+    EXPECT_TRUE(w.combo->hasFocus());
+
+    TypeInto(w.combo, "20");
+    Click(w.button);
+    ProcessEvents();
+    EXPECT_EQ(w.clicks, 1);
+    EXPECT_EQ(fake().Messages.size(), 1);
+}
+
+TEST_F(Controls, ListOnlyBoxTakesNoTyping) {
+    ValidatingComboBox box("cboPerLine", nullptr, true);
+    box.SetItems({"2", "5", "8"}, "5");
+    EXPECT_FALSE(box.isEditable());
+    EXPECT_EQ(box.Text(), "5");
+    EXPECT_THROW(TypeInto(&box, "7"), std::runtime_error);
+}
+
+TEST_F(Controls, PictureBoxDrawsPicturesMirroredAndUpsideDown) {
+    QImage picture(40, 40, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter(&picture).fillRect(0, 0, 10, 10, Qt::red); // a mark in the top-left corner
+    PictureBox box("Picture1", nullptr);
+    box.SetBorder(false);
+    box.resize(40, 40);
+    const double w = box.ScaleWidth(), h = box.ScaleHeight();
+    EXPECT_DOUBLE_EQ(w, 600); // twips
+    auto markAt = [&box](int x, int y) {
+        return colourDistance(box.grab().toImage().pixelColor(x, y), Qt::red) < 30;
+    };
+    box.PaintPicture(picture, w, 0, -w, std::nullopt);
+    EXPECT_TRUE(markAt(35, 5)) << "mirrored: mark top right";
+    box.Cls();
+    box.PaintPicture(picture, 0, h, std::nullopt, -h);
+    EXPECT_TRUE(markAt(5, 35)) << "upside down: mark bottom left";
+    box.Cls();
+    box.PaintPicture(picture, w, h, -w, -h);
+    EXPECT_TRUE(markAt(35, 35)) << "both: mark bottom right";
+    EXPECT_FALSE(markAt(5, 5));
+}
+
+TEST_F(Controls, DrawingSurfaceUsesItsUserScaleAndKeepsWhatWasDrawn) {
+    DrawingSurface surface("Canvas", nullptr);
+    surface.resize(200, 100);
+    surface.SetBackColor(Qt::white);
+    surface.Scale(0, 0, 100, 100);
+    surface.Circle(25, 50, 5, Qt::blue, Qt::blue);
+    surface.DrawWidth = 3;
+    surface.Line(0, 90, 100, 90, Qt::green);
+    const QImage first = surface.grab().toImage();
+    EXPECT_LT(colourDistance(first.pixelColor(50, 50), Qt::blue), 30);
+    EXPECT_LT(colourDistance(first.pixelColor(150, 90), Qt::green), 30);
+    EXPECT_EQ(surface.grab().toImage(), first) << "drawing survives a repaint";
+
+    surface.SetFontSize(20);
+    const double width = surface.TextWidth("WWW");
+    EXPECT_GT(width, surface.TextWidth("W"));
+    surface.CurrentX = 60;
+    surface.CurrentY = 10;
+    surface.Print("X");
+    EXPECT_NEAR(surface.CurrentY, 10 + surface.TextHeight("X"), 1e-9);
+    EXPECT_EQ(surface.CurrentX, 0);
+
+    surface.Cls();
+    EXPECT_EQ(surface.grab().toImage().pixelColor(50, 50), QColor(Qt::white));
+}
+
+TEST_F(Controls, FormTimerTicksOnTheVirtualClockWhileEnabled) {
+    VbTimer timer("Timer1", nullptr);
+    int ticks = 0;
+    QObject::connect(&timer, &VbTimer::Timer, [&ticks] { ++ticks; });
+    timer.SetInterval(100);
+    fake().AdvanceTime(500);
+    EXPECT_EQ(ticks, 0) << "not enabled yet";
+    timer.SetEnabled(true);
+    fake().AdvanceTime(350);
+    EXPECT_EQ(ticks, 3);
+    timer.SetEnabled(false);
+    fake().AdvanceTime(1000);
+    EXPECT_EQ(ticks, 3);
+}
+
+TEST_F(Controls, HelpWindowShowsThePageMadeForTheHelpFile) {
+    QTemporaryDir assets;
+    SetAssetDirectory(assets.path());
+    QFile page(assets.filePath("Flipper.html"));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.write("<h1>Flipper help</h1><p>How to use it.</p>");
+    page.close();
+
+    EXPECT_TRUE(HelpWindow::Open("C:\\KOVA\\Flipper.hlp"));
+    ASSERT_NE(HelpWindow::Instance(), nullptr);
+    EXPECT_TRUE(HelpWindow::Instance()->isVisible());
+    EXPECT_TRUE(HelpWindow::Instance()->toPlainText().contains("Flipper help"));
+
+    EXPECT_FALSE(HelpWindow::Open(QDir::currentPath() + "\\NoSuchHelp.hlp"));
+    EXPECT_TRUE(HelpWindow::Instance()->toPlainText().contains("No help page is available"));
+    SetAssetDirectory({});
+}
+
+TEST_F(Controls, AssetsAreFoundInTheWorkingDirectoryFirst) {
+    QTemporaryDir working, assets;
+    SetAssetDirectory(assets.path());
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(working.path());
+    for (const QString& folder : {working.path(), assets.path()}) {
+        QFile(folder + "/Both.jpg").open(QIODevice::WriteOnly);
+    }
+    QFile(assets.path() + "/OnlyBuiltIn.jpg").open(QIODevice::WriteOnly);
+
+    EXPECT_EQ(FindAsset("Both.jpg"), working.path() + "/Both.jpg");
+    EXPECT_EQ(FindAsset("C:\\any\\OnlyBuiltIn.jpg"), assets.path() + "/OnlyBuiltIn.jpg");
+    EXPECT_EQ(FindAsset("Missing.jpg"), "");
+    QDir::setCurrent(previous);
+    SetAssetDirectory({});
+}

@@ -1,0 +1,313 @@
+// A small test-only exercise proves the hand-over between the three screens.
+#include "shell/framework/options_screen.h"
+#include "shell/framework/scores_screen.h"
+#include "shell/framework/therapy_screen.h"
+#include "shell/main_menu.h"
+#include "shell/mod_dodi.h"
+#include "tests/support/kova_test.h"
+
+#include <QDir>
+
+using namespace ModDODI;
+
+namespace {
+
+struct PracticeScores {
+    Counter16 Correct;
+    Counter16 Tried;
+    Single TotalTime = 0;
+};
+
+const Triad practiceTriad{"frmPracticeO", "frmPracticeT", "frmPracticeS", "Practice.hlp"};
+
+class frmPracticeO : public OptionsScreen {
+public:
+    static constexpr const char* Name = "frmPracticeO";
+    frmPracticeO() : OptionsScreen(Name, practiceTriad) {
+        AddHelpButton()->move(0, 0);
+        AddTherapyButton()->move(100, 0);
+        AddMenuButton()->move(200, 0);
+        AddPracticeTimeCombo()->move(0, 40);
+    }
+    void Form_Activate() override { ++activations; }
+    int activations = 0;
+};
+
+class frmPracticeT : public PictureTherapyScreen {
+public:
+    static constexpr const char* Name = "frmPracticeT";
+    frmPracticeT() : PictureTherapyScreen(Name, practiceTriad) {
+        cmdStart->move(0, 0);
+        cmdScores->move(100, 0);
+        cmdOptions->move(200, 0);
+        cmdNextSet->move(300, 0);
+        PlaceCounters(0, 600, 6000, 495);
+    }
+    void cmdNextSet_Click() override {
+        QuestionShownAt = platform().Timer();
+        ++Scores<PracticeScores>().Tried;
+    }
+    void Answer(bool right, double afterSeconds) {
+        FakePlatform::Installed().Now += afterSeconds;
+        auto& s = Scores<PracticeScores>();
+        if (right) {
+            ++s.Correct;
+        }
+        const Single time = TakeResponseTime();
+        s.TotalTime += time;
+        ShowCounters(s.Correct, s.Tried - s.Correct, s.Tried, time);
+    }
+    void TakeStartingSettings() override { settingsTaken++; }
+    void ClearStimulus() override { cleared++; }
+    // A loop that lets events run, as the loop-driven exercises do.
+    bool LoopUntilStopped() {
+        BeginEventLoop();
+        QPointer<frmPracticeT> self(this);
+        const bool alive = WaitFor([] { return false; });
+        if (self != nullptr) {
+            EndEventLoop();
+            if (CloseRequested()) {
+                close();
+            }
+        }
+        return alive;
+    }
+    int settingsTaken = 0;
+    int cleared = 0;
+};
+
+class frmPracticeS : public ScoresScreen {
+public:
+    static constexpr const char* Name = "frmPracticeS";
+    frmPracticeS()
+        : ScoresScreen(Name, practiceTriad, "Practice Scores",
+                       {{"Label1", "Total Correct", "lblCorrect"},
+                        {"Label6", "Percent Correct", "lblPerCor"},
+                        {"Label7", "Ave Response Time", "lblAveTime"},
+                        {"Label5", "Practice Time", "lblPracTime"}}) {}
+
+protected:
+    void FillLines() override {
+        const auto& s = Scores<PracticeScores>();
+        SetValue("lblCorrect", s.Correct);
+        SetValue("lblPerCor", PercentText(s.Correct, s.Tried));
+        SetValue("lblAveTime", AverageText(s.TotalTime, s.Tried));
+    }
+};
+
+} // namespace
+
+class Framework : public KovaTest {
+protected:
+    void SetUp() override {
+        KovaTest::SetUp();
+        Forms::Register(frmPracticeO::Name, [] { return new frmPracticeO; });
+        Forms::Register(frmPracticeT::Name, [] { return new frmPracticeT; });
+        Forms::Register(frmPracticeS::Name, [] { return new frmPracticeS; });
+        main_ = &Forms::Get<frmMain>();
+        Forms::Show(*main_);
+        Forms::Show("frmPracticeO");
+    }
+    frmPracticeO& options() { return Loaded<frmPracticeO>(); }
+    frmPracticeT& therapy() { return Loaded<frmPracticeT>(); }
+    frmPracticeS& scores() { return Loaded<frmPracticeS>(); }
+    frmPracticeT& openTherapy() {
+        Click(&options(), "cmdStart");
+        return therapy();
+    }
+    void playOneAnswer() {
+        Click(therapy().cmdStart);
+        Click(therapy().cmdNextSet);
+        therapy().Answer(true, 1.5);
+        Click(therapy().cmdStart);
+    }
+    bool menuOpen() { return Find<QWidget>(main_, "frmMenu")->isVisible(); }
+    frmMain* main_ = nullptr;
+};
+
+TEST_F(Framework, TherapyOpensOverTheOptionsAndStartsAFreshPracticePeriod) {
+    Scores<PracticeScores>().Correct = 4;
+    fake().Now = 5000;
+    frmPracticeT& screen = openTherapy();
+    EXPECT_TRUE(screen.isVisible());
+    EXPECT_TRUE(options().isVisible());
+    EXPECT_EQ(Forms::Active(), &screen);
+    EXPECT_EQ(int(Scores<PracticeScores>().Correct), 0);
+    EXPECT_EQ(screen.settingsTaken, 1);
+    EXPECT_EQ(PracticeStart, 5000.0f);
+    EXPECT_EQ(ReadyToStart, VbTrue);
+    EXPECT_EQ(screen.windowTitle(), "KOVA.....Practice Time = 0  Mins  &  0 Secs");
+    EXPECT_EQ(screen.cmdStart->text(), "Start ");
+    EXPECT_EQ(screen.lblCor->text(), "C = 0");
+    EXPECT_EQ(screen.cmdOptions->toolTip(), "This Will Zero All Scores");
+}
+
+TEST_F(Framework, StartAndStopToggleTheButtonsAndShowThePracticeTime) {
+    frmPracticeT& screen = openTherapy();
+    Click(screen.cmdStart);
+    EXPECT_EQ(screen.cmdStart->text(), "Stop");
+    EXPECT_FALSE(screen.cmdScores->isEnabled());
+    EXPECT_FALSE(screen.cmdOptions->isEnabled());
+    EXPECT_TRUE(screen.cmdNextSet->isEnabled());
+    EXPECT_TRUE(screen.cmdNextSet->hasFocus());
+    EXPECT_EQ(ReadyToStart, VbFalse);
+
+    fake().Now += 187.5;
+    Click(screen.cmdStart);
+    EXPECT_EQ(screen.cmdStart->text(), "Start");
+    EXPECT_TRUE(screen.cmdScores->isEnabled());
+    EXPECT_TRUE(screen.cmdOptions->isEnabled());
+    EXPECT_FALSE(screen.cmdNextSet->isEnabled());
+    EXPECT_TRUE(screen.cmdStart->hasFocus());
+    EXPECT_EQ(screen.windowTitle(), "KOVA.....Practice Time = 3 Mins  7 Secs");
+    EXPECT_EQ(screen.cleared, 1);
+    EXPECT_EQ(screen.lblCor->text(), "C = 0") << "no answer, counters untouched";
+    EXPECT_EQ(ReadyToStart, VbTrue);
+}
+
+TEST_F(Framework, CountersShowTheLastResponseTimeWithOneDecimal) {
+    frmPracticeT& screen = openTherapy();
+    Click(screen.cmdStart);
+    Click(screen.cmdNextSet);
+    screen.Answer(true, 2.43);
+    EXPECT_EQ(screen.lblCor->text(), "C=1");
+    EXPECT_EQ(screen.lblWrng->text(), "W=0");
+    EXPECT_EQ(screen.lblTotalPics->text(), "T=1");
+    EXPECT_EQ(screen.lblAveTime->text(), "2.4 Secs");
+    EXPECT_NEAR(AnswerGivenAt - QuestionShownAt, 2.43, 0.01);
+}
+
+TEST_F(Framework, ScoresScreenHidesTheOthersAndShowsPercentAndAverage) {
+    openTherapy();
+    Click(therapy().cmdStart);
+    for (bool right : {true, false, true}) {
+        Click(therapy().cmdNextSet);
+        therapy().Answer(right, 2.5);
+    }
+    Click(therapy().cmdStart);
+    Click(therapy().cmdScores);
+    EXPECT_TRUE(scores().isVisible());
+    EXPECT_TRUE(IsLoaded("frmPracticeT"));
+    EXPECT_FALSE(therapy().isVisible());
+    EXPECT_FALSE(options().isVisible());
+    EXPECT_EQ(scores().Value("lblCorrect")->text(), "2");
+    EXPECT_EQ(scores().Value("lblPerCor")->text(), "66%");
+    EXPECT_EQ(scores().Value("lblAveTime")->text(), "2.5 Secs");
+    EXPECT_EQ(scores().Value("lblPracTime")->text(), "0 Mins  7 Secs");
+    EXPECT_EQ(Find<QWidget>(&scores(), "cmdMainMenu")->toolTip(), "Returns to Norvane Main Menu.");
+    EXPECT_EQ(Find<QWidget>(&scores(), "cmdOptions")->toolTip(),
+              "Returns to Options Menu for this procedure.");
+}
+
+TEST_F(Framework, ScoresBeforeAnyAnswerKeepPercentAndAverageEmpty) {
+    openTherapy();
+    Click(therapy().cmdScores);
+    EXPECT_EQ(scores().Value("lblCorrect")->text(), "0");
+    EXPECT_EQ(scores().Value("lblPerCor")->text(), "");
+    EXPECT_EQ(scores().Value("lblAveTime")->text(), "");
+    EXPECT_EQ(scores().Value("lblPracTime")->text(), "0 Mins  0 Secs");
+}
+
+TEST_F(Framework, EveryWayOutOfTherapyOrScoresZeroesTheScores) {
+    const auto zeroed = [] { return int(Scores<PracticeScores>().Tried) == 0; };
+
+    openTherapy(); // therapy Options: back to the options screen
+    playOneAnswer();
+    Click(therapy().cmdOptions);
+    ProcessEvents();
+    EXPECT_TRUE(zeroed());
+    EXPECT_FALSE(IsLoaded("frmPracticeT"));
+    EXPECT_TRUE(options().isVisible());
+    EXPECT_EQ(Forms::Active(), &options());
+
+    openTherapy(); // closing the therapy window
+    playOneAnswer();
+    therapy().close();
+    ProcessEvents();
+    EXPECT_TRUE(zeroed());
+    EXPECT_FALSE(IsLoaded("frmPracticeT"));
+
+    openTherapy(); // scores Options
+    playOneAnswer();
+    Click(therapy().cmdScores);
+    Click(&scores(), "cmdOptions");
+    ProcessEvents();
+    EXPECT_TRUE(zeroed());
+    EXPECT_FALSE(IsLoaded("frmPracticeT"));
+    EXPECT_FALSE(IsLoaded("frmPracticeS"));
+    EXPECT_TRUE(options().isVisible());
+
+    openTherapy(); // closing the scores window: back to the options, as with Options
+    playOneAnswer();
+    Click(therapy().cmdScores);
+    scores().close();
+    ProcessEvents();
+    EXPECT_TRUE(zeroed());
+    EXPECT_FALSE(IsLoaded("frmPracticeS"));
+    EXPECT_FALSE(IsLoaded("frmPracticeT"));
+    EXPECT_TRUE(options().isVisible());
+
+    openTherapy(); // scores Main Menu: all three unloaded, menu open
+    playOneAnswer();
+    Click(therapy().cmdScores);
+    Click(&scores(), "cmdMainMenu");
+    ProcessEvents();
+    EXPECT_TRUE(zeroed());
+    for (const char* name : {"frmPracticeO", "frmPracticeT", "frmPracticeS"}) {
+        EXPECT_FALSE(IsLoaded(name)) << name;
+    }
+    EXPECT_TRUE(menuOpen());
+    EXPECT_EQ(Forms::Active(), main_);
+}
+
+TEST_F(Framework, OptionsKeepTheirSettingsAcrossARun) {
+    auto* combo = Find<ValidatingComboBox>(&options(), "cboPracTime");
+    combo->SetText("25");
+    openTherapy();
+    playOneAnswer();
+    Click(therapy().cmdScores);
+    Click(&scores(), "cmdOptions");
+    EXPECT_EQ(Find<ValidatingComboBox>(&options(), "cboPracTime")->Text(), "25");
+    const int activationsBefore = options().activations;
+    fake().Now += 60;
+    const Single restart = Single(fake().Now);
+    openTherapy();
+    EXPECT_EQ(PracticeStart, restart);
+    Click(therapy().cmdOptions);
+    EXPECT_EQ(options().activations, activationsBefore + 1) << "options activated on return";
+}
+
+TEST_F(Framework, OptionsMainMenuAndHelp) {
+    Click(&options(), "cmdHelp");
+    ASSERT_EQ(fake().HelpFiles.size(), 1);
+    EXPECT_EQ(fake().HelpFiles[0], QDir::currentPath() + "\\Practice.hlp");
+    EXPECT_EQ(ApiResult, 1);
+    Click(&options(), "cmdMenu");
+    ProcessEvents();
+    EXPECT_FALSE(IsLoaded("frmPracticeO"));
+    EXPECT_TRUE(menuOpen());
+}
+
+TEST_F(Framework, ClosingAScreenInsideItsEventLoopEndsTheLoopSafely) {
+    frmPracticeT& screen = openTherapy();
+    int calls = 0;
+    fake().OnDoEvents = [&calls, &screen] {
+        if (++calls == 3) {
+            screen.close(); // the title-bar close button, mid-loop
+        }
+    };
+    EXPECT_FALSE(screen.LoopUntilStopped());
+    fake().OnDoEvents = nullptr;
+    ProcessEvents();
+    EXPECT_FALSE(IsLoaded("frmPracticeT"));
+    EXPECT_TRUE(options().isVisible());
+}
+
+TEST_F(Framework, UnloadingAScreenInsideItsEventLoopEndsTheLoopSafely) {
+    frmPracticeT& screen = openTherapy();
+    fake().OnDoEvents = [] { Forms::Unload("frmPracticeT"); };
+    EXPECT_FALSE(screen.LoopUntilStopped());
+    fake().OnDoEvents = nullptr;
+    ProcessEvents();
+    EXPECT_FALSE(IsLoaded("frmPracticeT"));
+}

@@ -1,0 +1,149 @@
+#include "shell/app.h"
+#include "shell/main_menu.h"
+#include "shell/mod_dodi.h"
+#include "tests/support/kova_test.h"
+
+#include <QDir>
+#include <QGroupBox>
+
+using namespace ModDODI;
+
+class MainMenu : public KovaTest {
+protected:
+    void SetUp() override {
+        KovaTest::SetUp();
+        RegisterExercises();
+    }
+    frmMain& start(QSize display = {800, 600}) {
+        fake().Display = display;
+        return StartMainMenu();
+    }
+    static bool open(frmMain& main, const char* frame) {
+        return Find<QGroupBox>(&main, frame)->isVisible();
+    }
+};
+
+TEST_F(MainMenu, WarnsWhenTheDisplayIsNotEightHundredBySixHundred) {
+    struct Case {
+        QSize display;
+        bool warned;
+    } const cases[] = {
+        {{1024, 768}, true}, {{800, 768}, true}, {{1024, 600}, true}, {{800, 600}, false}};
+    for (const Case& c : cases) {
+        frmMain& main = start(c.display);
+        EXPECT_EQ(open(main, "frmDisplayMode"), c.warned) << c.display.width();
+        EXPECT_EQ(main.size(), c.display);
+        if (c.warned) {
+            EXPECT_EQ(Find<QLabel>(&main, "lblDisplayMode")->text(), frmMain::DisplayWarningText());
+        }
+        Forms::UnloadAll();
+        ProcessEvents();
+    }
+    const QString text = frmMain::DisplayWarningText();
+    EXPECT_TRUE(text.startsWith("Your computer monitor does not appear to be in the 800x600 "
+                                "display mode. It is possible that some of the Therapy Screens "
+                                "may not format properly. First, try using the program to "
+                                "determine if the Therapy Screens format properily. If not, "
+                                "please exit and switch your display mode settings to "
+                                "800x600.\r\n\r\nTo Switch To The 800x600 Screen Display Mode:"
+                                "\r\n1. Exit this program"));
+    EXPECT_TRUE(text.endsWith("\r\n6. Change the Screen Settings/Size to 800x600\r\n7. Click on "
+                              "Apply and then Yes"));
+}
+
+TEST_F(MainMenu, FramesOpenAndCloseAsDesigned) {
+    frmMain& main = start({1024, 768});
+    EXPECT_EQ(main.windowTitle(), "KOVA:  V1.00");
+    EXPECT_FALSE(open(main, "frmMenu"));
+    EXPECT_FALSE(open(main, "frmTools"));
+    Click(&main, "cmdTRMenu");
+    EXPECT_TRUE(open(main, "frmMenu"));
+    EXPECT_FALSE(open(main, "frmDisplayMode")) << "Therapy closes the warning";
+    Click(&main, "cmdTools");
+    EXPECT_FALSE(open(main, "frmMenu"));
+    EXPECT_TRUE(open(main, "frmTools"));
+    ClickAt(&main, QPoint(main.width() - 5, main.height() - 5)); // the background
+    EXPECT_FALSE(open(main, "frmTools"));
+    Click(&main, "cmdTRMenu");
+    ClickAt(Find<QGroupBox>(&main, "frmMenu"), QPoint(5, 40)); // inside the frame
+    EXPECT_TRUE(open(main, "frmMenu"));
+}
+
+TEST_F(MainMenu, WarningClosesWithOk) {
+    frmMain& main = start({1024, 768});
+    Click(&main, "cmdOK2");
+    EXPECT_FALSE(open(main, "frmDisplayMode"));
+}
+
+TEST_F(MainMenu, HelpClosesTheFramesAndOpensTheMainHelp) {
+    frmMain& main = start({1024, 768});
+    Click(&main, "cmdTRMenu");
+    Click(&main, "cmdHelp");
+    EXPECT_FALSE(open(main, "frmMenu"));
+    EXPECT_FALSE(open(main, "frmDisplayMode"));
+    ASSERT_EQ(fake().HelpFiles.size(), 1);
+    EXPECT_EQ(fake().HelpFiles[0], QDir::currentPath() + "\\KOVA_MainHelp.hlp");
+}
+
+TEST_F(MainMenu, PatientNameIsAskedWithTheCurrentNameAndCancelClearsIt) {
+    frmMain& main = start();
+    fake().InputAnswers.enqueue("Ann Smith");
+    Click(&main, "cmdTools");
+    Click(&main, "cmdName");
+    EXPECT_EQ(PatientName, "Ann Smith");
+    EXPECT_FALSE(open(main, "frmTools"));
+    ASSERT_EQ(fake().Inputs.size(), 1);
+    const auto& asked = fake().Inputs[0];
+    EXPECT_EQ(asked.prompt, "Enter Patient or Student Name that will be used on Score "
+                            "printouts (Or leave blank):");
+    EXPECT_EQ(asked.title, "KOVA");
+    EXPECT_EQ(asked.defaultText, "");
+    EXPECT_EQ(asked.left, 5000);
+    EXPECT_EQ(asked.top, 5000);
+
+    fake().InputAnswers.enqueue(QString()); // Cancel
+    Click(&main, "cmdTools");
+    Click(&main, "cmdName");
+    EXPECT_EQ(fake().Inputs[1].defaultText, "Ann Smith");
+    EXPECT_EQ(PatientName, "");
+    Click(&main, "cmdTools");
+    Click(&main, "cmdName");
+    EXPECT_EQ(fake().Inputs[2].defaultText, "");
+}
+
+TEST_F(MainMenu, ExerciseButtonsOpenBuiltExercisesAndTheOthersAreDisabled) {
+    frmMain& main = start();
+    Click(&main, "cmdTRMenu");
+    const QStringList buttons = {
+        "cmdEyeRot",     "cmdTNL",      "cmdTS",         "cmdCharSearch",  "cmdRL",
+        "cmdFlipper",    "cmdFlipForm", "cmdTicTacToe",  "cmdVisSequence", "cmdColorGrids",
+        "cmdPatternDup", "cmdMNBD",     "cmdLinesBoxes", "cmdCloseNL"};
+    for (const QString& name : buttons) {
+        EXPECT_FALSE(Find<QPushButton>(&main, name)->text().isEmpty()) << name.toStdString();
+    }
+    EXPECT_EQ(Find<QPushButton>(&main, "cmdFlipper")->text(), "Flipper");
+    EXPECT_EQ(Find<QPushButton>(&main, "cmdMNBD")->text(), "Shape Counting");
+    EXPECT_FALSE(Find<QPushButton>(&main, "cmdCharSearch")->isEnabled()) << "not built yet";
+
+    Click(&main, "cmdFlipper");
+    EXPECT_FALSE(open(main, "frmMenu"));
+    ASSERT_TRUE(IsShown("frmFlipperO"));
+    EXPECT_TRUE(main.isVisible());
+    EXPECT_EQ(Forms::Active(), Forms::Find("frmFlipperO"));
+}
+
+TEST_F(MainMenu, ExitUnloadsEveryScreen) {
+    frmMain& main = start();
+    Click(&main, "cmdTRMenu");
+    Click(&main, "cmdFlipper");
+    Click(&main, "cmdExit2");
+    ProcessEvents();
+    EXPECT_FALSE(IsLoaded("frmMain"));
+    EXPECT_FALSE(IsLoaded("frmFlipperO"));
+}
+
+TEST_F(MainMenu, MenuFillsTheScreenInProportion) {
+    frmMain& main = start({1024, 768});
+    EXPECT_EQ(Find<QWidget>(&main, "frmMenu")->geometry(), QRect(225, 143, 698, 411));
+    EXPECT_EQ(Find<QWidget>(&main, "cmdExit2")->geometry(), QRect(492, 10, 124, 52));
+}
