@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QAudioDevice>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -13,10 +12,11 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QSoundEffect>
-#include <QThread>
 #include <QTime>
 #include <QWidget>
+#include <cerrno>
 #include <chrono>
+#include <ctime>
 
 RealPlatform::RealPlatform() {
     const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
@@ -33,8 +33,14 @@ Single RealPlatform::Timer() {
 }
 
 void RealPlatform::Sleep(int ms) {
-    QElapsedTimer elapsed;
-    elapsed.start();
+    timespec deadline{};
+    clock_gettime(CLOCK_MONOTONIC, &deadline);
+    deadline.tv_sec += ms / 1000;
+    deadline.tv_nsec += long(ms % 1000) * 1000000L;
+    if (deadline.tv_nsec >= 1000000000L) {
+        deadline.tv_sec += 1;
+        deadline.tv_nsec -= 1000000000L;
+    }
     // Show what was drawn before the wait; no event is handled during it.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -42,9 +48,8 @@ void RealPlatform::Sleep(int ms) {
             window->repaint();
         }
     }
-    const qint64 remaining = ms - elapsed.elapsed();
-    if (remaining > 0) {
-        QThread::msleep(static_cast<unsigned long>(remaining));
+    // Sleep the time that remains, to an absolute deadline.
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr) == EINTR) {
     }
 }
 
