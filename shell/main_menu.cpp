@@ -78,6 +78,11 @@ frmMain::frmMain() : Form(Name) {
     SetFontSize(lblTitle, 48, true);
     lblTitle->SetForeColor(QColor(30, 60, 120));
     Place(lblTitle, 7680, 120, 3960, 1215);
+    auto* lblSubtitle = new VbLabel("lblSubtitle", "Visual Perception Training", this);
+    lblSubtitle->setAlignment(Qt::AlignCenter);
+    SetFontSize(lblSubtitle, 12, true);
+    lblSubtitle->SetForeColor(QColor(30, 60, 120));
+    Place(lblSubtitle, 7680, 1260, 3960, 420);
 
     auto* Image1 = new ImageBox("Image1", this);
     Image1->SetPicture(drawLogo());

@@ -59,8 +59,12 @@ PictureOptionsScreen::PictureOptionsScreen(const QString& name, Triad triad,
         auto* caption =
             new VbLabel("Label" + QString::number(i + 2), layout.exampleCaptions[i], frmExample);
         caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        SetFontSize(caption, 8);
+        const int captionWidth = layout.exampleCaptionWidth > 0
+                                     ? layout.exampleCaptionWidth
+                                     : layout.exampleBoxes[i].width() + 240;
         Place(caption, layout.exampleCaptionCorners[i].x(), layout.exampleCaptionCorners[i].y(),
-              layout.exampleBoxes[i].width() + 240, 615);
+              captionWidth, 615);
         if (i > 0) {
             connect(box, &PictureBox::clicked, this, [this, i] { ExampleBox_Click(i + 1); });
         }

@@ -29,15 +29,16 @@ ScoresScreen::ScoresScreen(const QString& name, Triad triad, const QString& titl
     for (const ScoreLine& line : lines) {
         auto* caption = new VbLabel(line.captionName, line.caption, this);
         auto* value = new VbLabel(line.valueName, "", this);
+        SetFontSize(caption, 11);
+        SetFontSize(value, 10);
         for (VbLabel* label : {caption, value}) {
-            SetFontSize(label, 11);
             label->setWordWrap(false);
         }
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         value->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         value->SetBorder(true);
         value->SetBackColor(Qt::white);
-        value->setIndent(6);
+        value->setIndent(4);
         Place(caption, CaptionLeft, top, CaptionWidth, LineHeight);
         Place(value, ValueLeft, top, ValueWidth, LineHeight);
         top += LineStep;

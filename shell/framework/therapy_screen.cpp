@@ -51,6 +51,21 @@ bool TherapyScreen::WaitFor(const std::function<bool()>& done) {
     return self != nullptr;
 }
 
+bool TherapyScreen::RunEventLoop(const std::function<bool()>& loop) {
+    QPointer<TherapyScreen> self(this);
+    BeginEventLoop();
+    const bool finished = loop();
+    if (self == nullptr) {
+        return false;
+    }
+    EndEventLoop();
+    if (CloseRequested()) {
+        close();
+        return false;
+    }
+    return finished && !Forms::IsUnloading(*this);
+}
+
 VbButton* TherapyScreen::AddOptionsButton(const QString& name, const QString& toolTip) {
     auto* button = new VbButton(name, "Options", this);
     button->setToolTip(toolTip);
@@ -77,9 +92,11 @@ PictureTherapyScreen::PictureTherapyScreen(const QString& name, Triad triad)
     lblTotalPics = new VbLabel("lblTotalPics", "T=0", Frame1);
     lblAveTime = new VbLabel("lblAveTime", "AveTime= 0.0 Sec", Frame1);
     auto* row = new QHBoxLayout(Frame1);
-    row->setContentsMargins(6, 2, 6, 2);
+    row->setContentsMargins(4, 0, 4, 0);
+    row->setSpacing(2);
     for (VbLabel* label : {lblCor, lblWrng, lblTotalPics, lblAveTime}) {
         label->setWordWrap(false);
+        SetFontSize(label, 8);
         label->setAlignment(Qt::AlignCenter);
         row->addWidget(label, label == lblAveTime ? 2 : 1);
     }

@@ -30,6 +30,11 @@ public:
     bool LetEventsRun();
     // Lets events run until done() holds; false as for LetEventsRun.
     bool WaitFor(const std::function<bool()>& done);
+    // Runs a loop that lets events run (loop returns false when the screen
+    // went away), with closing the window turned into a stop request; when a
+    // close was asked meanwhile, the screen closes itself afterwards. Returns
+    // true when the loop finished and the screen is still there to go on.
+    bool RunEventLoop(const std::function<bool()>& loop);
 
 protected:
     // The options screen, which stays loaded while this screen is.

@@ -1,0 +1,85 @@
+// Saves pictures of the main menu and of every registered exercise's three
+// screens, for looking at them: screenshots <folder> [width height].
+#include "shell/app.h"
+#include "shell/forms.h"
+#include "shell/main_menu.h"
+#include "shell/mod_dodi.h"
+#include "tests/support/fake_platform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+
+static void save(QWidget& window, const QString& folder, const QString& name) {
+    QApplication::processEvents();
+    window.grab().save(folder + "/" + name + ".png");
+}
+
+static void clickIfThere(QWidget& form, const char* name) {
+    if (auto* button = form.findChild<QPushButton*>(name); button && button->isEnabled()) {
+        button->click();
+        QApplication::processEvents();
+    }
+}
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    SetUpAppearance(app);
+    const QString folder = argc > 1 ? argv[1] : "shots";
+    QDir().mkpath(folder);
+    auto fake = std::make_unique<FakePlatform>();
+    if (argc > 3) {
+        fake->Display = QSize(QString(argv[2]).toInt(), QString(argv[3]).toInt());
+    }
+    SetPlatform(std::move(fake));
+    RegisterExercises();
+    frmMain& menu = StartMainMenu();
+    menu.cmdTRMenu_Click();
+    save(menu, folder, "main_menu");
+
+    const QStringList buttons = {
+        "cmdEyeRot",     "cmdTNL",      "cmdTS",         "cmdCharSearch",  "cmdRL",
+        "cmdFlipper",    "cmdFlipForm", "cmdTicTacToe",  "cmdVisSequence", "cmdColorGrids",
+        "cmdPatternDup", "cmdMNBD",     "cmdLinesBoxes", "cmdCloseNL"};
+    for (const QString& buttonName : buttons) {
+        auto* button = menu.findChild<QPushButton*>(buttonName);
+        if (button == nullptr || !button->isEnabled()) {
+            continue;
+        }
+        menu.cmdTRMenu_Click();
+        button->click();
+        QApplication::processEvents();
+        Form* options = Forms::Active();
+        save(*options, folder, buttonName + "_options");
+        for (const char* therapyButton : {"cmdStart", "cmdToTherapy"}) {
+            clickIfThere(*options, therapyButton);
+        }
+        Form* therapy = Forms::Active();
+        if (therapy != options) {
+            save(*therapy, folder, buttonName + "_therapy");
+            // One stimulus of a picture exercise (a loop-driven screen is
+            // left alone: its start message waits for OK).
+            if (therapy->findChild<QPushButton*>("cmdNextSet") != nullptr) {
+                clickIfThere(*therapy, "cmdStart");
+                clickIfThere(*therapy, "cmdNextSet");
+                save(*therapy, folder, buttonName + "_question");
+                clickIfThere(*therapy, "cmdAnswer1");
+                save(*therapy, folder, buttonName + "_answered");
+                clickIfThere(*therapy, "cmdStart");
+            }
+            for (const char* scoresButton : {"cmdScores", "cmdDOTScores"}) {
+                clickIfThere(*therapy, scoresButton);
+            }
+            Form* scores = Forms::Active();
+            if (scores != therapy) {
+                save(*scores, folder, buttonName + "_scores");
+                clickIfThere(*scores, "cmdMainMenu");
+            }
+        }
+        Forms::UnloadAll();
+        QApplication::processEvents();
+        StartMainMenu();
+    }
+    Forms::UnloadAll();
+    return 0;
+}
