@@ -1,0 +1,70 @@
+#include "draw_kit.h"
+
+#include <QPen>
+
+#include <cmath>
+#include <numbers>
+
+namespace kit {
+
+void Filled(QPainter& p, const QColor& fill, double outline) {
+    p.setBrush(fill);
+    p.setPen(QPen(colour::Outline, outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+}
+
+void Plain(QPainter& p, const QColor& fill) {
+    p.setBrush(fill);
+    p.setPen(Qt::NoPen);
+}
+
+void Stroke(QPainter& p, const QColor& colour, double width) {
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+}
+
+QPainterPath Polygon(std::initializer_list<QPointF> points) {
+    QPainterPath path;
+    bool first = true;
+    for (const QPointF& point : points) {
+        if (first) {
+            path.moveTo(point);
+            first = false;
+        } else {
+            path.lineTo(point);
+        }
+    }
+    path.closeSubpath();
+    return path;
+}
+
+QPainterPath Circle(QPointF centre, double radius) {
+    QPainterPath path;
+    path.addEllipse(centre, radius, radius);
+    return path;
+}
+
+QPainterPath Star(QPointF centre, double outer, double inner, int points, double turnDegrees) {
+    QPainterPath path;
+    for (int i = 0; i < points * 2; ++i) {
+        const double radius = i % 2 == 0 ? outer : inner;
+        const double angle = (turnDegrees - 90.0 + i * 180.0 / points) * std::numbers::pi / 180.0;
+        const QPointF point(centre.x() + radius * std::cos(angle),
+                            centre.y() + radius * std::sin(angle));
+        if (i == 0) {
+            path.moveTo(point);
+        } else {
+            path.lineTo(point);
+        }
+    }
+    path.closeSubpath();
+    return path;
+}
+
+QPainterPath ArrowHead(QPointF tip, double degrees, double length, double width) {
+    const double a = degrees * std::numbers::pi / 180.0;
+    const QPointF back(tip.x() - length * std::cos(a), tip.y() - length * std::sin(a));
+    const QPointF side(-std::sin(a) * width / 2, std::cos(a) * width / 2);
+    return Polygon({tip, back + side, back - side});
+}
+
+} // namespace kit
