@@ -1,4 +1,9 @@
+#include "shell/real_platform.h"
 #include "shell/vb_runtime.h"
+
+#include <QCoreApplication>
+#include <QSet>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -58,4 +63,33 @@ TEST(Runtime, CountersStopAtTheSixteenBitLimits) {
     n += 5;
     n -= 7;
     EXPECT_EQ(int(n), -2);
+}
+
+// The real platform's own rules (the other tests replace it).
+TEST(RealPlatformRules, ReseedingWithinOneClockTickNeverRepeatsTheDraws) {
+    RealPlatform real;
+    QSet<double> draws;
+    for (int i = 0; i < 200; ++i) {
+        real.Randomize();
+        const double value = real.Rnd();
+        EXPECT_GE(value, 0.0);
+        EXPECT_LT(value, 1.0);
+        draws.insert(value);
+    }
+    EXPECT_EQ(draws.size(), 200);
+}
+
+TEST(RealPlatformRules, ABlockingWaitHandlesNoTimerUntilItEnds) {
+    RealPlatform real;
+    bool fired = false;
+    QTimer::singleShot(0, [&fired] { fired = true; });
+    real.Sleep(20); // the one short real wait: it is what is tested
+    EXPECT_FALSE(fired);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(fired);
+}
+
+TEST(RealPlatformRules, MissingSoundFilesAreIgnoredQuietly) {
+    RealPlatform real;
+    EXPECT_FALSE(real.PlaySound("/no/such/Ding.wav"));
 }
