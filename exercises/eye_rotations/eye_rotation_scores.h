@@ -1,0 +1,22 @@
+// The score values of Eye Rotations, zeroed by ResetScores, and the names
+// that tie its three screens together.
+#pragma once
+
+#include "shell/framework/triad.h"
+#include "shell/mod_dodi.h"
+#include "shell/vb_runtime.h"
+
+struct EyeRotationScores {
+    Counter16 CorrectCount;       // presses while a target disc was shown
+    Counter16 WrongCount;         // presses on any other disc
+    Counter16 TargetsShown;       // target discs presented
+    Counter16 RotationsCompleted; // rotations, or discs when they go at random
+};
+
+inline EyeRotationScores& EyeScores() {
+    return Scores<EyeRotationScores>();
+}
+
+inline Triad EyeRotationTriad() {
+    return {"frmDotO", "frmDotT", "frmDotS", "EyeRotations.hlp"};
+}

@@ -1,0 +1,268 @@
+#include "exercises/eye_rotations/frm_dot_t.h"
+
+#include "exercises/eye_rotations/eye_rotation_scores.h"
+#include "exercises/eye_rotations/frm_dot_o.h"
+#include "shell/controls/colors.h"
+#include "shell/framework/layout.h"
+#include "shell/mod_dodi.h"
+#include "shell/platform.h"
+
+using namespace ModDODI;
+
+namespace {
+
+double PlatformRnd() {
+    return platform().Rnd();
+}
+
+constexpr int ButtonHeight = 480;
+constexpr int StripBottomMargin = 90;
+
+} // namespace
+
+frmDotT::frmDotT() : TherapyScreen(Name, EyeRotationTriad()), counters(this) {
+    // The form's own drawing: a background under every other control.
+    surface = new DrawingSurface("Surface", this);
+    surface->lower();
+    surface->Scale(0, 0, 100, 100);
+    surface->DrawWidth = 3;
+
+    lblTarget = new VbLabel("lblTarget", "", this);
+    lblTarget->setWordWrap(false);
+    SetFontSize(lblTarget, 12, true);
+    lblTarget->hide();
+
+    lblGetReady = new VbLabel("lblGetReady", " ", this);
+    lblGetReady->setAlignment(Qt::AlignCenter);
+    SetFontSize(lblGetReady, 28, true);
+    lblGetReady->SetForeColor(Qt::red);
+    lblGetReady->hide();
+
+    counters.lblCor->setText("C= 0");
+    counters.lblWrng->setText("W= 0");
+    counters.lblMissed->setText("M=0");
+    for (VbLabel* counter : {counters.lblCor, counters.lblWrng, counters.lblMissed}) {
+        SetFontSize(counter, 12, true);
+        counter->setWordWrap(false);
+        counter->setAlignment(Qt::AlignCenter);
+    }
+
+    cmdStart = new VbButton("cmdStart", "Start", this);
+    cmdScore = new VbButton("cmdScore", "Click To Score", this);
+    cmdScore->setToolTip("Or use the <ENTER> key.");
+    SetFontSize(cmdScore, 10, true);
+    new DefaultButton(cmdScore, this);
+    cmdDOTScores = AddScoresButton("cmdDOTScores");
+    cmdOptions = AddOptionsButton();
+    frmStartMess = new StartMessage(this);
+
+    Timer1 = new VbTimer("Timer1", this);
+    connect(Timer1, &VbTimer::Timer, this, &frmDotT::Timer1_Timer);
+    connect(cmdStart, &QPushButton::clicked, this, &frmDotT::cmdStart_Click);
+    connect(cmdScore, &QPushButton::clicked, this, &frmDotT::cmdScore_Click);
+
+    SetDesignSize(12000, 9000);
+    // The path spans the whole form, so the screen uses all the room there is.
+    setWindowState(Qt::WindowMaximized);
+}
+
+frmDotO& frmDotT::options() const {
+    return Forms::Get<frmDotO>();
+}
+
+QColor frmDotT::CircleColor() const {
+    return VbColor(circleColor_);
+}
+
+void frmDotT::Form_Load() {
+    lblGetReady->SetBackColor(Qt::white);
+    Timer1->SetEnabled(false);
+    const frmDotO& o = options();
+    circleSize_ = DiscRadius(o.cboSize->Text());
+    surface->SetFontSize(DiscFontSize(o.cboFont->Text()));
+    cmdScore->setEnabled(false);
+    separation_ = SeparationInset(o.ChosenSeparation());
+    circleColor_ = CircleColorValue(o.cboCircColor->Text()).value_or(circleColor_);
+    PracticeStart = platform().Timer();
+}
+
+void frmDotT::Form_Activate() {
+    scaleX_ = 1;
+    scaleY_ = 1.0;
+    targetLeft_ = options().ChosenPattern() == RotationPattern::Circle ? 1 : 35;
+    placeTargetLabel();
+}
+
+void frmDotT::Form_Unload() {
+    running_ = false;
+    Timer1->SetEnabled(false);
+    TherapyScreen::Form_Unload();
+}
+
+void frmDotT::cmdStart_Click() {
+    if (running_) {
+        stopRun();
+    } else {
+        startRun();
+    }
+}
+
+void frmDotT::startRun() {
+    cmdStart->setText("Stop");
+    for (QWidget* button : {static_cast<QWidget*>(cmdStart), static_cast<QWidget*>(cmdDOTScores),
+                            static_cast<QWidget*>(cmdOptions)}) {
+        button->setEnabled(false);
+    }
+    running_ = true;
+    cycle_.Restart();
+    // A tick still due from a run just stopped must not draw behind the start message.
+    Timer1->SetEnabled(false);
+    surface->Cls();
+
+    platform().Randomize();
+    targetChar_ = ChooseRotationTarget(options().ChosenTargetType(), PlatformRnd);
+    lblTarget->setText("You Are Looking For:   " + targetChar_);
+    lblTarget->adjustSize();
+    lblTarget->repaint();
+    const QString message = StartMessage::Text("Character", targetChar_);
+    if (!RunEventLoop([this, &message] { return frmStartMess->ShowAndWait(*this, message); })) {
+        return; // the screen was closed or unloaded meanwhile
+    }
+    cmdStart->setEnabled(true);
+    lblTarget->show();
+    ShowGetReady();
+    NextCircle();
+}
+
+void frmDotT::stopRun() {
+    cmdStart->setText("Start");
+    cmdDOTScores->setEnabled(true);
+    cmdOptions->setEnabled(true);
+    cmdScore->setEnabled(false);
+    counters.SetVisible(true);
+    running_ = false; // the tick still due clears the last disc and draws nothing
+}
+
+void frmDotT::ShowGetReady() {
+    cmdScore->setEnabled(true);
+    cmdScore->setFocus();
+    lblGetReady->show();
+    lblGetReady->raise();
+    ReadySignal(lblGetReady, "GET READY");
+    lblGetReady->hide();
+}
+
+void frmDotT::Timer1_Timer() {
+    surface->Cls();
+    Timer1->SetEnabled(false);
+    NextCircle();
+}
+
+void frmDotT::NextCircle() {
+    const frmDotO& o = options();
+    if (IsRandomCircleColor(o.cboCircColor->Text())) {
+        circleColor_ = RandomCircleColor(PlatformRnd);
+    }
+    Timer1->SetInterval(DisplayIntervalMs(o.cboSpeed->Text()));
+    platform().Randomize();
+    if (!running_) {
+        return; // the timer stays off: the cycle ends
+    }
+    const RotationCycle::Step step =
+        cycle_.Next(o.ChosenDirection(), o.ChosenPattern(), PlatformRnd);
+    surface->SetFontSize(DiscFontSize(o.cboFont->Text()));
+    if (o.BeepOn()) {
+        ApiResult = PlaySoundFile(AppPath() + "\\Ding.wav");
+    }
+    DrawPosition(step.member);
+    if (step.addsToRotations) {
+        ++EyeScores().RotationsCompleted;
+    }
+    ShowPracticeTime();
+    if (PracticeTimeReached(o.cboPracTime->Value())) {
+        platform().Sleep(1000);
+        running_ = false;
+        Forms::Show(Names().scores);
+    }
+}
+
+void frmDotT::DrawPosition(int member) {
+    const RotationPattern pattern = options().ChosenPattern();
+    GridPoint at = PathPosition(member, pattern, separation_);
+    if (pattern == RotationPattern::RandomPosition) {
+        at = PickRandomPosition(PlatformRnd);
+    }
+    circleX_ = at.x;
+    circleY_ = at.y;
+    const double x = circleX_ * scaleX_;
+    const double y = circleY_ * scaleY_;
+    surface->Circle(x, y, circleSize_, CircleColor(), CircleColor());
+    GetRotationCharacter();
+    surface->CurrentX = x - surface->TextWidth(displayChar_) / 2;
+    surface->CurrentY = y - surface->TextHeight(displayChar_) / 2;
+    surface->Print(displayChar_);
+    Timer1->SetEnabled(true);
+}
+
+void frmDotT::GetRotationCharacter() {
+    platform().Randomize();
+    const DiscCharacter drawn =
+        ::GetRotationCharacter(options().ChosenTargetType(), targetChar_, PlatformRnd);
+    displayChar_ = drawn.text;
+    EyeRotationScores& scores = EyeScores();
+    if (drawn.isTarget) {
+        ++scores.TargetsShown;
+    }
+    targetShown_ = drawn.isTarget;
+    counters.lblMissed->setText("M=" + QString::number(scores.TargetsShown - scores.CorrectCount));
+}
+
+void frmDotT::cmdScore_Click() {
+    cmdScore->repaint();
+    ScoreRotationResponse();
+}
+
+void frmDotT::ScoreRotationResponse() {
+    EyeRotationScores& scores = EyeScores();
+    if (targetShown_) {
+        ++scores.CorrectCount;
+        counters.lblCor->setText("C= " + QString::number(scores.CorrectCount));
+    } else {
+        ++scores.WrongCount;
+        counters.lblWrng->setText("W= " + QString::number(scores.WrongCount));
+    }
+}
+
+void frmDotT::resizeEvent(QResizeEvent* event) {
+    TherapyScreen::resizeEvent(event);
+    placeControls();
+}
+
+void frmDotT::placeControls() {
+    surface->setGeometry(rect());
+    // Buttons and counters along the bottom edge, below the lowest path points.
+    const int top = height() - Twips(ButtonHeight + StripBottomMargin);
+    const int h = Twips(ButtonHeight);
+    cmdStart->setGeometry(Twips(150), top, Twips(1350), h);
+    cmdScore->setGeometry(Twips(1650), top, Twips(2400), h);
+    cmdDOTScores->setGeometry(Twips(4200), top, Twips(1350), h);
+    cmdOptions->setGeometry(Twips(5700), top, Twips(1350), h);
+    int left = width() - Twips(3 * 1200 + 150);
+    for (VbLabel* counter : {counters.lblCor, counters.lblWrng, counters.lblMissed}) {
+        counter->setGeometry(left, top, Twips(1200), h);
+        left += Twips(1200);
+    }
+    const QSize message(Twips(6600), Twips(2400));
+    frmStartMess->setGeometry(QRect(
+        QPoint((width() - message.width()) / 2, (height() - message.height()) / 2 - Twips(300)),
+        message));
+    const QSize ready(Twips(4500), Twips(900));
+    lblGetReady->setGeometry(
+        QRect(QPoint((width() - ready.width()) / 2, (height() - ready.height()) / 2), ready));
+    placeTargetLabel();
+}
+
+void frmDotT::placeTargetLabel() {
+    lblTarget->adjustSize();
+    lblTarget->move(int(surface->ToPixels(targetLeft_, 0).x()), Twips(90));
+}
