@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QWidget>
+#include <cstdlib>
 
 // Image1.jpg … Image204.jpg (PNG content) and ImageExample.jpg, 184 pixels
 // square, in four coloured quadrants, so every orientation looks different.
@@ -37,7 +39,31 @@ public:
     static QColor BottomRight() { return QColor(240, 220, 20); }
     static int NumberOf(const QImage& picture) { return qRed(picture.pixel(0, 0)); }
 
+    // Which orientation a box shows, read from the colours at a quarter and
+    // three quarters of its size: 1 unchanged, 2 flipped right to left, 3
+    // upside down, 4 both ways, 0 when it shows none of them.
+    static int OrientationIn(QWidget* box) {
+        const QImage shot = box->grab().toImage();
+        const QColor topLeft = shot.pixelColor(shot.width() / 4, shot.height() / 4);
+        const QColor bottomRight = shot.pixelColor(3 * shot.width() / 4, 3 * shot.height() / 4);
+        const QColor corners[4][2] = {{TopLeft(), BottomRight()},
+                                      {TopRight(), BottomLeft()},
+                                      {BottomLeft(), TopRight()},
+                                      {BottomRight(), TopLeft()}};
+        for (int i = 0; i < 4; ++i) {
+            if (near(topLeft, corners[i][0]) && near(bottomRight, corners[i][1])) {
+                return i + 1;
+            }
+        }
+        return 0;
+    }
+
 private:
+    static bool near(const QColor& a, const QColor& b) {
+        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                   std::abs(a.blue() - b.blue()) <
+               60;
+    }
     static QImage quadrants() {
         QImage image(184, 184, QImage::Format_RGB32);
         QPainter painter(&image);

@@ -14,24 +14,11 @@ namespace {
 
 // Which orientation a box shows, read from the colours of its quadrants.
 Orientation orientationShown(QWidget* box) {
-    const QImage shot = box->grab().toImage();
-    const int w = shot.width(), h = shot.height();
-    auto near = [](QColor a, QColor b) {
-        return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
-                   std::abs(a.blue() - b.blue()) <
-               60;
-    };
-    const QColor topLeft = shot.pixelColor(w / 4, h / 4);
-    const QColor bottomRight = shot.pixelColor(3 * w / 4, 3 * h / 4);
-    if (near(topLeft, PictureFolder::TopLeft()) && near(bottomRight, PictureFolder::BottomRight()))
-        return Orientation::Unchanged;
-    if (near(topLeft, PictureFolder::TopRight()) && near(bottomRight, PictureFolder::BottomLeft()))
-        return Orientation::RightToLeft;
-    if (near(topLeft, PictureFolder::BottomLeft()) && near(bottomRight, PictureFolder::TopRight()))
-        return Orientation::UpsideDown;
-    if (near(topLeft, PictureFolder::BottomRight()) && near(bottomRight, PictureFolder::TopLeft()))
-        return Orientation::Both;
-    throw std::runtime_error("box shows no recognisable orientation");
+    const int shown = PictureFolder::OrientationIn(box);
+    if (shown == 0) {
+        throw std::runtime_error("box shows no recognisable orientation");
+    }
+    return Orientation(shown);
 }
 
 bool isBlank(QWidget* box) {
