@@ -249,7 +249,7 @@ TEST(AssetFiles, GeneratorMakesTheSameFilesAgain) {
     ASSERT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
 
     const QStringList made = QDir(folder.path()).entryList(QDir::Files, QDir::Name);
-    EXPECT_EQ(made, QDir(AssetDirectory()).entryList(QDir::Files, QDir::Name));
+    EXPECT_EQ(made.size(), 205 + 8 + 52 + 2 + HelpNames.size());
     for (const QString& name : made) {
         QFile again(folder.filePath(name));
         QFile built(AssetPath(name));
