@@ -948,6 +948,9 @@ TEST(AssetLookup, WorkingDirectoryComesBeforeTheAssetFolder) {
     ASSERT_TRUE(own.save(work.filePath("Image1.jpg")));
     EXPECT_TRUE(same(FindAsset("Image1.jpg"), work.filePath("Image1.jpg")));
     EXPECT_TRUE(same(FindAsset("Image2.jpg"), AssetPath("Image2.jpg")));
+    // Names as the screens build them: a folder, a backslash, the file name.
+    EXPECT_TRUE(same(FindAsset(QDir::currentPath() + "\\Image1.jpg"), work.filePath("Image1.jpg")));
+    EXPECT_TRUE(same(FindAsset("C:\\KOVA\\Ding.wav"), AssetPath("Ding.wav")));
 
     EXPECT_TRUE(FindAsset("NoSuchPicture.jpg").isEmpty());
 }
