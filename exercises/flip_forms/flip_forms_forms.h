@@ -51,7 +51,6 @@ public:
     LineControl* Line2;
 
     int PicturePosition = 0;
-    const FlipFormSet& Set() const { return set_; }
 
 protected:
     void TakeStartingSettings() override;

@@ -60,7 +60,6 @@ frmFlipFormT::frmFlipFormT() : PictureTherapyScreen(Name, FlipFormTriad) {
         Boxes[i]->setAccessibleName("Picture Box " + number);
         Place(Boxes[i], at.left, at.top, BoxSize, BoxSize);
         Boxes[i]->setEnabled(false);
-        connect(Boxes[i], &PictureBox::clicked, this, [this, i] { BoxClick(i + 1); });
 
         auto* boxNumber = new VbLabel("Label" + number, number, this);
         SetFontSize(boxNumber, 14, true);
@@ -87,6 +86,9 @@ frmFlipFormT::frmFlipFormT() : PictureTherapyScreen(Name, FlipFormTriad) {
         Place(lblInfo[i], at.resultLeft, at.resultTop, 1215, 495);
         lblInfo[i]->hide();
     }
+    connect(Boxes[0], &PictureBox::clicked, this, &frmFlipFormT::Picture1_Click);
+    connect(Boxes[1], &PictureBox::clicked, this, &frmFlipFormT::Picture2_Click);
+    connect(Boxes[2], &PictureBox::clicked, this, &frmFlipFormT::Picture3_Click);
     connect(cmdOK[0], &QPushButton::clicked, this, &frmFlipFormT::cmdOK1_Click);
     connect(cmdOK[1], &QPushButton::clicked, this, &frmFlipFormT::cmdOK2_Click);
     connect(cmdOK[2], &QPushButton::clicked, this, &frmFlipFormT::cmdOK3_Click);
