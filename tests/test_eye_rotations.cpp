@@ -364,12 +364,18 @@ TEST_F(EyeRotations, EveryPressCountsAgainstTheDiscOnScreen) {
     fake().AdvanceTime(1000);
     ASSERT_EQ(t.DisplayChar(), "3");
     EXPECT_EQ(EyeScores().TargetsShown, 2);
-    t.cmdStart->setFocus(); // Enter presses the focused button, the default one otherwise
-    t.counters.lblCor->setFocus();
-    t.setFocus();
+    t.setFocus(); // no button has the focus: Enter presses the default one
     QTest::keyClick(&t, Qt::Key_Return);
     EXPECT_EQ(EyeScores().CorrectCount, 3);
     EXPECT_EQ(EyeScores().WrongCount, 1);
+
+    // Another button with the focus takes Enter itself; a disabled Score button takes nothing.
+    t.cmdStart->setFocus();
+    QTest::keyClick(t.cmdStart, Qt::Key_Return);
+    EXPECT_EQ(t.cmdStart->text(), "Start");
+    t.setFocus();
+    QTest::keyClick(&t, Qt::Key_Enter);
+    EXPECT_EQ(EyeScores().CorrectCount + EyeScores().WrongCount, 4);
 }
 
 TEST_F(EyeRotations, ACountersClickHidesThemAndStopShowsThemAgain) {
