@@ -31,6 +31,15 @@ QString FindAsset(const QString& fileName) {
         if (QFileInfo(path).isFile()) {
             return path;
         }
+        // Names are matched without regard to case, as the program's files
+        // were named on a system that ignores it ("LetterLCA.jpg").
+        const QStringList sameName =
+            QDir(folder).entryList({bare}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+        for (const QString& entry : sameName) {
+            if (entry.compare(bare, Qt::CaseInsensitive) == 0) {
+                return folder + "/" + entry;
+            }
+        }
     }
     return {};
 }

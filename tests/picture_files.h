@@ -15,23 +15,28 @@
 // Image1.jpg … Image204.jpg (PNG content) and ImageExample.jpg, 184 pixels
 // square, in four coloured quadrants, so every orientation looks different.
 // Pixel (0, 0) of ImageN has the red value N, which names the picture.
+// The pictures are written once per test program and shared by its tests.
 class PictureFolder {
 public:
     // The built-in asset folder is swapped for an empty one, so only these
     // pictures exist.
     PictureFolder() : previous_(QDir::currentPath()) {
-        QDir::setCurrent(dir_.path());
+        QDir::setCurrent(folder().path());
         SetAssetDirectory(empty_.path());
-        for (int n = 1; n <= 204; ++n) {
-            write("Image" + QString::number(n) + ".jpg", n);
-        }
-        write("ImageExample.jpg", 0);
     }
     ~PictureFolder() {
+        for (const auto& [name, number] : removed_) {
+            write(name, number);
+        }
         QDir::setCurrent(previous_);
         SetAssetDirectory({});
     }
-    void Remove(const QString& name) { QDir(dir_.path()).remove(name); }
+    // Removes a picture for one test (it is put back afterwards).
+    void Remove(const QString& name) {
+        if (QDir(folder().path()).remove(name)) {
+            removed_.append({name, numberIn(name)});
+        }
+    }
 
     static QColor TopLeft() { return QColor(230, 30, 30); }
     static QColor TopRight() { return QColor(30, 200, 30); }
@@ -73,13 +78,29 @@ private:
         painter.fillRect(92, 92, 92, 92, BottomRight());
         return image;
     }
-    void write(const QString& name, int number) {
+    static int numberIn(const QString& name) {
+        return QString(name).remove("Image").remove(".jpg").toInt(); // 0 for the example
+    }
+    static void write(const QString& name, int number) { writeInto(folder(), name, number); }
+    static void writeInto(const QTemporaryDir& dir, const QString& name, int number) {
         static const QImage base = quadrants();
         QImage image = base;
         image.setPixel(0, 0, qRgb(number, 0, 0));
-        image.save(dir_.filePath(name), "PNG", 0);
+        image.save(dir.filePath(name), "PNG", 0);
     }
-    QTemporaryDir dir_;
+    static QTemporaryDir& folder() {
+        static QTemporaryDir dir;
+        static const bool written = [] {
+            for (int n = 1; n <= 204; ++n) {
+                writeInto(dir, "Image" + QString::number(n) + ".jpg", n);
+            }
+            writeInto(dir, "ImageExample.jpg", 0);
+            return true;
+        }();
+        (void)written;
+        return dir;
+    }
     QTemporaryDir empty_;
     QString previous_;
+    QList<QPair<QString, int>> removed_;
 };

@@ -196,6 +196,8 @@ TEST_F(Controls, AssetsAreFoundInTheWorkingDirectoryFirst) {
     EXPECT_EQ(FindAsset("Both.jpg"), working.path() + "/Both.jpg");
     EXPECT_EQ(FindAsset("C:\\any\\OnlyBuiltIn.jpg"), assets.path() + "/OnlyBuiltIn.jpg");
     EXPECT_EQ(FindAsset("Missing.jpg"), "");
+    EXPECT_EQ(FindAsset("onlybuiltin.JPG"), assets.path() + "/OnlyBuiltIn.jpg")
+        << "case does not matter";
     QDir::setCurrent(previous);
     SetAssetDirectory({});
 }
