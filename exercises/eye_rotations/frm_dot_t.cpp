@@ -109,10 +109,9 @@ void frmDotT::cmdStart_Click() {
 
 void frmDotT::startRun() {
     cmdStart->setText("Stop");
-    for (QWidget* button : {static_cast<QWidget*>(cmdStart), static_cast<QWidget*>(cmdDOTScores),
-                            static_cast<QWidget*>(cmdOptions)}) {
-        button->setEnabled(false);
-    }
+    cmdStart->setEnabled(false);
+    cmdDOTScores->setEnabled(false);
+    cmdOptions->setEnabled(false);
     running_ = true;
     cycle_.Restart();
     // A tick still due from a run just stopped must not draw behind the start message.
