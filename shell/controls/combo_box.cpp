@@ -28,6 +28,10 @@ ValidatingComboBox::ValidatingComboBox(const QString& name, QWidget* parent, boo
     setObjectName(name);
     setEditable(!listOnly);
     setInsertPolicy(QComboBox::NoInsert);
+    if (isEditable()) {
+        // No inline completion: typing "1" must not become "10" from the list.
+        setCompleter(nullptr);
+    }
     installEventFilter(this);
 }
 

@@ -83,6 +83,19 @@ void ScoresScreen::SetLineVisible(const QString& valueName, bool visible) {
     }
 }
 
+void ScoresScreen::StackVisibleLines() {
+    int top = FirstLineTop;
+    for (const ScoreLine& line : lines_) {
+        VbLabel* value = Value(line.valueName);
+        if (value->isHidden()) {
+            continue;
+        }
+        Place(Caption(line.captionName), CaptionLeft, top, CaptionWidth, LineHeight);
+        Place(value, ValueLeft, top, ValueWidth, LineHeight);
+        top += LineStep;
+    }
+}
+
 void ScoresScreen::Form_Activate() {
     SetValue("lblPracTime", PracticeTimeText());
     FillLines();

@@ -34,6 +34,8 @@ public:
     VbLabel* Value(const QString& valueName) const;
     // Shows or hides a whole line.
     void SetLineVisible(const QString& valueName, bool visible);
+    // Moves the lines shown up under one another, so hidden lines leave no gap.
+    void StackVisibleLines();
 
     // correct / tried × 100 rounded down, then "%"; empty when tried is 0.
     static QString PercentText(int correct, int tried);

@@ -1,0 +1,124 @@
+#include "exercises/tracking/tracking_items.h"
+
+#include "shell/vb_runtime.h"
+
+namespace {
+
+QString LetterFrom(double rnd, int firstCode) {
+    return QString(QChar(static_cast<char16_t>(Int(rnd * 25 + firstCode))));
+}
+
+QString Letters(char first) {
+    QString letters;
+    for (int i = 0; i < 25; ++i) {
+        letters += QChar(static_cast<char16_t>(first + i));
+    }
+    return letters;
+}
+
+} // namespace
+
+QString CharactersOf(CharacterType type) {
+    switch (type) {
+    case CharacterType::SingleDigitNumbers:
+        return "123456789";
+    case CharacterType::DoubleDigitNumbers:
+        return "0123456789";
+    case CharacterType::UpperCaseLetters:
+        return Letters('A');
+    case CharacterType::LowerCaseLetters:
+        return Letters('a');
+    case CharacterType::Bdpq:
+        break;
+    }
+    return "bdpq";
+}
+
+QString CharactersOf(SequenceCharacters type) {
+    switch (type) {
+    case SequenceCharacters::Numbers:
+        return "012345678";
+    case SequenceCharacters::UpperCaseLetters:
+        return Letters('A');
+    case SequenceCharacters::LowerCaseLetters:
+        break;
+    }
+    return Letters('a');
+}
+
+int CharactersPerItem(CharacterType type) {
+    return type == CharacterType::DoubleDigitNumbers ? 2 : 1;
+}
+
+QString DrawCharacter(CharacterType type, double rnd) {
+    switch (type) {
+    case CharacterType::SingleDigitNumbers:
+        return WholeText(Int(rnd * 9) + 1);
+    case CharacterType::DoubleDigitNumbers:
+        return WholeText(Int(rnd * 88 + 10));
+    case CharacterType::UpperCaseLetters:
+        return LetterFrom(rnd, 'A');
+    case CharacterType::LowerCaseLetters:
+        return LetterFrom(rnd, 'a');
+    case CharacterType::Bdpq:
+        break;
+    }
+    static const QString bdpq = "bdpq";
+    return bdpq.mid(static_cast<int>(Int(rnd * 4 + 1)) - 1, 1);
+}
+
+bool IsReplacedByTarget(CharacterType type, const QString& drawn) {
+    switch (type) {
+    case CharacterType::SingleDigitNumbers:
+        return drawn.toInt() % 5 == 0;
+    case CharacterType::DoubleDigitNumbers:
+        return drawn.toInt() % 7 == 0;
+    case CharacterType::UpperCaseLetters:
+    case CharacterType::LowerCaseLetters:
+        return drawn.size() == 1 && drawn.at(0).unicode() % 6 == 0;
+    case CharacterType::Bdpq:
+        break;
+    }
+    return false;
+}
+
+QString NextCharacter(CharacterType type, const QString& target, double rnd) {
+    const QString drawn = DrawCharacter(type, rnd);
+    return IsReplacedByTarget(type, drawn) ? target : drawn;
+}
+
+QString DrawSequence(SequenceCharacters type, int length, const RandomSource& rnd) {
+    QString sequence;
+    for (int i = 0; i < length; ++i) {
+        const double r = rnd();
+        switch (type) {
+        case SequenceCharacters::Numbers:
+            sequence += QChar(static_cast<char16_t>(Int(r * 9 + '0')));
+            break;
+        case SequenceCharacters::UpperCaseLetters:
+            sequence += LetterFrom(r, 'A');
+            break;
+        case SequenceCharacters::LowerCaseLetters:
+            sequence += LetterFrom(r, 'a');
+            break;
+        }
+    }
+    return sequence;
+}
+
+int SequenceChanceDenominator(int perLine) {
+    switch (perLine) {
+    case 6:
+        return 6;
+    case 4:
+        return 5;
+    case 2:
+        return 3;
+    default:
+        return 0;
+    }
+}
+
+bool SequenceReplacedByTarget(int denominator, double rnd) {
+    return RoundHalfEven(denominator * rnd + 1) == 2;
+}
