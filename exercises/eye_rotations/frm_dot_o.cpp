@@ -157,16 +157,9 @@ void frmDotO::buildButtonsAndInfo() {
     }
     connect(buttons[1], &QPushButton::clicked, this, &frmDotO::cmdInfo_Click);
 
-    frmInfo = MakeFrame("frmInfo", "Information:", this);
-    frmInfo->setAutoFillBackground(true);
-    auto* Label4 = new VbLabel("Label4", InfoText, frmInfo);
-    SetFontSize(Label4, 11);
-    Place(Label4, 240, 420, 7320, 3240);
-    auto* cmdOK = new VbButton("cmdOK", "OK", frmInfo);
-    Place(cmdOK, 3150, 3780, 1500, 495);
-    connect(cmdOK, &QPushButton::clicked, this, &frmDotO::cmdOK_Click);
-    Place(frmInfo, 600, 675, 7800, 4500);
-    frmInfo->hide();
+    frmInfo = new InfoFrame(this, "Label4", InfoText);
+    SetFontSize(frmInfo->Text, 11);
+    Place(frmInfo, 600, 900, 7800, 3300);
 }
 
 void frmDotO::Form_Load() {
@@ -200,12 +193,7 @@ void frmDotO::chkBeep_Click() {
 }
 
 void frmDotO::cmdInfo_Click() {
-    frmInfo->show();
-    frmInfo->raise();
-}
-
-void frmDotO::cmdOK_Click() {
-    frmInfo->hide();
+    frmInfo->ShowOnTop();
 }
 
 TargetType frmDotO::ChosenTargetType() const {

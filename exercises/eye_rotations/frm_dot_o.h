@@ -3,6 +3,7 @@
 #pragma once
 
 #include "exercises/eye_rotations/eye_rotation_rules.h"
+#include "shell/framework/info_frame.h"
 #include "shell/framework/options_screen.h"
 
 #include <QCheckBox>
@@ -22,7 +23,6 @@ public:
     void OptRandPos_Click();
     void chkBeep_Click();
     void cmdInfo_Click();
-    void cmdOK_Click();
 
     // The choices of the option groups, as the therapy screen reads them.
     TargetType ChosenTargetType() const;
@@ -56,7 +56,7 @@ public:
     QRadioButton* optNarrow;
     QRadioButton* optVNarrow;
     QCheckBox* chkBeep;
-    QGroupBox* frmInfo;
+    InfoFrame* frmInfo; // its OK button hides it
 
 private:
     void buildCombos();
