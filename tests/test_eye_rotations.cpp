@@ -476,9 +476,6 @@ TEST_F(EyeRotations, ScoresLinesFromTheRun) {
     EXPECT_EQ(text("lblAuto4"), "0.70 Secs");
     EXPECT_EQ(text("lblAuto6"), "24");
     EXPECT_EQ(text("lblPracTime"), "2 Mins  5 Secs");
-    for (const char* caption : {"lblWrong2", "Label1", "lblAuto3", "lblAuto5", "Label5"}) {
-        EXPECT_FALSE(text(caption).isEmpty()) << caption;
-    }
     EXPECT_EQ(text("lblWrong2"), "Incorrect Responses");
     EXPECT_EQ(text("Label1"), "Targets Missed");
 }

@@ -139,12 +139,6 @@ TEST(EyeRotationPositions, CircleMembersForEverySeparation) {
     }
 }
 
-TEST(EyeRotationPositions, SeparationInsets) {
-    EXPECT_EQ(SeparationInset(PatternSeparation::Wide), 0);
-    EXPECT_EQ(SeparationInset(PatternSeparation::Narrow), 10);
-    EXPECT_EQ(SeparationInset(PatternSeparation::VeryNarrow), 20);
-}
-
 TEST(EyeRotationPositions, RandomPositionsStayInsideTheScreen) {
     EXPECT_EQ(PickRandomPosition(Scripted({0.0, 0.0})), (GridPoint{5, 5}));
     EXPECT_EQ(PickRandomPosition(Scripted({0.99999, 0.99999})), (GridPoint{94, 89}));
