@@ -168,6 +168,7 @@ void Unload(Form& form) {
     }
     r.unloading.insert(&form);
     form.Form_Unload();
+    form.AfterUnload();
     r.loaded.remove(form.objectName());
     const bool wasActive = r.active == &form;
     form.hide();

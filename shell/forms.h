@@ -7,6 +7,11 @@
 #include <QWidget>
 #include <functional>
 
+class Form;
+namespace Forms {
+void Unload(Form& form);
+}
+
 // Base of every screen. A form is loaded (constructed, then Form_Load) the
 // first time it is shown or read, and destroyed when it is unloaded.
 class Form : public QWidget {
@@ -27,6 +32,11 @@ public:
     bool CloseRequested() const { return closeRequested_; }
 
 protected:
+    // Runs after Form_Unload, for the screen framework's own clean-up (screen
+    // classes override Form_Unload instead).
+    virtual void AfterUnload() {}
+    friend void Forms::Unload(Form& form);
+
     // Sets the client size from the design size in twips.
     void SetDesignSize(int widthTwips, int heightTwips);
     void closeEvent(QCloseEvent* event) override;

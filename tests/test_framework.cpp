@@ -142,6 +142,18 @@ TEST_F(Framework, TherapyOpensOverTheOptionsAndStartsAFreshPracticePeriod) {
     EXPECT_EQ(screen.cmdOptions->toolTip(), "This Will Zero All Scores");
 }
 
+TEST_F(Framework, ScreensUnderneathTakeNoClicksWhileTheTherapyIsUp) {
+    EXPECT_FALSE(main_->isEnabled());
+    openTherapy();
+    EXPECT_FALSE(options().isEnabled());
+    Click(&options(), "cmdMenu");
+    EXPECT_TRUE(IsLoaded("frmPracticeO"));
+    Click(therapy().cmdOptions);
+    EXPECT_TRUE(options().isEnabled());
+    Click(&options(), "cmdMenu");
+    EXPECT_TRUE(main_->isEnabled());
+}
+
 TEST_F(Framework, StartAndStopToggleTheButtonsAndShowThePracticeTime) {
     frmPracticeT& screen = openTherapy();
     Click(screen.cmdStart);

@@ -132,11 +132,22 @@ TEST_F(MainMenu, ExerciseButtonsOpenBuiltExercisesAndTheOthersAreDisabled) {
     EXPECT_EQ(Forms::Active(), Forms::Find("frmFlipperO"));
 }
 
-TEST_F(MainMenu, ExitUnloadsEveryScreen) {
+TEST_F(MainMenu, TheMenuTakesNoClicksWhileAnExerciseIsOpen) {
     frmMain& main = start();
     Click(&main, "cmdTRMenu");
     Click(&main, "cmdFlipper");
+    EXPECT_FALSE(main.isEnabled());
     Click(&main, "cmdExit2");
+    EXPECT_TRUE(IsLoaded("frmFlipperO")) << "one exercise at a time";
+    Click(Forms::Find("frmFlipperO"), "cmdMenu");
+    EXPECT_TRUE(main.isEnabled());
+}
+
+TEST_F(MainMenu, ClosingTheMenuUnloadsEveryScreen) {
+    frmMain& main = start();
+    Click(&main, "cmdTRMenu");
+    Click(&main, "cmdFlipper");
+    main.close(); // the title-bar close button
     ProcessEvents();
     EXPECT_FALSE(IsLoaded("frmMain"));
     EXPECT_FALSE(IsLoaded("frmFlipperO"));

@@ -34,8 +34,12 @@ protected:
         RegisterTracking();
     }
 
-    // The options screen as the main menu's button opens it.
+    // The options screen as the main menu's button opens it (or as it is,
+    // when it is open already: the menu takes no clicks meanwhile).
     frmTrackO& OpenOptions(bool sequences = false) {
+        if (frmTrackO* open = Forms::Find<frmTrackO>()) {
+            return *open;
+        }
         auto& main = Forms::Get<frmMain>();
         Forms::Show(main);
         Click(&main, "cmdTRMenu");

@@ -5,6 +5,21 @@
 OptionsScreen::OptionsScreen(const QString& name, Triad triad)
     : Form(name), triad_(std::move(triad)) {}
 
+static void setMainMenuEnabled(bool enabled) {
+    if (Form* main = Forms::Find("frmMain")) {
+        main->setEnabled(enabled);
+    }
+}
+
+void OptionsScreen::showEvent(QShowEvent* event) {
+    Form::showEvent(event);
+    setMainMenuEnabled(false);
+}
+
+void OptionsScreen::AfterUnload() {
+    setMainMenuEnabled(true);
+}
+
 void OptionsScreen::cmdHelp_Click() {
     OpenHelpFile(HelpFile());
 }

@@ -21,6 +21,11 @@ public:
     const Triad& Names() const { return triad_; }
 
 protected:
+    // While an exercise is open, the main menu behind it takes no clicks, so
+    // only one exercise runs at a time.
+    void showEvent(QShowEvent* event) override;
+    void AfterUnload() override;
+
     virtual QString HelpFile() const { return triad_.helpFile; }
     // The three common buttons, connected to the handlers above.
     VbButton* AddHelpButton(const QString& name = "cmdHelp");

@@ -13,6 +13,19 @@ TherapyScreen::TherapyScreen(const QString& name, Triad triad)
     setWindowTitle("KOVA.....Practice Time = 0  Mins  &  0 Secs");
 }
 
+void TherapyScreen::showEvent(QShowEvent* event) {
+    Form::showEvent(event);
+    if (Form* options = Forms::Find(triad_.options)) {
+        options->setEnabled(false);
+    }
+}
+
+void TherapyScreen::AfterUnload() {
+    if (Form* options = Forms::Find(triad_.options)) {
+        options->setEnabled(true);
+    }
+}
+
 void TherapyScreen::cmdOptions_Click() {
     const QString options = triad_.options;
     Forms::Unload(*this);

@@ -37,6 +37,12 @@ public:
     bool RunEventLoop(const std::function<bool()>& loop);
 
 protected:
+    // While the therapy screen is up, its options screen underneath takes no
+    // clicks: pressing Therapy or Main Menu there would restart or strand the
+    // running practice.
+    void showEvent(QShowEvent* event) override;
+    void AfterUnload() override;
+
     // The options screen, which stays loaded while this screen is.
     Form& OptionsForm() const { return Forms::Get(triad_.options); }
     template <class T> T* OptionControl(const QString& name) const {
