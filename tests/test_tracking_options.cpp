@@ -158,7 +158,7 @@ TEST_F(TrackingOptions, MainMenuLeavesTheExerciseWithItsScreens) {
     frmTrackO& o = OpenOptions();
     Click(o.cmdToTherapy);
     ASSERT_TRUE(IsShown("frmTrackT"));
-    o.cmdMenu_Click(); // the options screen can be reached behind the therapy screen
+    o.cmdMenu_Click(); // should the options go first, the therapy screen goes with them
     ProcessEvents();
     EXPECT_FALSE(IsLoaded("frmTrackO"));
     EXPECT_FALSE(IsLoaded("frmTrackT"));

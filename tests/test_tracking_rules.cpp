@@ -186,9 +186,3 @@ TEST_F(TrackingRules, ItemsPerLineAcceptOnlyTheListedValues) {
     EXPECT_EQ(PerLineRule(false).message, "Only 2, 5, or 8 Characters Per Line.");
     EXPECT_EQ(PerLineRule(true).message, "Only 2, 4, or 6 Characters Per Line.");
 }
-
-TEST_F(TrackingRules, PagesSettingIsANumberOrNoLimit) {
-    EXPECT_EQ(PagesLimitValue("NoLimit"), 0);
-    EXPECT_EQ(PagesLimitValue("3"), 3);
-    EXPECT_EQ(PagesLimitValue("10"), 10);
-}

@@ -414,49 +414,24 @@ TEST_F(TrackingTherapy, ClosingTheWindowDuringTheStartMessageEndsTheWait) {
     EXPECT_TRUE(IsShown("frmTrackO"));
 }
 
-TEST_F(TrackingTherapy, OptionsScreenUsedDuringAPage) {
-    frmTrackO& o = OpenOptions();
-    Click(o.cmdToTherapy);
-    frmTrackT& t = Loaded<frmTrackT>();
+TEST_F(TrackingTherapy, ActivatedAgainDuringAPageItGoesOnAsItBegan) {
+    frmTrackT& t = OpenTherapy();
     PageScript script;
     bool reopened = false;
-    script.atEvents = [&o, &reopened](frmTrackT&) {
+    script.atEvents = [&reopened](frmTrackT& screen) {
         if (Scores<TrackScores>().PositionIndex == 4 && !reopened) {
             reopened = true;
-            // The main menu reopens the options in the other mode, and
-            // Therapy brings the running page back: it goes on as it began.
+            // The options reopened in the other mode, then the therapy
+            // screen shown and activated again.
             Loaded<frmMain>().cmdTS_Click();
-            Click(o.cmdToTherapy);
+            Forms::Show(screen);
         }
     };
     RunPage(t, script);
+    EXPECT_TRUE(reopened);
     EXPECT_EQ(shown.size(), 12);
     for (const ShownItem& item : shown) {
         EXPECT_EQ(item.text.size(), 1) << item.text.toStdString();
     }
     EXPECT_EQ(scores().PagesDone, 1);
-
-    shown.clear();
-    script.atEvents = [&o](frmTrackT&) {
-        if (Scores<TrackScores>().PositionIndex == 2) {
-            o.cmdMenu_Click(); // Main Menu: the exercise ends
-        }
-    };
-    RunPage(t, script);
-    ProcessEvents();
-    EXPECT_EQ(shown.size(), 2);
-    EXPECT_FALSE(IsLoaded("frmTrackT"));
-    EXPECT_FALSE(IsLoaded("frmTrackO"));
-    EXPECT_EQ(scores().PagesDone, 0);
-}
-
-TEST_F(TrackingTherapy, OptionsButtonZeroesTheScores) {
-    frmTrackT& t = OpenTherapy();
-    RunPage(t);
-    ASSERT_EQ(scores().PagesDone, 1);
-    Click(t.cmdOptions);
-    ProcessEvents();
-    EXPECT_FALSE(IsLoaded("frmTrackT"));
-    EXPECT_TRUE(IsShown("frmTrackO"));
-    EXPECT_EQ(scores().PagesDone, 0);
 }

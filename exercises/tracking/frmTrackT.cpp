@@ -187,7 +187,6 @@ void frmTrackT::Form_Activate() {
         ShowCaption();
         return;
     }
-    EnsurePositionLabels(PageLimit(CurrentPageSettings()) - 1);
     SetFontSize(lblWrng, TimedMode() ? 14 : 12, true);
     ShowCaption();
     LayoutPage();
