@@ -30,7 +30,7 @@ const QList<ScoreLine> Lines = {
 
 frmTrackS::frmTrackS()
     : ScoresScreen(Name, TrackingTriad(), "Tracking Numbers or Letters Scores", Lines, "Label11") {
-    SetFontSize(Title(), 14, true);
+    SetFontSize(Title(), 12, true); // the longer title fits on one line
 }
 
 void frmTrackS::FillLines() {
