@@ -48,11 +48,15 @@ ScoresScreen::ScoresScreen(const QString& name, Triad triad, const QString& titl
     menu->setToolTip("Returns to Norvane Main Menu.");
     auto* options = new VbButton("cmdOptions", "Options", this);
     options->setToolTip("Returns to Options Menu for this procedure.");
-    const int buttonTop = top + 240;
-    Place(menu, 600, buttonTop, 1815, 495);
-    Place(options, 2685, buttonTop, 1815, 495);
     connect(menu, &QPushButton::clicked, this, &ScoresScreen::cmdMainMenu_Click);
     connect(options, &QPushButton::clicked, this, &ScoresScreen::cmdOptions_Click);
+    placeButtonsBelow(top);
+}
+
+void ScoresScreen::placeButtonsBelow(int linesBottom) {
+    const int buttonTop = linesBottom + 240;
+    Place(findChild<QWidget*>("cmdMainMenu"), 600, buttonTop, 1815, 495);
+    Place(findChild<QWidget*>("cmdOptions"), 2685, buttonTop, 1815, 495);
     SetDesignSize(FormWidth, buttonTop + 495 + 360);
 }
 
@@ -94,6 +98,7 @@ void ScoresScreen::StackVisibleLines() {
         Place(value, ValueLeft, top, ValueWidth, LineHeight);
         top += LineStep;
     }
+    placeButtonsBelow(top);
 }
 
 void ScoresScreen::Form_Activate() {

@@ -52,6 +52,8 @@ protected:
     void SetValue(const QString& valueName, int number);
 
 private:
+    void placeButtonsBelow(int linesBottom);
+
     Triad triad_;
     bool leaving_ = false; // set by Options and Main Menu
     VbLabel* title_;
