@@ -25,13 +25,14 @@ public:
     // Runs when the form is unloaded, before it is destroyed.
     virtual void Form_Unload() {}
 
+    bool CloseRequested() const { return closeRequested_; }
+
+protected:
     // While a screen runs a loop that lets events run, closing its window only
     // asks the loop to stop; the loop ends and the screen unloads itself.
     void BeginEventLoop() { loopDepth_++; }
     void EndEventLoop();
-    bool CloseRequested() const { return closeRequested_; }
 
-protected:
     // Runs after Form_Unload, for the screen framework's own clean-up (screen
     // classes override Form_Unload instead).
     virtual void AfterUnload() {}

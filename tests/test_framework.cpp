@@ -61,16 +61,7 @@ public:
     void ClearStimulus() override { cleared++; }
     // A loop that lets events run, as the loop-driven exercises do.
     bool LoopUntilStopped() {
-        BeginEventLoop();
-        QPointer<frmPracticeT> self(this);
-        const bool alive = WaitFor([] { return false; });
-        if (self != nullptr) {
-            EndEventLoop();
-            if (CloseRequested()) {
-                close();
-            }
-        }
-        return alive;
+        return RunEventLoop([this] { return WaitFor([] { return false; }); });
     }
     int settingsTaken = 0;
     int cleared = 0;
