@@ -116,10 +116,7 @@ frmFlipFormT::frmFlipFormT() : PictureTherapyScreen(Name, FlipFormTriad) {
     Place(lblRepeat, 6960, 6540, 3840, 735);
     lblRepeat->hide();
 
-    Place(cmdStart, 120, 7920, 1215, 495);
-    Place(cmdScores, 1440, 7920, 1215, 495);
-    Place(cmdOptions, 2760, 7920, 1335, 495);
-    Place(cmdNextSet, 5040, 7920, 1815, 495);
+    PlaceButtonRow(7920, 5040);
     PlaceCounters(7320, 7920, 3480, 495);
 }
 

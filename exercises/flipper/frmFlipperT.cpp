@@ -36,10 +36,7 @@ frmFlipperT::frmFlipperT() : PictureTherapyScreen(Name, FlipperTriad) {
         connect(cmdAnswer[i], &QPushButton::clicked, this, [this, i] { cmdAnswer_Click(i); });
     }
 
-    Place(cmdStart, 120, 7800, 1215, 495);
-    Place(cmdScores, 1440, 7800, 1215, 495);
-    Place(cmdOptions, 2760, 7800, 1335, 495);
-    Place(cmdNextSet, 5033, 7800, 1815, 495);
+    PlaceButtonRow(7800, 5033);
     PlaceCounters(8640, 7800, 3015, 495);
 }
 

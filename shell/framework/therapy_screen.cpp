@@ -117,6 +117,13 @@ PictureTherapyScreen::PictureTherapyScreen(const QString& name, Triad triad)
     connect(cmdNextSet, &QPushButton::clicked, this, &PictureTherapyScreen::cmdNextSet_Click);
 }
 
+void PictureTherapyScreen::PlaceButtonRow(double top, double nextSetLeft) {
+    Place(cmdStart, 120, top, 1215, 495);
+    Place(cmdScores, 1440, top, 1215, 495);
+    Place(cmdOptions, 2760, top, 1335, 495);
+    Place(cmdNextSet, nextSetLeft, top, 1815, 495);
+}
+
 void PictureTherapyScreen::PlaceCounters(double left, double top, double width, double height) {
     Place(Frame1, left, top, width, height);
 }

@@ -90,6 +90,9 @@ protected:
     // Clears the stimulus and answer controls when Stop is pressed.
     virtual void ClearStimulus() {}
 
+    // Places Start, Scores and Options at the left of the bottom row and
+    // Next Set at nextSetLeft, all at top (twips).
+    void PlaceButtonRow(double top, double nextSetLeft);
     // Places the counter frame and its four labels side by side.
     void PlaceCounters(double left, double top, double width, double height);
     // Marks the answer time and returns the response time in seconds.
