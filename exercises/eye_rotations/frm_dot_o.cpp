@@ -197,52 +197,30 @@ void frmDotO::cmdInfo_Click() {
 }
 
 TargetType frmDotO::ChosenTargetType() const {
-    if (optUCLetters->isChecked()) {
-        return TargetType::UpperCase;
-    }
-    if (optLCLetters->isChecked()) {
-        return TargetType::LowerCase;
-    }
-    if (optbdpq->isChecked()) {
-        return TargetType::Bdpq;
-    }
-    if (optRandom->isChecked()) {
-        return TargetType::Random;
-    }
-    return TargetType::Numbers;
+    return ChosenOption<TargetType>({{optUCLetters, TargetType::UpperCase},
+                                     {optLCLetters, TargetType::LowerCase},
+                                     {optbdpq, TargetType::Bdpq},
+                                     {optRandom, TargetType::Random}},
+                                    TargetType::Numbers);
 }
 
 RotationPattern frmDotO::ChosenPattern() const {
-    if (optCircle->isChecked()) {
-        return RotationPattern::Circle;
-    }
-    if (opt4Corner->isChecked()) {
-        return RotationPattern::FourCorners;
-    }
-    if (OptRandPos->isChecked()) {
-        return RotationPattern::RandomPosition;
-    }
-    return RotationPattern::Rectangle;
+    return ChosenOption<RotationPattern>({{optCircle, RotationPattern::Circle},
+                                          {opt4Corner, RotationPattern::FourCorners},
+                                          {OptRandPos, RotationPattern::RandomPosition}},
+                                         RotationPattern::Rectangle);
 }
 
 RotationDirection frmDotO::ChosenDirection() const {
-    if (optCounterClock->isChecked()) {
-        return RotationDirection::CounterClockwise;
-    }
-    if (optRandomDir->isChecked()) {
-        return RotationDirection::Random;
-    }
-    return RotationDirection::Clockwise;
+    return ChosenOption<RotationDirection>({{optCounterClock, RotationDirection::CounterClockwise},
+                                            {optRandomDir, RotationDirection::Random}},
+                                           RotationDirection::Clockwise);
 }
 
 PatternSeparation frmDotO::ChosenSeparation() const {
-    if (optNarrow->isChecked()) {
-        return PatternSeparation::Narrow;
-    }
-    if (optVNarrow->isChecked()) {
-        return PatternSeparation::VeryNarrow;
-    }
-    return PatternSeparation::Wide;
+    return ChosenOption<PatternSeparation>(
+        {{optNarrow, PatternSeparation::Narrow}, {optVNarrow, PatternSeparation::VeryNarrow}},
+        PatternSeparation::Wide);
 }
 
 bool frmDotO::BeepOn() const {

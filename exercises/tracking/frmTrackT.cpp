@@ -113,28 +113,20 @@ bool frmTrackT::TimedMode() const {
 }
 
 CharacterType frmTrackT::ChosenCharacterType() const {
-    const std::pair<const char*, CharacterType> options[] = {
-        {"optDnumbers", CharacterType::DoubleDigitNumbers},
-        {"optULetters", CharacterType::UpperCaseLetters},
-        {"optLLetters", CharacterType::LowerCaseLetters},
-        {"optbdpq", CharacterType::Bdpq},
-    };
-    for (const auto& [name, type] : options) {
-        if (OptionControl<QRadioButton>(name)->isChecked()) {
-            return type;
-        }
-    }
-    return CharacterType::SingleDigitNumbers;
+    auto option = [this](const char* name) { return OptionControl<QRadioButton>(name); };
+    return ChosenOption<CharacterType>({{option("optDnumbers"), CharacterType::DoubleDigitNumbers},
+                                        {option("optULetters"), CharacterType::UpperCaseLetters},
+                                        {option("optLLetters"), CharacterType::LowerCaseLetters},
+                                        {option("optbdpq"), CharacterType::Bdpq}},
+                                       CharacterType::SingleDigitNumbers);
 }
 
 SequenceCharacters frmTrackT::ChosenSequenceCharacters() const {
-    if (OptionControl<QRadioButton>("optSLetterU")->isChecked()) {
-        return SequenceCharacters::UpperCaseLetters;
-    }
-    if (OptionControl<QRadioButton>("optSLetterL")->isChecked()) {
-        return SequenceCharacters::LowerCaseLetters;
-    }
-    return SequenceCharacters::Numbers;
+    auto option = [this](const char* name) { return OptionControl<QRadioButton>(name); };
+    return ChosenOption<SequenceCharacters>(
+        {{option("optSLetterU"), SequenceCharacters::UpperCaseLetters},
+         {option("optSLetterL"), SequenceCharacters::LowerCaseLetters}},
+        SequenceCharacters::Numbers);
 }
 
 bool frmTrackT::SequencesMode() const {

@@ -7,6 +7,8 @@
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QWidget>
+#include <initializer_list>
+#include <utility>
 
 inline void Place(QWidget* widget, double left, double top, double width, double height) {
     widget->setGeometry(TwipsRect(left, top, width, height));
@@ -24,3 +26,15 @@ QRadioButton* MakeOption(const QString& name, const QString& caption, QWidget* p
 QCheckBox* MakeCheck(const QString& name, const QString& caption, QWidget* parent,
                      bool checked = false);
 void SetFontSize(QWidget* widget, double points, bool bold = false);
+
+// The value paired with the selected option button, or fallback when none
+// of them is selected.
+template <class T>
+T ChosenOption(std::initializer_list<std::pair<const QRadioButton*, T>> options, T fallback) {
+    for (const auto& [option, value] : options) {
+        if (option != nullptr && option->isChecked()) {
+            return value;
+        }
+    }
+    return fallback;
+}
