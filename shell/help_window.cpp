@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QTextDocument>
 
 static QPointer<HelpWindow>& instancePointer() {
     static QPointer<HelpWindow> instance;
@@ -17,6 +18,7 @@ HelpWindow::HelpWindow() {
     setWindowTitle("KOVA Help");
     setAttribute(Qt::WA_DeleteOnClose);
     setOpenExternalLinks(false);
+    document()->setDocumentMargin(14);
     resize(640, 520);
 }
 
