@@ -3,6 +3,7 @@
 #pragma once
 
 #include "shell/assets.h"
+#include "tests/support/kova_test.h"
 
 #include <QColor>
 #include <QDir>
@@ -43,6 +44,17 @@ public:
     static QColor BottomLeft() { return QColor(30, 30, 230); }
     static QColor BottomRight() { return QColor(240, 220, 20); }
     static int NumberOf(const QImage& picture) { return qRed(picture.pixel(0, 0)); }
+    // The colour a box shows at a quarter of its size from the top left.
+    static QColor CornerColour(QWidget* box) {
+        const QImage shot = box->grab().toImage();
+        return shot.pixelColor(shot.width() / 4, shot.height() / 4);
+    }
+    // Whether a box shows one colour at a quarter and three quarters of its size.
+    static bool IsBlank(QWidget* box) {
+        const QImage shot = box->grab().toImage();
+        return shot.pixelColor(shot.width() / 4, shot.height() / 4) ==
+               shot.pixelColor(3 * shot.width() / 4, 3 * shot.height() / 4);
+    }
 
     // Which orientation a box shows, read from the colours at a quarter and
     // three quarters of its size: 1 unchanged, 2 flipped right to left, 3
@@ -103,4 +115,45 @@ private:
     QTemporaryDir empty_;
     QString previous_;
     QList<QPair<QString, int>> removed_;
+};
+
+// The message shown when the in-order sequence passes the last picture.
+inline const QString LastPictureMessage = "Congratulations You have reached the last image! We "
+                                          "will start over with Picture 1.";
+
+// A picture exercise opened on its options screen, with the test pictures.
+template <class Options, class Therapy, void (*Register)()>
+class PictureExerciseTest : public KovaTest {
+protected:
+    void SetUp() override {
+        KovaTest::SetUp();
+        Register();
+        Forms::Show(Options::Name);
+    }
+    Options& options() { return Loaded<Options>(); }
+    Therapy& therapy() { return Loaded<Therapy>(); }
+    // The therapy screen opened from the options, and started.
+    Therapy& startTherapy() {
+        Click(&options(), "cmdStart");
+        Click(therapy().cmdStart);
+        return therapy();
+    }
+    // The number of the picture the therapy screen shows as its sample.
+    int samplePicture() { return PictureFolder::NumberOf(therapy().Picture0->Picture()); }
+    // The corner colour of the four example boxes once the three flipped ones
+    // were clicked (the boxes are smaller than the picture: each flip brings
+    // another quadrant into the corner).
+    QList<QColor> exampleCorners() {
+        EXPECT_TRUE(PictureFolder::IsBlank(options().ExampleBoxes[1])) << "drawn before a click";
+        QList<QColor> corners;
+        for (int i = 0; i < 4; ++i) {
+            if (i > 0) {
+                Click(options().ExampleBoxes[i]);
+            }
+            corners << PictureFolder::CornerColour(options().ExampleBoxes[i]);
+        }
+        return corners;
+    }
+
+    PictureFolder pictures_;
 };

@@ -14,18 +14,18 @@
 
 void RegisterTracking();
 
-// Random values that make the items wanted.
-inline double DigitRnd(int digit) { // single digits 1 to 9
+// The random value that draws the single digit 1 to 9; those that draw a
+// sequence of the digits 0 to 8.
+inline double DigitRnd(int digit) {
     return (digit - 1) / 9.0 + 0.01;
 }
-inline double LetterRnd(char letter) { // "A".."Y" or "a".."y"
-    const int first = letter >= 'a' ? 'a' : 'A';
-    return (letter - first) / 25.0 + 0.01;
+inline QList<double> SequenceRnd(const char* digits) {
+    QList<double> values;
+    for (const char* c = digits; *c != 0; ++c) {
+        values << (*c - '0') / 9.0 + 0.01;
+    }
+    return values;
 }
-inline double SequenceDigitRnd(int digit) { // "0".."8"
-    return digit / 9.0 + 0.01;
-}
-constexpr double NoSubstitution = 0.9; // the 1-in-n draw that keeps a sequence
 
 class TrackingTest : public KovaTest {
 protected:
@@ -46,8 +46,19 @@ protected:
         Click(&main, sequences ? "cmdTS" : "cmdTNL");
         return Loaded<frmTrackO>();
     }
-    frmTrackT& OpenTherapy(bool sequences = false) {
-        Click(OpenOptions(sequences).cmdToTherapy);
+    // The therapy screen, once the named options are set: a box to the text,
+    // a check box clicked (its text is ignored).
+    frmTrackT& OpenTherapy(bool sequences = false,
+                           const QList<std::pair<QString, QString>>& settings = {}) {
+        frmTrackO& o = OpenOptions(sequences);
+        for (const auto& [name, text] : settings) {
+            if (auto* box = o.findChild<ValidatingComboBox*>(name)) {
+                SetOption(box, text);
+            } else {
+                Click(&o, name);
+            }
+        }
+        Click(o.cmdToTherapy);
         return Loaded<frmTrackT>();
     }
     void SetOption(ValidatingComboBox* box, const QString& text) {
@@ -76,21 +87,18 @@ protected:
     QList<ShownItem> shown;
     QStringList startMessages;
 
-    void Drive(frmTrackT& therapy, PageScript script) {
+    // Starts a page and lets it run to its end (or until the script stops it).
+    void RunPage(frmTrackT& therapy, PageScript script = {}) {
         QPointer<frmTrackT> screen(&therapy);
-        auto pressed = std::make_shared<QMap<int, int>>();
-        fake().OnDoEvents = [this, screen, script, pressed] {
-            auto gone = [screen] {
-                return screen == nullptr || Forms::IsUnloading(*screen) || screen->CloseRequested();
-            };
+        auto gone = [screen] {
+            return screen == nullptr || Forms::IsUnloading(*screen) || screen->CloseRequested();
+        };
+        fake().OnDoEvents = [this, screen, script, gone] {
+            if (script.atEvents && !gone()) {
+                script.atEvents(*screen);
+            }
             if (gone()) {
                 return;
-            }
-            if (script.atEvents) {
-                script.atEvents(*screen);
-                if (gone()) {
-                    return;
-                }
             }
             if (screen->frmStartMess->isVisible()) {
                 startMessages.append(screen->frmStartMess->Label3->text());
@@ -98,24 +106,16 @@ protected:
                 return;
             }
             const int position = Scores<TrackScores>().PositionIndex;
-            while (screen->Running && (*pressed)[position] < script.pressesAt.value(position)) {
-                ++(*pressed)[position];
+            for (int i = script.pressesAt.value(position); i > 0 && screen->Running; --i) {
                 Click(screen->cmdClkScore);
             }
         };
         fake().OnSleep = [this, screen](int ms) {
-            if (screen == nullptr || !screen->Running || screen->ChoosingTarget) {
-                return;
-            }
             const int position = Scores<TrackScores>().PositionIndex;
-            if (position >= 1 && position <= screen->Label1.size()) {
+            if (screen != nullptr && position >= 1 && position <= screen->Label1.size()) {
                 shown.append({position, screen->Label1[position - 1]->text(), ms});
             }
         };
-    }
-    // Starts a page and lets it run to its end (or until the script stops it).
-    void RunPage(frmTrackT& therapy, PageScript script = {}) {
-        Drive(therapy, std::move(script));
         Click(therapy.cmdStart);
     }
 };
