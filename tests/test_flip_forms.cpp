@@ -198,20 +198,29 @@ TEST_F(FlipFormsTest, WrongBoxOffersRepeatWhichCountsOnlyRepeats) {
     EXPECT_TRUE(screen.lblInfo4->isVisible());
     answerAllCorrect(1.0);
     EXPECT_EQ(int(scores().FlipFormCorrect), 1) << "the next picture is new again";
+    Click(screen.cmdStart);
+    Click(screen.cmdScores);
+    EXPECT_EQ(Loaded<frmFlipFormS>().Value("lblRepeats")->text(), "2");
+    EXPECT_EQ(Loaded<frmFlipFormS>().Value("lblC_Repeats")->text(), "1");
 }
 
-TEST_F(FlipFormsTest, StopDuringARepeatClearsThePicturesAndEndsTheSet) {
+TEST_F(FlipFormsTest, StopClearsThePicturesAndEndsTheSetOrItsRepeat) {
     frmFlipFormT& screen = startTherapy();
+    Click(screen.cmdNextSet);
+    answerSet(O::RightToLeft, O::Both, O::Both, 1.0);
+    Click(screen.cmdStart); // Stop while Repeat is offered
+    EXPECT_TRUE(screen.Picture0->Picture().isNull());
+    EXPECT_FALSE(screen.cmdRepeat->isVisible());
+
+    Click(screen.cmdStart);
     Click(screen.cmdNextSet);
     answerSet(O::RightToLeft, O::Both, O::Both, 1.0);
     Click(screen.cmdRepeat);
     flipBoxTo(1, O::RightToLeft);
-    Click(screen.cmdStart);
-    EXPECT_TRUE(screen.Picture0->Picture().isNull());
+    Click(screen.cmdStart); // Stop during the repeat
     EXPECT_TRUE(PictureFolder::IsBlank(screen.Boxes[0]));
     EXPECT_EQ(boxesEnabled(), QList<bool>({false, false, false}));
-    EXPECT_FALSE(screen.cmdRepeat->isVisible());
-    EXPECT_EQ(screen.lblWrng->text(), "W=1");
+    EXPECT_EQ(screen.lblWrng->text(), "W=2");
 }
 
 TEST_F(FlipFormsTest, InOrderSequenceStepsByFifteenAndStartsAgainAfterTheLastPicture) {

@@ -14,11 +14,7 @@
 
 void RegisterTracking();
 
-// The random value that draws the single digit 1 to 9; those that draw a
-// sequence of the digits 0 to 8.
-inline double DigitRnd(int digit) {
-    return (digit - 1) / 9.0 + 0.01;
-}
+// The random values that draw a sequence of the digits 0 to 8.
 inline QList<double> SequenceRnd(const char* digits) {
     QList<double> values;
     for (const char* c = digits; *c != 0; ++c) {

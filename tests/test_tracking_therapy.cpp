@@ -8,11 +8,11 @@ using namespace ModDODI;
 class TrackingTherapy : public TrackingTest {
 protected:
     TrackScores& scores() { return Scores<TrackScores>(); }
-    // Target first, then one value per item.
+    // Draws the target, then one item per value (single digits 1 to 9).
     void ScriptDigits(int target, const QList<int>& items) {
-        QList<double> values{DigitRnd(target)};
-        for (int item : items) {
-            values << DigitRnd(item);
+        QList<double> values;
+        for (int digit : QList<int>{target} + items) {
+            values << (digit - 1) / 9.0 + 0.01;
         }
         fake().ScriptRnd(values);
     }
