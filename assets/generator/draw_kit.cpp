@@ -22,7 +22,7 @@ void Stroke(QPainter& p, const QColor& colour, double width) {
     p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 }
 
-QPainterPath Polygon(std::initializer_list<QPointF> points) {
+QPainterPath Path(std::initializer_list<QPointF> points) {
     QPainterPath path;
     bool first = true;
     for (const QPointF& point : points) {
@@ -33,7 +33,22 @@ QPainterPath Polygon(std::initializer_list<QPointF> points) {
             path.lineTo(point);
         }
     }
+    return path;
+}
+
+QPainterPath Polygon(std::initializer_list<QPointF> points) {
+    QPainterPath path = Path(points);
     path.closeSubpath();
+    return path;
+}
+
+QPainterPath Rect(double x, double y, double w, double h, double round) {
+    QPainterPath path;
+    if (round > 0) {
+        path.addRoundedRect(QRectF(x, y, w, h), round, round);
+    } else {
+        path.addRect(QRectF(x, y, w, h));
+    }
     return path;
 }
 

@@ -48,7 +48,11 @@ void Plain(QPainter& p, const QColor& fill);
 // A stroke only, with round ends.
 void Stroke(QPainter& p, const QColor& colour, double width);
 
+// An open path through the points, and the same path closed.
+QPainterPath Path(std::initializer_list<QPointF> points);
 QPainterPath Polygon(std::initializer_list<QPointF> points);
+// A rectangle, with rounded corners of that radius when round > 0.
+QPainterPath Rect(double x, double y, double w, double h, double round = 0);
 QPainterPath Circle(QPointF centre, double radius);
 QPainterPath Star(QPointF centre, double outer, double inner, int points, double turnDegrees = 0);
 // An arrow head with its tip at `tip`, pointing along the direction `degrees`

@@ -27,16 +27,6 @@ void Line(QPainter& p, QPointF a, QPointF b, const QColor& colour, double width)
     p.drawLine(a, b);
 }
 
-QPainterPath Rect(double x, double y, double w, double h, double round = 0) {
-    QPainterPath path;
-    if (round > 0) {
-        path.addRoundedRect(QRectF(x, y, w, h), round, round);
-    } else {
-        path.addRect(QRectF(x, y, w, h));
-    }
-    return path;
-}
-
 QPainterPath Ellipse(QPointF centre, double rx, double ry) {
     QPainterPath path;
     path.addEllipse(centre, rx, ry);

@@ -17,16 +17,6 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-QPainterPath Rect(double x, double y, double w, double h, double round = 0) {
-    QPainterPath path;
-    if (round > 0) {
-        path.addRoundedRect(QRectF(x, y, w, h), round, round);
-    } else {
-        path.addRect(QRectF(x, y, w, h));
-    }
-    return path;
-}
-
 // ---- Shapes made of squares ------------------------------------------------
 
 using Cells = std::vector<QPoint>;
@@ -75,20 +65,6 @@ void ThickArrow(QPainter& p, const QPainterPath& spine, double degrees, const QC
     const QPainterPath arrow = stroker.createStroke(spine).united(ArrowHead(tip, degrees, 23, 30));
     Filled(p, colour);
     p.drawPath(arrow.simplified());
-}
-
-QPainterPath Path(std::initializer_list<QPointF> points) {
-    QPainterPath path;
-    bool first = true;
-    for (const QPointF& point : points) {
-        if (first) {
-            path.moveTo(point);
-            first = false;
-        } else {
-            path.lineTo(point);
-        }
-    }
-    return path;
 }
 
 std::vector<ShapeRecipe> Arrows() {
