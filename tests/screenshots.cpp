@@ -63,7 +63,9 @@ int main(int argc, char** argv) {
                 clickIfThere(*therapy, "cmdStart");
                 clickIfThere(*therapy, "cmdNextSet");
                 save(*therapy, folder, buttonName + "_question");
-                clickIfThere(*therapy, "cmdAnswer1");
+                for (const char* answerButton : {"cmdAnswer1", "cmdHand1"}) {
+                    clickIfThere(*therapy, answerButton);
+                }
                 save(*therapy, folder, buttonName + "_answered");
                 clickIfThere(*therapy, "cmdStart");
             }

@@ -1,0 +1,97 @@
+#include "exercises/right_or_left/frmRLO.h"
+
+#include "exercises/right_or_left/right_or_left_scores.h"
+#include "shell/controls/colors.h"
+#include "shell/framework/layout.h"
+
+namespace {
+
+constexpr int FormWidth = 6255;
+constexpr int ButtonTop = 4440;
+
+const char* const SpeedToolTip = "How long the pictures are displayed on the screen.";
+
+// "off" is taken for "Off"; otherwise "Off" or 0.1 to 5 seconds, the text
+// kept as typed. The message has no icon and the program's title.
+ComboRule DisplaySpeedRule() {
+    ComboRule rule;
+    rule.accepts = [](const QString& text) {
+        return text == "Off" || text == "off" ||
+               (IsNumeric(text) && Val(text) > 0.09 && Val(text) <= 5);
+    };
+    rule.message = "Display Speed must be Off or between 0.1 and 5 secs.";
+    rule.icon = vbOKOnly;
+    rule.title = "KOVA";
+    rule.normalise = [](const QString& text) { return text == "off" ? QString("Off") : text; };
+    return rule;
+}
+
+QStringList SpeedList() {
+    return {"0.10", "0.20", "0.30", "0.40", "0.50", "0.75", "1.00",
+            "1.25", "1.50", "2.00", "3.00", "4.00", "5.00", "Off"};
+}
+
+} // namespace
+
+frmRLO::frmRLO() : OptionsScreen(Name, RightOrLeftTriad()) {
+    setWindowTitle("KOVA");
+    SetDesignSize(FormWidth + 240, ButtonTop + 615 + 300);
+    auto* Label1 = new VbLabel("Label1", "Right or Left", this);
+    Label1->setAlignment(Qt::AlignCenter);
+    SetFontSize(Label1, 18, true);
+    Place(Label1, 1688, 360, 2895, 615);
+    buildSpeedBox();
+    buildExamples();
+    buildButtons();
+}
+
+void frmRLO::buildSpeedBox() {
+    cboSpeed = AddCombo("cboSpeed", SpeedList(), "Off", DisplaySpeedRule());
+    cboSpeed->setToolTip(SpeedToolTip);
+    Place(cboSpeed, 1320, 1440, 1215, 375);
+    auto* Label2 = new VbLabel("Label2", "Display Speed (Secs)", this);
+    Label2->setToolTip(SpeedToolTip);
+    Label2->setWordWrap(false);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    SetFontSize(Label2, 10, true);
+    Place(Label2, 2640, 1440, 2655, 375);
+}
+
+void frmRLO::buildExamples() {
+    img1 = new ImageBox("img1", this);
+    img1->setAccessibleName("Seen from the front, balloon in the left hand");
+    Place(img1, 1320, 2400, 975, 1215);
+    img2 = new ImageBox("img2", this);
+    img2->setAccessibleName("Seen from the back, balloon in the right hand");
+    Place(img2, 4080, 2400, 975, 1215);
+    auto* Label3 = new VbLabel(
+        "Label3", "Hi, This is Me looking at you. My balloon is in my left hand.", this);
+    auto* Label4 = new VbLabel(
+        "Label4", "Hi, This is how I look from the back. My balloon is in my right hand.", this);
+    for (VbLabel* label : {Label3, Label4}) {
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        SetFontSize(label, 8);
+    }
+    Place(Label3, 720, 3720, 2175, 615);
+    Place(Label4, 3240, 3720, 2655, 615);
+}
+
+void frmRLO::buildButtons() {
+    VbButton* menu = AddMenuButton();
+    VbButton* help = AddHelpButton();
+    VbButton* therapy = AddTherapyButton();
+    int left = 120;
+    for (VbButton* button : {menu, help, therapy}) {
+        button->SetBackColor(VbColor(VbColors::LightYellow));
+        SetFontSize(button, 11, true);
+        Place(button, left, ButtonTop, 1935, 615);
+        left += 2040;
+    }
+}
+
+void frmRLO::Form_Load() {
+    // The examples are the therapy's own pictures: front view with the
+    // balloon in the left hand, back view with it in the right hand.
+    img1->LoadPicture("StkManFL.jpg");
+    img2->LoadPicture("StkManBR.jpg");
+}

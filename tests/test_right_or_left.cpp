@@ -1,0 +1,219 @@
+#include "exercises/right_or_left/frmRLO.h"
+#include "exercises/right_or_left/frmRLS.h"
+#include "exercises/right_or_left/frmRLT.h"
+#include "exercises/right_or_left/right_or_left_scores.h"
+#include "shell/app.h"
+#include "shell/assets.h"
+#include "shell/controls/colors.h"
+#include "shell/main_menu.h"
+#include "tests/support/kova_test.h"
+
+#include <QTemporaryDir>
+
+using namespace ModDODI;
+
+void RegisterRightOrLeft();
+
+class RightOrLeft : public KovaTest {
+protected:
+    void SetUp() override {
+        KovaTest::SetUp();
+        RegisterRightOrLeft();
+        Forms::Show(frmRLO::Name);
+    }
+    frmRLO& options() { return Loaded<frmRLO>(); }
+    frmRLT& therapy() { return Loaded<frmRLT>(); }
+    frmRLT& startTherapy() {
+        Click(&options(), "cmdStart");
+        Click(therapy().cmdStart);
+        return therapy();
+    }
+    // Next One with picture 1 to 4 and the hand (0) or foot (1) question.
+    void nextOne(int picture, int kind) {
+        fake().ScriptRnd({(picture - 0.5) / 4, (kind + 0.5) / 2});
+        Click(therapy().cmdNextSet);
+    }
+    void answer(int index, double afterSeconds = 1.0) {
+        fake().Now += afterSeconds;
+        Click(therapy().cmdHand[index]);
+    }
+    bool shows(const QString& file) {
+        const QImage& shown = therapy().imgStkMan->Picture();
+        return !shown.isNull() && shown == LoadPictureFile(file);
+    }
+    QString counters() {
+        frmRLT& t = therapy();
+        return QStringList{t.lblCor->text(), t.lblWrng->text(), t.lblTotalPics->text(),
+                           t.lblAveTime->text()}
+            .join(' ');
+    }
+};
+
+TEST_F(RightOrLeft, EachPictureAndQuestionHasItsCaptionsAndRightButton) {
+    struct Case {
+        int picture, kind;
+        const char* file;
+        int right; // 0: the "Right" button, 1: the "Left" button
+    } const cases[] = {
+        {1, 0, "StkManFL.jpg", 1},      {2, 0, "StkManFR.jpg", 0},
+        {3, 0, "StkManBL.jpg", 1},      {4, 0, "StkManBR.jpg", 0},
+        {1, 1, "StkManFL_Ball.jpg", 1}, {2, 1, "StkManFR_Ball.jpg", 0},
+        {3, 1, "StkManBL_Ball.jpg", 1}, {4, 1, "StkManBR_Ball.jpg", 0},
+    };
+    frmRLT& t = startTherapy();
+    EXPECT_EQ(t.cmdNextSet->text(), "Next One");
+    for (const Case& c : cases) {
+        const int randomizedBefore = fake().RandomizeCalls;
+        nextOne(c.picture, c.kind);
+        EXPECT_EQ(fake().RandomizeCalls, randomizedBefore + 1) << "reseeded before the draws";
+        EXPECT_TRUE(shows(c.file)) << c.file;
+        EXPECT_EQ(t.Label1->text(), c.kind == 0 ? "Which Hand Is Holding The Ballon?"
+                                                : "Which Foot Is Kicking The Ball?");
+        EXPECT_EQ(t.cmdHand[0]->text(), c.kind == 0 ? "Right Hand" : "Right Foot");
+        EXPECT_EQ(t.cmdHand[1]->text(), c.kind == 0 ? "Left Hand" : "Left Foot");
+        answer(c.right);
+        EXPECT_EQ(t.lblInfo->text(), "Correct") << c.file;
+    }
+    EXPECT_EQ(counters(), "C=8 W=0 T=8 1.0 Secs");
+}
+
+TEST_F(RightOrLeft, PictureStaysWithOffAndGoesAfterTheDisplaySpeed) {
+    // What each blocking wait ends on: the picture shown, the answers enabled.
+    QStringList atWaitEnd;
+    fake().OnSleep = [&](int ms) {
+        frmRLT* t = Forms::Find<frmRLT>();
+        atWaitEnd << QString("%1 %2 %3")
+                         .arg(ms)
+                         .arg(t->imgStkMan->Picture().isNull() ? "blank" : "picture")
+                         .arg(t->cmdHand[0]->isEnabled() ? "open" : "closed");
+    };
+    frmRLT& t = startTherapy();
+    nextOne(1, 0);
+    EXPECT_EQ(atWaitEnd, (QStringList{"500 blank closed", "1000 picture open"}));
+    EXPECT_EQ(QuestionShownAt, fake().Timer()) << "timed from the end of the last wait";
+    answer(1);
+    EXPECT_TRUE(shows("StkManFL.jpg"));
+
+    Click(t.cmdStart); // Stop, so the options can change
+    Click(t.cmdOptions);
+    options().cboSpeed->SetText("0.50");
+    startTherapy();
+    atWaitEnd.clear();
+    nextOne(4, 1);
+    EXPECT_EQ(atWaitEnd,
+              (QStringList{"500 blank closed", "500 picture closed", "1000 blank open"}));
+    answer(0);
+    EXPECT_TRUE(shows("StkManBR_Ball.jpg")) << "shown again at the answer";
+    EXPECT_EQ(therapy().lblInfo->text(), "Correct");
+}
+
+TEST_F(RightOrLeft, AnswersAreJudgedColouredAndTimed) {
+    frmRLT& t = startTherapy();
+    nextOne(2, 0); // front view, balloon in the figure's right hand
+    EXPECT_FALSE(t.cmdStart->isEnabled() || t.cmdNextSet->isEnabled());
+    EXPECT_EQ(t.lblInfo->BackColor(), VbColor(VbColors::White));
+    answer(1, 2.43);
+    EXPECT_EQ(t.lblInfo->text(), "Incorrect");
+    EXPECT_EQ(t.lblInfo->BackColor(), VbColor(VbColors::Red));
+    EXPECT_EQ(counters(), "C=0 W=1 T=1 2.4 Secs");
+    EXPECT_FALSE(t.cmdHand[0]->isEnabled() || t.cmdHand[1]->isEnabled());
+    EXPECT_TRUE(t.cmdStart->isEnabled() && t.cmdNextSet->isEnabled());
+    Click(t.cmdHand[0]);
+    EXPECT_EQ(counters(), "C=0 W=1 T=1 2.4 Secs") << "one answer a picture";
+
+    nextOne(2, 0);
+    EXPECT_TRUE(t.lblInfo->text().isEmpty());
+    answer(0, 1.0);
+    EXPECT_EQ(t.lblInfo->text(), "Correct");
+    EXPECT_EQ(t.lblInfo->BackColor(), VbColor(VbColors::Green));
+    EXPECT_EQ(counters(), "C=1 W=1 T=2 1.0 Secs");
+    EXPECT_NEAR(RLScores().RLTotalTime, 3.43, 0.01);
+}
+
+TEST_F(RightOrLeft, DisplaySpeedIsOffOrOneTenthToFiveSeconds) {
+    ValidatingComboBox* box = options().cboSpeed;
+    options().activateWindow(); // offscreen, the first window shown is not active by itself
+    ProcessEvents();
+    EXPECT_EQ(box->Text(), "Off");
+    EXPECT_EQ(box->count(), 14);
+    EXPECT_EQ(box->itemText(0), "0.10");
+    EXPECT_EQ(box->itemText(13), "Off");
+    const QStringList refused = {"OFF", "0", "0.09", "5.01", "slow"};
+    for (const QString& typed : QStringList{"off", "0.1", "5"} + refused) {
+        fake().Messages.clear();
+        TypeInto(box, typed);
+        TabOut(box);
+        ProcessEvents();
+        const bool isRefused = refused.contains(typed);
+        EXPECT_EQ(box->hasFocus(), isRefused) << typed.toStdString();
+        EXPECT_EQ(box->Text(), typed == "off" ? "Off" : typed) << typed.toStdString();
+        ASSERT_EQ(fake().Messages.size(), isRefused ? 1 : 0) << typed.toStdString();
+        if (isRefused) {
+            EXPECT_EQ(fake().Messages[0].prompt,
+                      "Display Speed must be Off or between 0.1 and 5 secs.");
+            EXPECT_EQ(fake().Messages[0].style, vbOKOnly);
+            EXPECT_EQ(fake().Messages[0].title, "KOVA");
+        }
+    }
+}
+
+TEST_F(RightOrLeft, ScoresShowTheRunAndEmptyLinesWhenNothingWasTried) {
+    frmRLT& t = startTherapy();
+    Click(t.cmdStart);
+    Click(t.cmdScores);
+    frmRLS& empty = Loaded<frmRLS>();
+    EXPECT_EQ(empty.Title()->text(), "Right Or Left Scores");
+    EXPECT_EQ(empty.Caption("Label2")->text(), "Total  Tried");
+    EXPECT_EQ(empty.Value("lblTotalDis")->text(), "0");
+    EXPECT_TRUE(empty.Value("lblPerCor")->text().isEmpty());
+    EXPECT_TRUE(empty.Value("lblAveTime")->text().isEmpty());
+    Click(&empty, "cmdOptions");
+
+    startTherapy();
+    for (int answerIndex : {1, 1, 1, 0}) { // picture 1: "Left" is right
+        nextOne(1, 0);
+        answer(answerIndex, 2.0);
+    }
+    fake().Now += 60;
+    Click(therapy().cmdStart);
+    Click(therapy().cmdScores);
+    frmRLS& scores = Loaded<frmRLS>();
+    QStringList values;
+    for (const char* name :
+         {"lblCorrect", "lblWrong", "lblTotalDis", "lblPerCor", "lblAveTime", "lblPracTime"}) {
+        values << scores.Value(name)->text();
+    }
+    EXPECT_EQ(values, (QStringList{"3", "1", "4", "75%", "2.0 Secs", "1 Mins  14 Secs"}));
+    Click(&scores, "cmdMainMenu");
+    EXPECT_EQ(int(RLScores().RLTried), 0);
+    EXPECT_FALSE(IsLoaded(frmRLT::Name) || IsLoaded(frmRLO::Name));
+}
+
+TEST_F(RightOrLeft, MissingPicturesLeaveEmptyBoxesAndTheRunGoesOn) {
+    QTemporaryDir noAssets;
+    SetAssetDirectory(noAssets.path());
+    Forms::UnloadAll();
+    Forms::Show(frmRLO::Name);
+    EXPECT_TRUE(options().img1->Picture().isNull());
+    frmRLT& t = startTherapy();
+    nextOne(3, 1);
+    EXPECT_TRUE(t.imgStkMan->Picture().isNull());
+    EXPECT_EQ(t.Label1->text(), "Which Foot Is Kicking The Ball?");
+    answer(1);
+    EXPECT_EQ(counters(), "C=1 W=0 T=1 1.0 Secs");
+    SetAssetDirectory({});
+}
+
+TEST_F(RightOrLeft, OptionsShowTheExamplesAndTheMainMenuOpensThem) {
+    EXPECT_EQ(options().img1->Picture(), LoadPictureFile("StkManFL.jpg"));
+    EXPECT_EQ(options().img2->Picture(), LoadPictureFile("StkManBR.jpg"));
+    Click(&options(), "cmdHelp");
+    ASSERT_EQ(fake().HelpFiles.size(), 1);
+    EXPECT_TRUE(fake().HelpFiles[0].endsWith("\\RightLeft.hlp"));
+    Forms::UnloadAll();
+
+    frmMain& main = StartMainMenu();
+    Click(&main, "cmdTRMenu");
+    Click(&main, "cmdRL");
+    EXPECT_TRUE(IsShown(frmRLO::Name));
+}
