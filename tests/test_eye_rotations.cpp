@@ -1,8 +1,8 @@
 // The Eye Rotations screens, driven as a therapist and patient use them.
-#include "exercises/eye_rotations/eye_rotation_scores.h"
-#include "exercises/eye_rotations/frm_dot_o.h"
-#include "exercises/eye_rotations/frm_dot_s.h"
-#include "exercises/eye_rotations/frm_dot_t.h"
+#include "exercises/eye_rotations/eye_rotations_scores.h"
+#include "exercises/eye_rotations/frmDotO.h"
+#include "exercises/eye_rotations/frmDotS.h"
+#include "exercises/eye_rotations/frmDotT.h"
 #include "shell/controls/colors.h"
 #include "shell/mod_dodi.h"
 #include "tests/support/kova_test.h"

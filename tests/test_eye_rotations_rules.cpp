@@ -1,5 +1,5 @@
 // The rules of Eye Rotations: path positions, orders, characters, colours.
-#include "exercises/eye_rotations/eye_rotation_rules.h"
+#include "exercises/eye_rotations/eye_rotations_rules.h"
 
 #include <QSet>
 #include <gtest/gtest.h>

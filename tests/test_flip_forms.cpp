@@ -1,6 +1,8 @@
-#include "exercises/flip_forms/flip_form_rules.h"
-#include "exercises/flip_forms/flip_form_scores.h"
-#include "exercises/flip_forms/flip_forms_forms.h"
+#include "exercises/flip_forms/flip_forms_rules.h"
+#include "exercises/flip_forms/flip_forms_scores.h"
+#include "exercises/flip_forms/frmFlipFormO.h"
+#include "exercises/flip_forms/frmFlipFormS.h"
+#include "exercises/flip_forms/frmFlipFormT.h"
 #include "shell/controls/colors.h"
 #include "shell/mod_dodi.h"
 #include "tests/picture_files.h"
@@ -9,6 +11,8 @@
 
 using namespace ModDODI;
 using O = Orientation;
+
+void RegisterFlipForms();
 
 namespace {
 

@@ -1,5 +1,7 @@
-#include "exercises/flipper/flipper_forms.h"
 #include "exercises/flipper/flipper_scores.h"
+#include "exercises/flipper/frmFlipperO.h"
+#include "exercises/flipper/frmFlipperS.h"
+#include "exercises/flipper/frmFlipperT.h"
 #include "shell/controls/colors.h"
 #include "shell/mod_dodi.h"
 #include "tests/picture_files.h"
@@ -9,6 +11,8 @@
 #include <algorithm>
 
 using namespace ModDODI;
+
+void RegisterFlipper();
 
 class FlipperTest : public PictureExerciseTest<frmFlipperO, frmFlipperT, RegisterFlipper> {
 protected:

@@ -1,8 +1,8 @@
 // The widget-free tracking rules: items, substitutions, sequences, the size
 // of the page positions and the items-per-line rule.
-#include "exercises/tracking/option_rules.h"
 #include "exercises/tracking/page_layout.h"
 #include "exercises/tracking/tracking_items.h"
+#include "exercises/tracking/tracking_rules.h"
 #include "tests/support/kova_test.h"
 
 #include <QSet>

@@ -2,8 +2,8 @@
 // screen on a real X display at 0.1 s per disc and measures the interval
 // between successive discs as painted. Without a display it runs itself
 // again under a virtual X server (xvfb-run).
-#include "exercises/eye_rotations/frm_dot_o.h"
-#include "exercises/eye_rotations/frm_dot_t.h"
+#include "exercises/eye_rotations/frmDotO.h"
+#include "exercises/eye_rotations/frmDotT.h"
 #include "shell/app.h"
 #include "shell/forms.h"
 

@@ -1,7 +1,7 @@
 // Makes the Eye Rotations screens loadable by name.
-#include "exercises/eye_rotations/frm_dot_o.h"
-#include "exercises/eye_rotations/frm_dot_s.h"
-#include "exercises/eye_rotations/frm_dot_t.h"
+#include "exercises/eye_rotations/frmDotO.h"
+#include "exercises/eye_rotations/frmDotS.h"
+#include "exercises/eye_rotations/frmDotT.h"
 
 void RegisterEyeRotations() {
     Forms::Register(frmDotO::Name, [] { return new frmDotO; });

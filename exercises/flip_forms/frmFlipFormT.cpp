@@ -1,5 +1,7 @@
-#include "exercises/flip_forms/flip_form_scores.h"
-#include "exercises/flip_forms/flip_forms_forms.h"
+#include "exercises/flip_forms/frmFlipFormT.h"
+
+#include "exercises/flip_forms/flip_forms_scores.h"
+#include "exercises/flip_forms/flip_forms_triad.h"
 #include "exercises/flipper/picture_sequence.h"
 #include "shell/controls/colors.h"
 #include "shell/framework/layout.h"
@@ -7,6 +9,7 @@
 #include "shell/platform.h"
 
 #include <QRadioButton>
+#include <QScrollBar>
 
 using namespace ModDODI;
 
@@ -41,7 +44,7 @@ constexpr int FrameMargin = 50;
 
 } // namespace
 
-frmFlipFormT::frmFlipFormT() : PictureTherapyScreen(Name, FlipFormTriad) {
+frmFlipFormT::frmFlipFormT() : PictureTherapyScreen(Name, FlipFormTriad()) {
     SetDesignSize(10920, 8500);
 
     Line1 = new LineControl("Line1", this);

@@ -1,15 +1,19 @@
-#include "exercises/flipper/arrangement.h"
-#include "exercises/flipper/flipper_forms.h"
+#include "exercises/flipper/frmFlipperT.h"
+
+#include "exercises/flipper/flipper_rules.h"
 #include "exercises/flipper/flipper_scores.h"
+#include "exercises/flipper/flipper_triad.h"
 #include "exercises/flipper/picture_sequence.h"
 #include "shell/controls/colors.h"
 #include "shell/framework/layout.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
 
+#include <QScrollBar>
+
 using namespace ModDODI;
 
-frmFlipperT::frmFlipperT() : PictureTherapyScreen(Name, FlipperTriad) {
+frmFlipperT::frmFlipperT() : PictureTherapyScreen(Name, FlipperTriad()) {
     SetDesignSize(11900, 8500);
     Picture0 = new PictureBox("Picture0", this);
     Picture0->setAccessibleName("Sample picture");

@@ -1,7 +1,7 @@
 #include "exercises/tracking/frmTrackO.h"
 
-#include "exercises/tracking/option_rules.h"
-#include "exercises/tracking/tracking_names.h"
+#include "exercises/tracking/tracking_rules.h"
+#include "exercises/tracking/tracking_triad.h"
 #include "shell/framework/layout.h"
 #include "shell/mod_dodi.h"
 

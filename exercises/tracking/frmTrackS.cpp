@@ -1,7 +1,7 @@
 #include "exercises/tracking/frmTrackS.h"
 
-#include "exercises/tracking/tracking_names.h"
 #include "exercises/tracking/tracking_scores.h"
+#include "exercises/tracking/tracking_triad.h"
 #include "shell/framework/layout.h"
 #include "shell/framework/target_watch.h"
 #include "shell/mod_dodi.h"

@@ -3,7 +3,7 @@
 // check of the three boxes is judged and counted.
 #pragma once
 
-#include "exercises/flip_forms/flip_form_scores.h"
+#include "exercises/flip_forms/flip_forms_scores.h"
 #include "exercises/flipper/orientations.h"
 
 #include <array>

@@ -1,8 +1,6 @@
-// The score values of Eye Rotations, zeroed by ResetScores, and the names
-// that tie its three screens together.
+// The score values of Eye Rotations, zeroed by ResetScores.
 #pragma once
 
-#include "shell/framework/triad.h"
 #include "shell/mod_dodi.h"
 #include "shell/vb_runtime.h"
 
@@ -15,8 +13,4 @@ struct EyeRotationScores {
 
 inline EyeRotationScores& EyeScores() {
     return Scores<EyeRotationScores>();
-}
-
-inline Triad EyeRotationTriad() {
-    return {"frmDotO", "frmDotT", "frmDotS", "EyeRotations.hlp"};
 }

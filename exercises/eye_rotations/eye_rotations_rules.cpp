@@ -1,4 +1,4 @@
-#include "exercises/eye_rotations/eye_rotation_rules.h"
+#include "exercises/eye_rotations/eye_rotations_rules.h"
 
 #include "shell/vb_runtime.h"
 

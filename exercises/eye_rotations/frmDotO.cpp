@@ -1,6 +1,7 @@
-#include "exercises/eye_rotations/frm_dot_o.h"
+#include "exercises/eye_rotations/frmDotO.h"
 
-#include "exercises/eye_rotations/eye_rotation_scores.h"
+#include "exercises/eye_rotations/eye_rotations_scores.h"
+#include "exercises/eye_rotations/eye_rotations_triad.h"
 #include "shell/framework/layout.h"
 
 namespace {

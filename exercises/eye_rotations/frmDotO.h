@@ -2,7 +2,7 @@
 // look and speed, which the therapy and scores screens read from here.
 #pragma once
 
-#include "exercises/eye_rotations/eye_rotation_rules.h"
+#include "exercises/eye_rotations/eye_rotations_rules.h"
 #include "shell/framework/info_frame.h"
 #include "shell/framework/options_screen.h"
 

@@ -1,4 +1,4 @@
-#include "exercises/flipper/arrangement.h"
+#include "exercises/flipper/flipper_rules.h"
 
 namespace {
 constexpr Orientation U = Orientation::Unchanged;

@@ -1,7 +1,8 @@
-#include "exercises/eye_rotations/frm_dot_t.h"
+#include "exercises/eye_rotations/frmDotT.h"
 
-#include "exercises/eye_rotations/eye_rotation_scores.h"
-#include "exercises/eye_rotations/frm_dot_o.h"
+#include "exercises/eye_rotations/eye_rotations_scores.h"
+#include "exercises/eye_rotations/eye_rotations_triad.h"
+#include "exercises/eye_rotations/frmDotO.h"
 #include "shell/controls/colors.h"
 #include "shell/framework/layout.h"
 #include "shell/mod_dodi.h"

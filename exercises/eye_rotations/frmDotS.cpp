@@ -1,7 +1,8 @@
-#include "exercises/eye_rotations/frm_dot_s.h"
+#include "exercises/eye_rotations/frmDotS.h"
 
-#include "exercises/eye_rotations/eye_rotation_scores.h"
-#include "exercises/eye_rotations/frm_dot_o.h"
+#include "exercises/eye_rotations/eye_rotations_scores.h"
+#include "exercises/eye_rotations/eye_rotations_triad.h"
+#include "exercises/eye_rotations/frmDotO.h"
 #include "shell/framework/target_watch.h"
 
 frmDotS::frmDotS()

@@ -1,4 +1,4 @@
-#include "exercises/tracking/option_rules.h"
+#include "exercises/tracking/tracking_rules.h"
 
 #include "shell/framework/options_screen.h"
 #include "shell/vb_runtime.h"

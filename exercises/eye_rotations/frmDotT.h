@@ -2,7 +2,7 @@
 // random places) on a timer; the patient presses Score for each target.
 #pragma once
 
-#include "exercises/eye_rotations/eye_rotation_rules.h"
+#include "exercises/eye_rotations/eye_rotations_rules.h"
 #include "shell/controls/default_button.h"
 #include "shell/controls/drawing_surface.h"
 #include "shell/controls/vb_timer.h"

@@ -2,21 +2,10 @@
 // mirrored, upside down or both.
 #pragma once
 
-#include "exercises/flipper/picture_options.h"
-#include "shell/framework/scores_screen.h"
+#include "shell/controls/picture_box.h"
 #include "shell/framework/therapy_screen.h"
 
 #include <array>
-
-extern const Triad FlipperTriad;
-
-// Options screen: presentation order, starting picture and the flip example.
-class frmFlipperO : public PictureOptionsScreen {
-    Q_OBJECT
-public:
-    static constexpr const char* Name = "frmFlipperO";
-    frmFlipperO();
-};
 
 // Therapy screen: the sample, its four variants and the question.
 class frmFlipperT : public PictureTherapyScreen {
@@ -48,16 +37,3 @@ private:
     void UpdateFlipperCounters(Single responseTime);
     void SetAnswersEnabled(bool enabled);
 };
-
-// Scores screen of a Flipper practice period.
-class frmFlipperS : public ScoresScreen {
-    Q_OBJECT
-public:
-    static constexpr const char* Name = "frmFlipperS";
-    frmFlipperS();
-
-protected:
-    void FillLines() override;
-};
-
-void RegisterFlipper();

@@ -1,4 +1,4 @@
-#include "exercises/flip_forms/flip_form_rules.h"
+#include "exercises/flip_forms/flip_forms_rules.h"
 
 #include "shell/vb_runtime.h"
 

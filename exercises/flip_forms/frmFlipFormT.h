@@ -1,27 +1,12 @@
 // The Flip Forms exercise: flip a picture step by step in three boxes.
 #pragma once
 
-#include "exercises/flip_forms/flip_form_rules.h"
-#include "exercises/flipper/picture_options.h"
+#include "exercises/flip_forms/flip_forms_rules.h"
+#include "shell/controls/picture_box.h"
 #include "shell/controls/shapes.h"
-#include "shell/framework/scores_screen.h"
 #include "shell/framework/therapy_screen.h"
 
 #include <array>
-
-extern const Triad FlipFormTriad;
-
-// Options screen: presentation order, starting picture and the example grid
-// that shows the three steps of the exercise.
-class frmFlipFormO : public PictureOptionsScreen {
-    Q_OBJECT
-public:
-    static constexpr const char* Name = "frmFlipFormO";
-    frmFlipFormO();
-
-    LineControl* Line1; // divides the example grid left from right
-    LineControl* Line2; // and top from bottom
-};
 
 // Therapy screen: the sample and three boxes that the patient flips in turn.
 class frmFlipFormT : public PictureTherapyScreen {
@@ -71,16 +56,3 @@ private:
 
     FlipFormSet set_;
 };
-
-// Scores screen of a Flip Forms practice period, repeats included.
-class frmFlipFormS : public ScoresScreen {
-    Q_OBJECT
-public:
-    static constexpr const char* Name = "frmFlipFormS";
-    frmFlipFormS();
-
-protected:
-    void FillLines() override;
-};
-
-void RegisterFlipForms();

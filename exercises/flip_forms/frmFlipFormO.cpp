@@ -1,9 +1,6 @@
-#include "exercises/flip_forms/flip_forms_forms.h"
+#include "exercises/flip_forms/frmFlipFormO.h"
 
-#include "exercises/flip_forms/flip_form_scores.h"
-#include "shell/mod_dodi.h"
-
-const Triad FlipFormTriad{"frmFlipFormO", "frmFlipFormT", "frmFlipFormS", "FlipForms.hlp"};
+#include "exercises/flip_forms/flip_forms_triad.h"
 
 namespace {
 
@@ -44,37 +41,8 @@ LineControl* gridLine(const QString& name, QWidget* parent, double x1, double y1
 
 } // namespace
 
-frmFlipFormO::frmFlipFormO() : PictureOptionsScreen(Name, FlipFormTriad, flipFormOptionsLayout()) {
+frmFlipFormO::frmFlipFormO()
+    : PictureOptionsScreen(Name, FlipFormTriad(), flipFormOptionsLayout()) {
     Line1 = gridLine("Line1", frmExample, 2108, 360, 2108, 3960);
     Line2 = gridLine("Line2", frmExample, 120, 2100, 4335, 2100);
-}
-
-frmFlipFormS::frmFlipFormS()
-    : ScoresScreen(Name, FlipFormTriad, "Flip Form Scores",
-                   {{"Label1", "Total Correct", "lblCorrect"},
-                    {"Label3", "Total Incorrect", "lblWrong"},
-                    {"Label2", "Total New Images Tried", "lblTotalDis"},
-                    {"Label6", "Percent Correct", "lblPerCor"},
-                    {"Label8", "Total Repeats", "lblRepeats"},
-                    {"Label4", "Correct Repeats", "lblC_Repeats"},
-                    {"Label7", "Ave Response Time", "lblAveTime"},
-                    {"Label5", "Practice Time", "lblPracTime"}}) {}
-
-void frmFlipFormS::FillLines() {
-    const FlipFormScores& s = Scores<FlipFormScores>();
-    SetValue("lblCorrect", s.FlipFormCorrect);
-    SetValue("lblWrong", s.FlipFormWrong);
-    SetValue("lblTotalDis", s.FlipFormTried);
-    SetValue("lblRepeats", s.FlipFormRepeats);
-    SetValue("lblC_Repeats", s.FlipFormCorrectRepeats);
-    if (s.FlipFormTried > 0) {
-        SetValue("lblPerCor", PercentText(s.FlipFormCorrect, s.FlipFormTried));
-        SetValue("lblAveTime", AverageText(s.FlipFormTotalTime, s.FlipFormTried));
-    }
-}
-
-void RegisterFlipForms() {
-    Forms::Register(frmFlipFormO::Name, [] { return new frmFlipFormO; });
-    Forms::Register(frmFlipFormT::Name, [] { return new frmFlipFormT; });
-    Forms::Register(frmFlipFormS::Name, [] { return new frmFlipFormS; });
 }
