@@ -1,6 +1,7 @@
 #include "exercises/right_or_left/frmRLO.h"
 
 #include "exercises/right_or_left/right_or_left_scores.h"
+#include "exercises/right_or_left/right_or_left_triad.h"
 #include "shell/controls/colors.h"
 #include "shell/framework/layout.h"
 

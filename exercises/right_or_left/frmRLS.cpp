@@ -1,6 +1,7 @@
 #include "exercises/right_or_left/frmRLS.h"
 
 #include "exercises/right_or_left/right_or_left_scores.h"
+#include "exercises/right_or_left/right_or_left_triad.h"
 
 frmRLS::frmRLS()
     : ScoresScreen(Name, RightOrLeftTriad(), "Right Or Left Scores",

@@ -1,8 +1,6 @@
-// The score values of Right Or Left, zeroed by ResetScores, and the names
-// that tie its three screens together.
+// The score values of Right Or Left, zeroed by ResetScores.
 #pragma once
 
-#include "shell/framework/triad.h"
 #include "shell/mod_dodi.h"
 #include "shell/vb_runtime.h"
 
@@ -15,8 +13,4 @@ struct RightOrLeftScores {
 
 inline RightOrLeftScores& RLScores() {
     return Scores<RightOrLeftScores>();
-}
-
-inline Triad RightOrLeftTriad() {
-    return {"frmRLO", "frmRLT", "frmRLS", "RightLeft.hlp"};
 }
