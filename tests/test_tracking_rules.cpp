@@ -52,6 +52,17 @@ TEST_F(TrackingRules, CharactersAndSequencesCoverExactlyTheirRanges) {
     EXPECT_EQ(Seen(CharacterType::Bdpq), "bdpq");
     EXPECT_EQ(Seen(SequenceCharacters::Numbers), "012345678"); // never "9"
     EXPECT_EQ(Seen(SequenceCharacters::UpperCaseLetters), "ABCDEFGHIJKLMNOPQRSTUVWXY");
+    // The items measured for the page's font size are the items drawn.
+    for (CharacterType type :
+         {CharacterType::SingleDigitNumbers, CharacterType::DoubleDigitNumbers,
+          CharacterType::UpperCaseLetters, CharacterType::LowerCaseLetters, CharacterType::Bdpq}) {
+        QStringList items = PossibleItems(type);
+        items.sort();
+        EXPECT_EQ(items.join(""), Seen(type));
+    }
+    const QStringList widest = WidestSequenceCandidates(SequenceCharacters::UpperCaseLetters, 4);
+    EXPECT_EQ(widest.size(), 25);
+    EXPECT_TRUE(widest.contains("WWWW") && widest.contains("MMMM"));
     // Each character of a sequence is drawn by itself.
     QList<double> values{0.0, 0.5, 0.999};
     EXPECT_EQ(DrawSequence(SequenceCharacters::LowerCaseLetters, 3,
@@ -112,6 +123,37 @@ TEST_F(TrackingRules, PositionSizeFollowsFontAndCharacterType) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(PagePositions(c.page).first(), c.first) << c.page.fontSize;
+    }
+}
+
+TEST_F(TrackingRules, PageFontSizeStepsDownUntilTheWidestItemFitsEveryPosition) {
+    // Six sequences per line above 20 points: lefts 25 to 10150, 2025 apart;
+    // the last moves left from the page's edge until it meets the fifth.
+    const PageSettings sixAt30{6, 30, true, false};
+    EXPECT_EQ(ItemRoom(sixAt30), 1877); // (12000 - 120 - 8125) / 2
+    auto width = [](int twipsPerPoint) {
+        return [twipsPerPoint](int size) { return size * twipsPerPoint; };
+    };
+    EXPECT_EQ(PageFontSize(sixAt30, width(62)), 30); // 1860 fits
+    EXPECT_EQ(PageFontSize(sixAt30, width(70)), 26); // 1820 is the first that fits
+    EXPECT_EQ(PageFontSize(sixAt30, width(1000)), MinimumPageFontSize);
+    EXPECT_EQ(PageFontSize({2, 30, true, false}, width(70)), 30);
+
+    // Positions grow alike to the widest item and none runs past the page or
+    // into its neighbour.
+    for (const int itemWidth : {0, 1877, 5000}) {
+        PageSettings grown = sixAt30;
+        grown.itemWidth = itemWidth;
+        const QList<QRect> positions = PagePositions(grown);
+        const int expected = std::max(1800, std::min(itemWidth, 1877));
+        for (int i = 0; i < positions.size(); ++i) {
+            EXPECT_EQ(positions[i].width(), expected);
+            EXPECT_LE(positions[i].right(), PageWidth - 60);
+            if (i % 6 != 0) {
+                EXPECT_GE(positions[i].left(), positions[i - 1].right() + 60) << i;
+            }
+        }
+        EXPECT_EQ(positions[4].left(), 8125); // only the last of a line moves
     }
 }
 

@@ -79,6 +79,8 @@ protected:
         int position;
         QString text;
         int ms;
+        QFont font;
+        int room; // pixels inside the position's frame
     };
     QList<ShownItem> shown;
     QStringList startMessages;
@@ -109,7 +111,9 @@ protected:
         fake().OnSleep = [this, screen](int ms) {
             const int position = Scores<TrackScores>().PositionIndex;
             if (screen != nullptr && position >= 1 && position <= screen->Label1.size()) {
-                shown.append({position, screen->Label1[position - 1]->text(), ms});
+                const VbLabel* label = screen->Label1[position - 1];
+                shown.append(
+                    {position, label->text(), ms, label->font(), label->contentsRect().width()});
             }
         };
         Click(therapy.cmdStart);

@@ -2,6 +2,8 @@
 #include "tests/test_tracking_support.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QSet>
 
 using namespace ModDODI;
 
@@ -236,6 +238,57 @@ TEST_F(TrackingTherapy, SequencePageCountsOnlySubstitutedTargets) {
     frmTrackS& s = OpenScores(t);
     EXPECT_EQ(s.Title()->text(), "Tracking Sequences Scores");
     EXPECT_EQ(s.Caption("Label10")->text(), "Total Sequences All Pages");
+}
+
+TEST_F(TrackingTherapy, EveryItemOfAPageIsShownAtOneFontSizeThatHoldsTheWidestItem) {
+    // The random value that draws an upper case letter.
+    auto letters = [](const QString& text) {
+        QList<double> values;
+        for (const QChar c : text) {
+            values << (c.unicode() - 'A' + 0.5) / 25.0;
+        }
+        return values;
+    };
+    struct Case {
+        bool sequences;
+        QList<std::pair<QString, QString>> settings;
+        bool stepsDown; // the widest item cannot fit at the chosen size
+    } const cases[] = {
+        {false, {{"optDnumbers", ""}, {"cboPerLine", "8"}, {"cboFont", "36"}}, false},
+        {true,
+         {{"optSLetterU", ""}, {"cboSeqLen", "4"}, {"cboPerLine", "2"}, {"cboFont", "30"}},
+         false},
+        {true,
+         {{"optSLetterU", ""}, {"cboSeqLen", "4"}, {"cboPerLine", "6"}, {"cboFont", "30"}},
+         true},
+    };
+    for (const Case& c : cases) {
+        shown.clear();
+        frmTrackT& t = OpenTherapy(c.sequences, c.settings);
+        if (c.sequences) {
+            QList<double> values = letters("MMMM"); // the target
+            for (int i = 0; i < 12; ++i) {
+                values << letters(i % 2 == 0 ? "IIII" : "WWWW") << 0.9; // kept
+            }
+            fake().ScriptRnd(values);
+        } else {
+            fake().ScriptRnd({0.999, 0.0, 0.999, 0.5}); // 97, 10, 97, 54
+        }
+        RunPage(t);
+
+        const int chosen = c.settings.last().second.toInt();
+        QSet<int> sizes;
+        for (const ShownItem& item : shown) {
+            sizes.insert(item.font.pointSize());
+            EXPECT_LE(QFontMetrics(item.font).horizontalAdvance(item.text), item.room)
+                << item.text.toStdString();
+        }
+        ASSERT_EQ(sizes.size(), 1) << "one page, one font size";
+        EXPECT_EQ(*sizes.begin() < chosen, c.stepsDown) << *sizes.begin();
+        EXPECT_TRUE(ShownTexts().contains(c.sequences ? "WWWW" : "97"));
+        Forms::UnloadAll();
+        ProcessEvents();
+    }
 }
 
 // ---- Leaving the screen while it loops ----

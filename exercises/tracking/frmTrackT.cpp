@@ -19,7 +19,7 @@ using namespace ModDODI;
 namespace {
 
 constexpr int CountersTop = 7140;
-constexpr int ItemPadding = 4; // pixels on either side of the widest item
+constexpr int ItemPadding = 4; // pixels kept free on either side of the widest item
 constexpr int ButtonsTop = 7680;
 
 const QString RequiredPagesText = "You have completed the required number of pages requested in "
@@ -31,19 +31,6 @@ TrackScores& scores() {
 
 QString Number(int value) {
     return QString::number(value);
-}
-
-// Shows text in the label at the page's font size, or a little smaller when
-// an unusually wide item (such as "WWWW") would not fit in its position.
-void ShowFitted(VbLabel* label, const QString& text, int points) {
-    QFont itemFont = label->font();
-    itemFont.setPointSize(points);
-    const int room = label->width() - 2 * ItemPadding;
-    while (itemFont.pointSize() > 8 && QFontMetrics(itemFont).horizontalAdvance(text) > room) {
-        itemFont.setPointSize(itemFont.pointSize() - 1);
-    }
-    label->setFont(itemFont);
-    label->setText(text);
 }
 
 } // namespace
@@ -139,23 +126,32 @@ PageSettings frmTrackT::CurrentPageSettings() const {
     page.fontSize = std::max(OptionNumber("cboFont"), 1);
     page.sequences = SequencesMode();
     page.doubleDigits = ChosenCharacterType() == CharacterType::DoubleDigitNumbers;
-    page.itemWidth = WidestItemWidth(page.fontSize);
+    page.itemWidth = WidestItemWidth(ItemFontSize(page));
     return page;
 }
 
-int frmTrackT::WidestItemWidth(int fontSize) const {
+int frmTrackT::ItemFontSize(const PageSettings& page) const {
+    return PageFontSize(page, [this](int size) { return WidestItemWidth(size); });
+}
+
+QFont frmTrackT::ItemFont(int fontSize) const {
     QFont itemFont = font();
-    itemFont.setPointSize(fontSize);
-    const QFontMetrics metrics(itemFont);
-    const bool sequences = SequencesMode();
-    const QString characters =
-        sequences ? CharactersOf(ChosenSequenceCharacters()) : CharactersOf(ChosenCharacterType());
-    const int perItem = sequences ? SequenceLength() : CharactersPerItem(ChosenCharacterType());
+    itemFont.setPointSizeF(fontSize);
+    itemFont.setBold(false);
+    return itemFont;
+}
+
+int frmTrackT::WidestItemWidth(int fontSize) const {
+    const QFontMetrics metrics(ItemFont(fontSize));
+    const QStringList items =
+        SequencesMode() ? WidestSequenceCandidates(ChosenSequenceCharacters(), SequenceLength())
+                        : PossibleItems(ChosenCharacterType());
     int widest = 0;
-    for (const QChar c : characters) {
-        widest = std::max(widest, metrics.horizontalAdvance(c));
+    for (const QString& item : items) {
+        widest =
+            std::max({widest, metrics.horizontalAdvance(item), metrics.boundingRect(item).width()});
     }
-    return static_cast<int>(PixelsToTwips(widest * perItem + 2 * ItemPadding));
+    return static_cast<int>(PixelsToTwips(widest + 2 * ItemPadding));
 }
 
 int frmTrackT::SequenceLength() const {
@@ -211,7 +207,7 @@ void frmTrackT::EnsurePositionLabels(int count) {
 
 void frmTrackT::LayoutPage() {
     const PageSettings page = CurrentPageSettings();
-    pageFontSize_ = page.fontSize;
+    const QFont itemFont = ItemFont(ItemFontSize(page));
     const QList<QRect> positions = PagePositions(page);
     EnsurePositionLabels(static_cast<int>(positions.size()));
     const bool border = OptionControl<QCheckBox>("Check1")->isChecked();
@@ -226,7 +222,7 @@ void frmTrackT::LayoutPage() {
         position->SetForeColor(Qt::black);
         position->SetBorder(border);
         Place(position, r.left(), r.top(), r.width(), r.height());
-        SetFontSize(position, page.fontSize);
+        position->setFont(itemFont);
         position->show();
     }
 }
@@ -331,7 +327,7 @@ void frmTrackT::ShowNextItem() {
         GetDisplayCharacter();
     }
     VbLabel* position = Label1[scores().PositionIndex - 1];
-    ShowFitted(position, DisplayItem, pageFontSize_);
+    position->setText(DisplayItem);
     position->repaint();
     platform().Sleep(static_cast<int>(RoundHalfEven(Val(OptionText("cboSpeed")) * 1000)));
     position->setText(" ");

@@ -79,6 +79,10 @@ private:
     SequenceCharacters ChosenSequenceCharacters() const;
     bool SequencesMode() const;
     PageSettings CurrentPageSettings() const;
+    // The one font size of the page's items: the chosen one, or smaller when
+    // the widest possible item would not fit its position.
+    int ItemFontSize(const PageSettings& page) const;
+    QFont ItemFont(int fontSize) const;
     // Twips that the widest possible item needs at that font size.
     int WidestItemWidth(int fontSize) const;
     int SequenceLength() const;
@@ -91,5 +95,4 @@ private:
     bool loopRunning_ = false;   // a page (or its start message) is in progress
     bool sequencesPage_ = false; // the mode of the running page
     bool practiceTimeUp_ = false;
-    int pageFontSize_ = 14;
 };

@@ -18,36 +18,47 @@ QString Letters(char first) {
 
 } // namespace
 
-QString CharactersOf(CharacterType type) {
+QStringList PossibleItems(CharacterType type) {
+    QStringList items;
     switch (type) {
     case CharacterType::SingleDigitNumbers:
-        return "123456789";
-    case CharacterType::DoubleDigitNumbers:
-        return "0123456789";
+    case CharacterType::DoubleDigitNumbers: {
+        const bool doubleDigits = type == CharacterType::DoubleDigitNumbers;
+        for (int n = doubleDigits ? 10 : 1; n <= (doubleDigits ? 97 : 9); ++n) {
+            items << QString::number(n);
+        }
+        return items;
+    }
     case CharacterType::UpperCaseLetters:
-        return Letters('A');
     case CharacterType::LowerCaseLetters:
-        return Letters('a');
+        for (const QChar c : Letters(type == CharacterType::UpperCaseLetters ? 'A' : 'a')) {
+            items << QString(c);
+        }
+        return items;
     case CharacterType::Bdpq:
         break;
     }
-    return "bdpq";
+    return {"b", "d", "p", "q"};
 }
 
-QString CharactersOf(SequenceCharacters type) {
+QStringList WidestSequenceCandidates(SequenceCharacters type, int length) {
+    QString characters;
     switch (type) {
     case SequenceCharacters::Numbers:
-        return "012345678";
+        characters = "012345678";
+        break;
     case SequenceCharacters::UpperCaseLetters:
-        return Letters('A');
+        characters = Letters('A');
+        break;
     case SequenceCharacters::LowerCaseLetters:
+        characters = Letters('a');
         break;
     }
-    return Letters('a');
-}
-
-int CharactersPerItem(CharacterType type) {
-    return type == CharacterType::DoubleDigitNumbers ? 2 : 1;
+    QStringList candidates;
+    for (const QChar c : characters) {
+        candidates << QString(length, c);
+    }
+    return candidates;
 }
 
 QString DrawCharacter(CharacterType type, double rnd) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 enum class CharacterType {
@@ -23,10 +24,11 @@ enum class SequenceCharacters {
 // A value in [0, 1) per call (the platform's Rnd).
 using RandomSource = std::function<double()>;
 
-// Every character that items of the type can hold, and how many one item has.
-QString CharactersOf(CharacterType type);
-QString CharactersOf(SequenceCharacters type);
-int CharactersPerItem(CharacterType type);
+// Every item a page of the type can show ("1" to "9", "10" to "97", ...).
+QStringList PossibleItems(CharacterType type);
+// Each character of the type repeated to the sequence length ("AAA" to
+// "YYY"): the widest sequence of the type is one of these.
+QStringList WidestSequenceCandidates(SequenceCharacters type, int length);
 
 // One item of the type from one random value; targets come from the same range.
 QString DrawCharacter(CharacterType type, double rnd);
