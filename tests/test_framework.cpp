@@ -41,6 +41,7 @@ public:
         cmdScores->move(100, 0);
         cmdOptions->move(200, 0);
         cmdNextSet->move(300, 0);
+        lblPerFinished = AddPerFinishedCounter();
         PlaceCounters(0, 600, 6000, 495);
     }
     void cmdNextSet_Click() override {
@@ -63,6 +64,7 @@ public:
     bool LoopUntilStopped() {
         return RunEventLoop([this] { return WaitFor([] { return false; }); });
     }
+    VbLabel* lblPerFinished;
     int settingsTaken = 0;
     int cleared = 0;
 };
@@ -131,6 +133,10 @@ TEST_F(Framework, TherapyOpensOverTheOptionsAndStartsAFreshPracticePeriod) {
     EXPECT_EQ(screen.cmdStart->text(), "Start ");
     EXPECT_EQ(screen.lblCor->text(), "C = 0");
     EXPECT_EQ(screen.cmdOptions->toolTip(), "This Will Zero All Scores");
+    EXPECT_EQ(screen.lblPerFinished->text(), "0%");
+    EXPECT_EQ(screen.lblPerFinished->parentWidget(), screen.Frame1);
+    EXPECT_GT(screen.lblPerFinished->x(), screen.lblAveTime->x())
+        << "a fifth counter, after the four";
 }
 
 TEST_F(Framework, ScreensUnderneathTakeNoClicksWhileTheTherapyIsUp) {

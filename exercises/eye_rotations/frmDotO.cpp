@@ -21,15 +21,6 @@ const char* const InfoText =
     "<ENTER> key to respond to the targets.  The <SPACE BAR> usually allows faster responses "
     "for most patients.";
 
-ComboRule DisplaySpeedRule() {
-    ComboRule rule;
-    rule.accepts = [](const QString& text) {
-        return IsNumeric(text) && Val(text) > 0.09 && Val(text) <= 3;
-    };
-    rule.message = "Display Speed must be between 0.1 and 3 secs.";
-    return rule; // the text stays as typed
-}
-
 QStringList SpeedList() {
     return NumberList(0.1, 1.0, 0.1, 2) + NumberList(1.25, 3.0, 0.25, 2);
 }
@@ -63,7 +54,8 @@ void frmDotO::buildCombos() {
     cboPracTime = AddPracticeTimeCombo();
     cboPracTime->setToolTip("Practice time in minutes. Therapy ends and the Score Screen will be "
                             "displayed when the Practice Time has elapsed.");
-    cboSpeed = AddCombo("cboSpeed", SpeedList(), "1.00", DisplaySpeedRule());
+    cboSpeed = AddCombo("cboSpeed", SpeedList(), "1.00",
+                        DisplaySpeedRule(3, "Display Speed must be between 0.1 and 3 secs."));
     cboSpeed->setToolTip("How fast tracking targets are displayed.");
     cboFont = AddCombo("cboFont", FontList(), "14",
                        RangeRule(12, 50, "Font Size must be between 12 and 50."));

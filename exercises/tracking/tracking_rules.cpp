@@ -44,12 +44,7 @@ ComboRule FontRule(bool sequences) {
 }
 
 ComboRule SpeedRule() {
-    ComboRule rule;
-    rule.accepts = [](const QString& text) {
-        return IsNumeric(text) && Val(text) > 0.09 && Val(text) <= 2;
-    };
-    rule.message = "Display Speed must be between 0.1 and 2 secs.";
-    return rule; // no normalise: the text stays as typed
+    return DisplaySpeedRule(2, "Display Speed must be between 0.1 and 2 secs.");
 }
 
 ComboRule PagesRule() {

@@ -1,5 +1,7 @@
 #include "shell/framework/options_screen.h"
 
+#include "shell/vb_runtime.h"
+
 #include <cmath>
 
 OptionsScreen::OptionsScreen(const QString& name, Triad triad)
@@ -63,6 +65,26 @@ ValidatingComboBox* OptionsScreen::AddCombo(const QString& name, const QStringLi
 ValidatingComboBox* OptionsScreen::AddPracticeTimeCombo(const QString& name, QWidget* parent) {
     return AddCombo(name, PracticeTimeList(), "5",
                     RangeRule(1, 60, "Practice Time must be between 1 and 60 minutes."), parent);
+}
+
+ComboRule DisplaySpeedRule(double mostSeconds, const QString& message) {
+    ComboRule rule;
+    rule.accepts = [mostSeconds](const QString& text) {
+        return IsNumeric(text) && Val(text) > 0.09 && Val(text) <= mostSeconds;
+    };
+    rule.message = message;
+    return rule; // no normalise: the text stays as typed
+}
+
+ComboRule DisplaySpeedOrOffRule(double mostSeconds, const QString& message) {
+    ComboRule rule = DisplaySpeedRule(mostSeconds, message);
+    rule.accepts = [speed = rule.accepts](const QString& text) {
+        return text == "Off" || text == "off" || speed(text);
+    };
+    rule.normalise = [](const QString& text) { return text == "off" ? QString("Off") : text; };
+    rule.icon = vbOKOnly;
+    rule.title = "KOVA";
+    return rule;
 }
 
 QStringList PracticeTimeList() {

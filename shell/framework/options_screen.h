@@ -42,6 +42,13 @@ private:
     Triad triad_;
 };
 
+// A display speed in seconds: numeric, above 0.09 and at most mostSeconds.
+// The text stays as typed (its decimals are the speed), valid or not.
+ComboRule DisplaySpeedRule(double mostSeconds, const QString& message);
+// The same, or the word "Off" for no limit ("off" is corrected to "Off").
+// Refused with the message alone: an OK button, no icon, the program's title.
+ComboRule DisplaySpeedOrOffRule(double mostSeconds, const QString& message);
+
 // 1, 2, 3, 4, 5, 10, 15, 20, 25, 30, 40, 50, 60: the usual practice times.
 QStringList PracticeTimeList();
 // Numbers from first to last in steps, written with the given decimals.

@@ -3,8 +3,6 @@
 #include "shell/framework/layout.h"
 #include "shell/mod_dodi.h"
 
-#include <cmath>
-
 namespace {
 constexpr int CaptionLeft = 360;
 constexpr int CaptionWidth = 2700;
@@ -142,11 +140,20 @@ void ScoresScreen::Form_Unload() {
     }
 }
 
+int WholePercent(int part, int whole) {
+    const long long scaled = static_cast<long long>(part) * 100;
+    long long quotient = scaled / whole;
+    if ((scaled % whole != 0) && ((scaled < 0) != (whole < 0))) {
+        --quotient; // rounded down, also for a negative value
+    }
+    return static_cast<int>(quotient);
+}
+
 QString ScoresScreen::PercentText(int correct, int tried) {
     if (tried <= 0) {
         return {};
     }
-    return WholeText(std::floor(double(correct) / double(tried) * 100.0)) + "%";
+    return QString::number(WholePercent(correct, tried)) + "%";
 }
 
 QString ScoresScreen::AverageText(Single sum, int tried) {

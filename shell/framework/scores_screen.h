@@ -7,6 +7,10 @@
 #include "shell/framework/triad.h"
 #include "shell/vb_runtime.h"
 
+// part / whole × 100 in whole numbers, rounded down: 29 of 50 is 58, 2 of 3 is
+// 66. No floating point, so no 57.99999 shown as 57. whole must not be 0.
+int WholePercent(int part, int whole);
+
 struct ScoreLine {
     QString captionName; // e.g. "Label1"
     QString caption;     // e.g. "Total Correct"
@@ -37,7 +41,7 @@ public:
     // Moves the lines shown up under one another, so hidden lines leave no gap.
     void StackVisibleLines();
 
-    // correct / tried × 100 rounded down, then "%"; empty when tried is 0.
+    // WholePercent(correct, tried), then "%"; empty when tried is 0.
     static QString PercentText(int correct, int tried);
     // sum / tried with one decimal, then " Secs"; empty when tried is 0.
     static QString AverageText(Single sum, int tried);

@@ -1,12 +1,12 @@
 #include "shell/framework/target_watch.h"
 
 #include "shell/framework/layout.h"
+#include "shell/framework/scores_screen.h"
 #include "shell/framework/therapy_screen.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
 
 #include <QVBoxLayout>
-#include <cmath>
 
 StartMessage::StartMessage(QWidget* parent) : QGroupBox(parent) {
     setObjectName("frmStartMess");
@@ -45,37 +45,11 @@ bool StartMessage::ShowAndWait(TherapyScreen& screen, const QString& text) {
     return true;
 }
 
-void ReadySignal(VbLabel* label, const QString& mark) {
-    for (int beat = 0; beat < 3; ++beat) {
-        ModDODI::ApiResult = ModDODI::PlaySoundFile(ModDODI::AppPath() + "\\Ding.wav");
-        label->setText(mark);
-        label->repaint();
-        platform().Sleep(250);
-        label->setText(" ");
-        label->repaint();
-        platform().Sleep(250);
-    }
-}
-
-TargetCounters::TargetCounters(QWidget* parent) {
-    lblCor = new VbLabel("lblCor", "", parent);
-    lblWrng = new VbLabel("lblWrng", "", parent);
-    lblMissed = new VbLabel("lblMissed", "", parent);
+TargetCounters::TargetCounters(QWidget* parent)
+    : lblCor(new VbLabel("lblCor", "", parent)), lblWrng(new VbLabel("lblWrng", "", parent)),
+      lblMissed(new VbLabel("lblMissed", "", parent)),
+      hiddenByClick_({lblCor, lblWrng, lblMissed}) {
     lblMissed->setToolTip("Targets Missed");
-    const QList<VbLabel*> all{lblCor, lblWrng, lblMissed};
-    for (VbLabel* label : all) {
-        QObject::connect(label, &VbLabel::clicked, label, [all] {
-            for (VbLabel* each : all) {
-                each->hide();
-            }
-        });
-    }
-}
-
-void TargetCounters::SetVisible(bool visible) {
-    for (VbLabel* label : {lblCor, lblWrng, lblMissed}) {
-        label->setVisible(visible);
-    }
 }
 
 CountedTargetsLine CompareCountedTargets(int counted, int targets) {
@@ -83,8 +57,7 @@ CountedTargetsLine CompareCountedTargets(int counted, int targets) {
         return {};
     }
     const QString caption = counted <= targets ? "Percent Correct:" : "Over Counted Targets By:";
-    const double percent = std::floor(double(counted) / double(targets) * 100.0);
-    return {caption, WholeText(percent) + "%"};
+    return {caption, QString::number(WholePercent(counted, targets)) + "%"};
 }
 
 bool PracticeTimeReached(double practiceMinutes) {

@@ -5,6 +5,8 @@
 #pragma once
 
 #include "shell/controls/basic.h"
+#include "shell/framework/counters.h"
+#include "shell/framework/start_cues.h"
 
 #include <QGroupBox>
 
@@ -30,22 +32,22 @@ private:
     bool readyClicked_ = false;
 };
 
-// Three beats: the Ding sound, the mark shown for 250 ms, a blank for 250 ms.
-void ReadySignal(VbLabel* label, const QString& mark);
-
 // The counters "lblCor", "lblWrng", "lblMissed": a click on any hides all three.
 struct TargetCounters {
-    TargetCounters(QWidget* parent);
-    void SetVisible(bool visible);
+    explicit TargetCounters(QWidget* parent);
+    void SetVisible(bool visible) { hiddenByClick_.SetVisible(visible); }
     VbLabel* lblCor;
     VbLabel* lblWrng;
     VbLabel* lblMissed;
+
+private:
+    CountersHiddenByClick hiddenByClick_;
 };
 
 // The scores line that compares responses counted with targets shown.
 struct CountedTargetsLine {
     QString caption; // "Percent Correct:" or "Over Counted Targets By:"
-    QString value;   // Int(counted / targets × 100) & "%"
+    QString value;   // WholePercent(counted, targets) & "%"
 };
 // Empty caption and value when no target was shown (the line keeps its design).
 CountedTargetsLine CompareCountedTargets(int counted, int targets);

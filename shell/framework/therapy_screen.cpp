@@ -4,8 +4,6 @@
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
 
-#include <QHBoxLayout>
-
 using namespace ModDODI;
 
 TherapyScreen::TherapyScreen(const QString& name, Triad triad)
@@ -92,29 +90,93 @@ VbButton* TherapyScreen::AddScoresButton(const QString& name) {
     return button;
 }
 
+StartStopToggle::StartStopToggle(TherapyScreen& screen, Buttons buttons, Kind kind)
+    : screen_(screen), buttons_(buttons), kind_(kind) {
+    offerNextSet(false);
+}
+
+Integer& StartStopToggle::flag() const {
+    return kind_ == Kind::SharedFlagNextSetDisabled ? ReadyToStart : ownFlag_;
+}
+
+void StartStopToggle::SetStopped() {
+    flag() = VbTrue;
+}
+
+void StartStopToggle::Toggle() {
+    if (Stopped()) {
+        start();
+    } else if (Running()) {
+        stop();
+    }
+}
+
+void StartStopToggle::start() {
+    buttons_.start->setText("Stop");
+    buttons_.scores->setEnabled(false);
+    buttons_.options->setEnabled(false);
+    offerNextSet(true);
+    buttons_.nextSet->setFocus();
+    if (OnStart) {
+        OnStart();
+    }
+    flag() = VbFalse;
+}
+
+void StartStopToggle::stop() {
+    screen_.ShowPracticeTime();
+    if (OnStop) {
+        OnStop();
+    }
+    buttons_.start->setFocus();
+    buttons_.start->setText("Start");
+    buttons_.scores->setEnabled(true);
+    buttons_.options->setEnabled(true);
+    offerNextSet(false);
+    flag() = VbTrue;
+}
+
+void StartStopToggle::offerNextSet(bool offered) {
+    if (kind_ == Kind::OwnFlagNextSetHidden) {
+        buttons_.nextSet->setVisible(offered);
+    }
+    buttons_.nextSet->setEnabled(offered);
+}
+
 PictureTherapyScreen::PictureTherapyScreen(const QString& name, Triad triad)
-    : TherapyScreen(name, std::move(triad)) {
-    cmdStart = new VbButton("cmdStart", "Start ", this);
-    cmdScores = AddScoresButton();
-    cmdOptions = AddOptionsButton();
-    cmdNextSet = new VbButton("cmdNextSet", "Next Set", this);
-    cmdNextSet->setEnabled(false);
+    : TherapyScreen(name, std::move(triad)), cmdStart(new VbButton("cmdStart", "Start ", this)),
+      cmdScores(AddScoresButton()), cmdOptions(AddOptionsButton()),
+      cmdNextSet(new VbButton("cmdNextSet", "Next Set", this)),
+      startStop_(*this, {cmdStart, cmdScores, cmdOptions, cmdNextSet},
+                 StartStopToggle::Kind::SharedFlagNextSetDisabled) {
+    startStop_.OnStart = [this] { PrepareStart(); };
+    startStop_.OnStop = [this] { ClearStimulus(); };
     Frame1 = MakeFrame("Frame1", "", this);
     lblCor = new VbLabel("lblCor", "C = 0", Frame1);
     lblWrng = new VbLabel("lblWrng", "W=0", Frame1);
     lblTotalPics = new VbLabel("lblTotalPics", "T=0", Frame1);
     lblAveTime = new VbLabel("lblAveTime", "AveTime= 0.0 Sec", Frame1);
-    auto* row = new QHBoxLayout(Frame1);
-    row->setContentsMargins(4, 0, 4, 0);
-    row->setSpacing(2);
+    counterRow_ = new QHBoxLayout(Frame1);
+    counterRow_->setContentsMargins(4, 0, 4, 0);
+    counterRow_->setSpacing(2);
     for (VbLabel* label : {lblCor, lblWrng, lblTotalPics, lblAveTime}) {
-        label->setWordWrap(false);
-        SetFontSize(label, 8);
-        label->setAlignment(Qt::AlignCenter);
-        row->addWidget(label, label == lblAveTime ? 2 : 1);
+        addCounter(label, label == lblAveTime ? 2 : 1);
     }
     connect(cmdStart, &QPushButton::clicked, this, &PictureTherapyScreen::cmdStart_Click);
     connect(cmdNextSet, &QPushButton::clicked, this, &PictureTherapyScreen::cmdNextSet_Click);
+}
+
+void PictureTherapyScreen::addCounter(VbLabel* label, int stretch) {
+    label->setWordWrap(false);
+    SetFontSize(label, 8);
+    label->setAlignment(Qt::AlignCenter);
+    counterRow_->addWidget(label, stretch);
+}
+
+VbLabel* PictureTherapyScreen::AddPerFinishedCounter() {
+    auto* label = new VbLabel("lblPerFinished", "0%", Frame1);
+    addCounter(label, 1);
+    return label;
 }
 
 void PictureTherapyScreen::PlaceButtonRow(double top, double nextSetLeft) {
@@ -134,28 +196,7 @@ void PictureTherapyScreen::Form_Activate() {
     AnswerGivenAt = 0;
     QuestionShownAt = 0;
     PracticeStart = platform().Timer();
-    ReadyToStart = VbTrue;
-}
-
-void PictureTherapyScreen::cmdStart_Click() {
-    if (ReadyToStart == VbTrue) {
-        cmdStart->setText("Stop");
-        cmdScores->setEnabled(false);
-        cmdOptions->setEnabled(false);
-        cmdNextSet->setEnabled(true);
-        cmdNextSet->setFocus();
-        PrepareStart();
-        ReadyToStart = VbFalse;
-    } else if (ReadyToStart == VbFalse) {
-        ShowPracticeTime();
-        ClearStimulus();
-        cmdStart->setFocus();
-        cmdStart->setText("Start");
-        cmdScores->setEnabled(true);
-        cmdOptions->setEnabled(true);
-        cmdNextSet->setEnabled(false);
-        ReadyToStart = VbTrue;
-    }
+    startStop_.SetStopped();
 }
 
 Single PictureTherapyScreen::TakeResponseTime() {

@@ -8,6 +8,7 @@
 #include "shell/vb_runtime.h"
 
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <functional>
 
 class TherapyScreen : public Form {
@@ -36,6 +37,9 @@ public:
     // true when the loop finished and the screen is still there to go on.
     bool RunEventLoop(const std::function<bool()>& loop);
 
+    // Recomputes the elapsed practice time and shows it in the caption.
+    void ShowPracticeTime();
+
 protected:
     // While the therapy screen is up, its options screen underneath takes no
     // clicks: pressing Therapy or Main Menu there would restart or strand the
@@ -49,15 +53,61 @@ protected:
         return OptionsForm().findChild<T*>(name);
     }
 
-    // Recomputes the elapsed practice time and shows it in the caption.
-    void ShowPracticeTime();
-
     VbButton* AddOptionsButton(const QString& name = "cmdOptions",
                                const QString& toolTip = "This Will Zero All Scores");
     VbButton* AddScoresButton(const QString& name = "cmdScores");
 
 private:
     Triad triad_;
+};
+
+// The Start/Stop button of a therapy screen. Its flag is True while stopped
+// (ready to start) and False while running. Start: caption "Stop", Scores and
+// Options disabled, Next Set offered and focused, then the exercise's own
+// preparation. Stop: the practice time in the caption, the exercise's own
+// clearing, focus and caption "Start", Scores and Options enabled, Next Set
+// taken away. A flag that is neither True nor False does nothing.
+class StartStopToggle {
+public:
+    enum class Kind {
+        // The shared ReadyToStart flag; Next Set is disabled while stopped
+        // (the picture exercises).
+        SharedFlagNextSetDisabled,
+        // A stopped flag of the screen's own; Next Set is hidden while
+        // stopped and shown while running.
+        OwnFlagNextSetHidden,
+    };
+    struct Buttons {
+        QPushButton* start;
+        QPushButton* scores;
+        QPushButton* options;
+        QPushButton* nextSet;
+    };
+
+    StartStopToggle(TherapyScreen& screen, Buttons buttons, Kind kind);
+
+    // The click on the Start/Stop button.
+    void Toggle();
+    // Ready to start (on activation or load); the buttons are left as they are.
+    void SetStopped();
+    bool Stopped() const { return flag() == VbTrue; }
+    bool Running() const { return flag() == VbFalse; }
+
+    // The exercise's preparation after the common Start steps.
+    std::function<void()> OnStart;
+    // The exercise's clearing on Stop, after the practice time is shown.
+    std::function<void()> OnStop;
+
+private:
+    Integer& flag() const;
+    void start();
+    void stop();
+    void offerNextSet(bool offered);
+
+    TherapyScreen& screen_;
+    Buttons buttons_;
+    Kind kind_;
+    mutable Integer ownFlag_ = VbTrue;
 };
 
 // A therapy screen of the picture exercises: Start/Stop with ReadyToStart,
@@ -70,7 +120,7 @@ public:
     // Zeroes the scores, takes the starting settings, zeroes the time stamps,
     // starts the practice clock and makes the screen ready to start.
     void Form_Activate() override;
-    void cmdStart_Click();
+    void cmdStart_Click() { startStop_.Toggle(); }
     virtual void cmdNextSet_Click() = 0;
 
     VbButton* cmdStart;
@@ -93,10 +143,18 @@ protected:
     // Places Start, Scores and Options at the left of the bottom row and
     // Next Set at nextSetLeft, all at top (twips).
     void PlaceButtonRow(double top, double nextSetLeft);
-    // Places the counter frame and its four labels side by side.
+    // A fifth counter after the four: "lblPerFinished", design caption "0%".
+    VbLabel* AddPerFinishedCounter();
+    // Places the counter frame and its labels side by side.
     void PlaceCounters(double left, double top, double width, double height);
     // Marks the answer time and returns the response time in seconds.
     Single TakeResponseTime();
     // Shows the counters and the last response time.
     void ShowCounters(int correct, int wrong, int total, Single responseTime);
+
+private:
+    void addCounter(VbLabel* label, int stretch);
+
+    StartStopToggle startStop_;
+    QHBoxLayout* counterRow_;
 };
