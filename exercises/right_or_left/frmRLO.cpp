@@ -12,21 +12,6 @@ constexpr int ButtonTop = 4440;
 
 const char* const SpeedToolTip = "How long the pictures are displayed on the screen.";
 
-// "off" is taken for "Off"; otherwise "Off" or 0.1 to 5 seconds, the text
-// kept as typed. The message has no icon and the program's title.
-ComboRule DisplaySpeedRule() {
-    ComboRule rule;
-    rule.accepts = [](const QString& text) {
-        return text == "Off" || text == "off" ||
-               (IsNumeric(text) && Val(text) > 0.09 && Val(text) <= 5);
-    };
-    rule.message = "Display Speed must be Off or between 0.1 and 5 secs.";
-    rule.icon = vbOKOnly;
-    rule.title = "KOVA";
-    rule.normalise = [](const QString& text) { return text == "off" ? QString("Off") : text; };
-    return rule;
-}
-
 QStringList SpeedList() {
     return {"0.10", "0.20", "0.30", "0.40", "0.50", "0.75", "1.00",
             "1.25", "1.50", "2.00", "3.00", "4.00", "5.00", "Off"};
@@ -47,7 +32,9 @@ frmRLO::frmRLO() : OptionsScreen(Name, RightOrLeftTriad()) {
 }
 
 void frmRLO::buildSpeedBox() {
-    cboSpeed = AddCombo("cboSpeed", SpeedList(), "Off", DisplaySpeedRule());
+    cboSpeed =
+        AddCombo("cboSpeed", SpeedList(), "Off",
+                 DisplaySpeedOrOffRule(5, "Display Speed must be Off or between 0.1 and 5 secs."));
     cboSpeed->setToolTip(SpeedToolTip);
     Place(cboSpeed, 1320, 1440, 1215, 375);
     auto* Label2 = new VbLabel("Label2", "Display Speed (Secs)", this);
