@@ -215,6 +215,7 @@ TEST_F(FlipFormsTest, StopClearsThePicturesAndEndsTheSetOrItsRepeat) {
     Click(screen.cmdStart); // Stop while Repeat is offered
     EXPECT_TRUE(screen.Picture0->Picture().isNull());
     EXPECT_FALSE(screen.cmdRepeat->isVisible());
+    EXPECT_EQ(results(), QStringList(3, "")); // no verdict beside an emptied box
 
     Click(screen.cmdStart);
     Click(screen.cmdNextSet);

@@ -131,11 +131,12 @@ void frmFlipFormT::TakeStartingSettings() {
 void frmFlipFormT::ClearStimulus() {
     ClearPictures();
     // The open set ends with the practice: nothing may go on flipping, checking
-    // or repeating the cleared pictures.
+    // or repeating the cleared pictures, and no verdict stays beside them.
     for (int box = 1; box <= FlipFormBoxCount; ++box) {
         SetBoxEnabled(box, false);
     }
     ShowGreenFrame(0);
+    SetResultsVisible(false);
     SetRepeatVisible(false);
 }
 
