@@ -168,12 +168,17 @@ TEST(EyeRotationColors, RandomDrawsTheTwelveColoursOtherThanWhite) {
     EXPECT_TRUE(IsRandomCircleColor("Random"));
     EXPECT_FALSE(IsRandomCircleColor("White"));
     EXPECT_FALSE(CircleColorValue("Random").has_value());
-    QSet<std::uint32_t> drawn;
-    for (int i = 0; i < 120; ++i) {
-        drawn << RandomCircleColor(Scripted({i / 120.0}));
+    // k = Int(Rnd × 12 + 1) picks the named colours in this order.
+    const char* const order[12] = {"Lt Yellow", "Dk Yellow", "Lt Red",    "Dk Red",
+                                   "Dk Blue",   "Lt Blue",   "LtGreen",   "DKGreen",
+                                   "Lt Cyan",   "Dk Cyan",   "Lt Purple", "Dk Purple"};
+    for (int k = 1; k <= 12; ++k) {
+        for (const double within : {0.0, 0.999}) {
+            EXPECT_EQ(RandomCircleColor(Scripted({(k - 1 + within) / 12.0})),
+                      CircleColorValue(order[k - 1]).value_or(0))
+                << k;
+        }
     }
-    EXPECT_EQ(drawn.size(), 12);
-    EXPECT_FALSE(drawn.contains(CircleColorValue("White").value_or(0)));
 }
 
 TEST(EyeRotationSettings, ValuesOutsideTheAcceptedRangesAreHeldToThem) {

@@ -74,6 +74,27 @@ TEST_F(FlipperTest, EachArrangementDrawsItsVariantsAndAsksItsQuestion) {
     EXPECT_EQ(int(Scores<FlipperScores>().FlipperCorrect), 12);
 }
 
+TEST_F(FlipperTest, ArrangementNumberRoundsTwiceRndHalvesToEven) {
+    // Arrangement A = 2 × Rnd rounded half to even: 0.5 gives 0 and 1.5 gives 2,
+    // so arrangement 1 is drawn about half the time and the others a quarter each.
+    const std::pair<double, const char*> draws[] = {
+        {0.0, "URDB"},    {0.2499, "URDB"}, {0.25, "URDB"},   {0.2501, "DBUR"},
+        {0.7499, "DBUR"}, {0.75, "RUBD"},   {0.9999, "RUBD"},
+    };
+    const QString letters = "?URDB";
+    frmFlipperT& screen = startTherapy();
+    for (const auto& [rnd, boxes] : draws) {
+        fake().ScriptRnd({0.1, rnd}); // the right answer under button 1
+        Click(screen.cmdNextSet);
+        QString shown;
+        for (PictureBox* box : screen.Variants) {
+            shown += letters[PictureFolder::OrientationIn(box)];
+        }
+        EXPECT_EQ(shown, boxes) << rnd;
+        answer(0, 1.0);
+    }
+}
+
 TEST_F(FlipperTest, NextSetWaitsOneSecondAndAnswersAreColouredAndCounted) {
     frmFlipperT& screen = startTherapy();
     fake().Now += 187.2;

@@ -143,6 +143,38 @@ TEST_F(TrackingTherapy, TimedModeJudgesEachPressOrKeyAgainstTheLatestItem) {
     EXPECT_EQ(Value(s, "lblPerCor"), "150%");
 }
 
+TEST_F(TrackingTherapy, TimedPagesEachStartFromZeroAndAddUpOnce) {
+    frmTrackT& t = OpenTherapy(false, {{"chkReact", ""}});
+    // Page 1: one target, pressed; a wrong press after the second item.
+    ScriptDigits(3, {3, 1, 2, 4, 6, 7, 8, 9, 1, 2, 4, 6});
+    RunPage(t, {{{1, 1}, {2, 1}}, {}});
+    EXPECT_EQ(t.lblCor->text(), "C= 1");
+    EXPECT_EQ(t.lblWrng->text(), "W= 1");
+
+    // Page 2: two targets, neither pressed; one wrong press.
+    QStringList countersAtStart;
+    ScriptDigits(7, {7, 7, 1, 2, 4, 6, 8, 9, 1, 2, 4, 6});
+    RunPage(t, {{{3, 1}}, [&](frmTrackT& screen) {
+                    if (screen.frmStartMess->isVisible() && countersAtStart.isEmpty()) {
+                        countersAtStart << screen.lblCor->text() << screen.lblWrng->text()
+                                        << screen.lblMissed->text();
+                    }
+                }});
+    EXPECT_EQ(countersAtStart, (QStringList{"C= 0", "W= 0", "M= 0"}));
+    EXPECT_EQ(t.lblCor->text(), "C= 0");
+    EXPECT_EQ(t.lblWrng->text(), "W= 1");
+    EXPECT_EQ(t.lblMissed->text(), "M=2");
+
+    frmTrackS& s = OpenScores(t);
+    EXPECT_EQ(Value(s, "lblTotalTarg"), "3");
+    EXPECT_EQ(Value(s, "lblTargCount"), "1");
+    EXPECT_EQ(Value(s, "lblWrong1"), "2");
+    EXPECT_EQ(Value(s, "lblMissed"), "2");
+    EXPECT_EQ(Value(s, "lblPerCor"), "33%");
+    EXPECT_EQ(Value(s, "lblPages"), "2");
+    EXPECT_EQ(Value(s, "lblTotal"), "24");
+}
+
 TEST_F(TrackingTherapy, ScoresBeforeAnyPageKeepThePercentLineEmpty) {
     frmTrackS& s = OpenScores(OpenTherapy());
     EXPECT_EQ(s.Caption("Label3")->text(), "Percent Correct:");
