@@ -1,0 +1,151 @@
+#include "shell/controls/cell_grid.h"
+
+#include "shell/twips.h"
+
+#include <QPainter>
+
+GridCell::GridCell(int index, QWidget* parent) : QAbstractButton(parent), index_(index) {
+    setObjectName(parent->objectName() + "(" + QString::number(index) + ")");
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void GridCell::SetCaption(const QString& caption) {
+    setText(caption);
+    setAccessibleDescription(caption.trimmed());
+    update();
+}
+
+void GridCell::SetBackColor(const QColor& color) {
+    backColor_ = color;
+    update();
+}
+
+void GridCell::SetCaptionColor(const QColor& color) {
+    captionColor_ = color;
+    update();
+}
+
+void GridCell::SetFontSize(double points) {
+    QFont f = font();
+    f.setPointSizeF(points);
+    setFont(f);
+    update();
+}
+
+void GridCell::SetBorder(bool on) {
+    border_ = on;
+    update();
+}
+
+void GridCell::paintEvent(QPaintEvent*) {
+    // Drawn in its own colours only: a disabled cell looks the same.
+    QPainter painter(this);
+    painter.fillRect(rect(), backColor_);
+    if (border_) {
+        painter.setPen(QPen(Qt::black, 1));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    if (!text().isEmpty()) {
+        painter.setPen(captionColor_);
+        painter.setFont(font());
+        painter.drawText(rect(), Qt::AlignCenter, text());
+    }
+    if (hasFocus()) {
+        painter.setPen(QPen(captionColor_, 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(3, 3, -4, -4));
+    }
+}
+
+CellGrid::CellGrid(const QString& name, QWidget* parent) : QWidget(parent), namePrefix_("Square") {
+    setObjectName(name);
+}
+
+namespace {
+
+// Pixel edges of cell n along one axis, relative to the grid's own corner.
+struct Span {
+    int start;
+    int end;
+};
+
+Span CellSpan(double origin, double cellSize, double pitch, int n) {
+    const int corner = Twips(origin);
+    const int start = Twips(origin + n * pitch) - corner;
+    if (cellSize > pitch) {
+        // Up to and including the next cell's first line.
+        return {start, Twips(origin + (n + 1) * pitch) - corner + 1};
+    }
+    return {start, Twips(origin + n * pitch + cellSize) - corner};
+}
+
+} // namespace
+
+void CellGrid::SetLayout(const GridLayout& layout) {
+    layout_ = layout;
+    const int count = std::max(0, layout.rows) * std::max(0, layout.columns);
+    while (cells_.size() > count) {
+        delete cells_.takeLast();
+    }
+    while (cells_.size() < count) {
+        auto* cell = new GridCell(static_cast<int>(cells_.size()), this);
+        nameCell(cell);
+        connect(cell, &QAbstractButton::clicked, this,
+                [this, cell] { Q_EMIT CellClick(cell->Index()); });
+        cell->show();
+        cells_.append(cell);
+    }
+    QSize extent;
+    for (GridCell* cell : cells_) {
+        const int row = cell->Index() / layout.columns;
+        const int column = cell->Index() % layout.columns;
+        const Span x = CellSpan(layout.left, layout.cellSize, layout.pitch, column);
+        const Span y = CellSpan(layout.top, layout.cellSize, layout.pitch, row);
+        cell->setGeometry(x.start, y.start, x.end - x.start, y.end - y.start);
+        extent = extent.expandedTo(QSize(x.end, y.end));
+    }
+    setGeometry(QRect(QPoint(Twips(layout.left), Twips(layout.top)), extent));
+}
+
+void CellGrid::SetBackColors(const QColor& color) {
+    for (GridCell* cell : cells_) {
+        cell->SetBackColor(color);
+    }
+}
+
+void CellGrid::SetCaptions(const QString& caption) {
+    for (GridCell* cell : cells_) {
+        cell->SetCaption(caption);
+    }
+}
+
+void CellGrid::SetCaptionColors(const QColor& color) {
+    for (GridCell* cell : cells_) {
+        cell->SetCaptionColor(color);
+    }
+}
+
+void CellGrid::SetFontSize(double points) {
+    QFont f = font();
+    f.setPointSizeF(points);
+    setFont(f); // cells made later take it too
+    for (GridCell* cell : cells_) {
+        cell->SetFontSize(points);
+    }
+}
+
+void CellGrid::SetBorders(bool on) {
+    for (GridCell* cell : cells_) {
+        cell->SetBorder(on);
+    }
+}
+
+void CellGrid::NameCells(const QString& prefix) {
+    namePrefix_ = prefix;
+    for (GridCell* cell : cells_) {
+        nameCell(cell);
+    }
+}
+
+void CellGrid::nameCell(GridCell* cell) const {
+    cell->setAccessibleName(namePrefix_ + " " + QString::number(cell->Index() + 1));
+}
