@@ -76,52 +76,25 @@ void DrawingSurface::Cls() {
     update();
 }
 
-static QPen penOf(const QColor& color, int width) {
-    QPen pen(color, width < 1 ? 1 : width);
-    pen.setCapStyle(Qt::RoundCap);
-    return pen;
-}
-
 void DrawingSurface::Line(double x1, double y1, double x2, double y2, const QColor& color) {
-    ensureCanvas();
-    QPainter painter(&canvas_);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(penOf(color, DrawWidth));
-    painter.drawLine(ToPixels(x1, y1), ToPixels(x2, y2));
-    update();
+    DrawingPass(*this).Line(x1, y1, x2, y2, color);
 }
 
 void DrawingSurface::Box(double x1, double y1, double x2, double y2, const QColor& color,
                          bool filled) {
-    ensureCanvas();
-    QPainter painter(&canvas_);
-    painter.setPen(penOf(color, DrawWidth));
-    painter.setBrush(filled ? QBrush(color) : Qt::NoBrush);
-    painter.drawRect(QRectF(ToPixels(x1, y1), ToPixels(x2, y2)).normalized());
-    update();
+    DrawingPass(*this).Box(x1, y1, x2, y2, color, filled);
 }
 
 void DrawingSurface::Circle(double x, double y, double radius, const QColor& outline,
                             const QColor& fill) {
-    ensureCanvas();
-    QPainter painter(&canvas_);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(penOf(outline, DrawWidth));
-    painter.setBrush(fill.isValid() ? QBrush(fill) : Qt::NoBrush);
-    const double r = ToPixelsX(radius);
-    painter.drawEllipse(ToPixels(x, y), r, r);
-    update();
+    DrawingPass(*this).Circle(x, y, radius, outline, fill);
 }
 
 void DrawingSurface::PSet(double x, double y, const QColor& color) {
-    ensureCanvas();
-    QPainter painter(&canvas_);
-    painter.setPen(penOf(color, DrawWidth));
-    painter.drawPoint(ToPixels(x, y));
-    update();
+    DrawingPass(*this).PSet(x, y, color);
 }
 
-void DrawingSurface::Print(const QString& text) {
+void DrawingSurface::Print(const QString& text, AfterPrint after) {
     ensureCanvas();
     QPainter painter(&canvas_);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -130,8 +103,12 @@ void DrawingSurface::Print(const QString& text) {
     const QPointF topLeft = ToPixels(CurrentX, CurrentY);
     painter.drawText(QRectF(topLeft, QSizeF(canvas_.width(), canvas_.height())),
                      Qt::AlignLeft | Qt::AlignTop, text);
-    CurrentY += TextHeight(text);
-    CurrentX = width_ != 0 ? left_ : 0;
+    if (after == AfterPrint::StayOnLine) {
+        CurrentX += TextWidth(text);
+    } else {
+        CurrentY += TextHeight(text);
+        CurrentX = width_ != 0 ? left_ : 0;
+    }
     update();
 }
 
@@ -187,4 +164,51 @@ void DrawingSurface::mousePressEvent(QMouseEvent* event) {
         Q_EMIT mouseDown(at.x(), at.y());
         Q_EMIT clicked();
     }
+}
+
+DrawingPass::DrawingPass(DrawingSurface& surface) : surface_(surface) {
+    surface.ensureCanvas();
+    painter_.begin(&surface.canvas_);
+}
+
+DrawingPass::~DrawingPass() {
+    painter_.end();
+    surface_.update();
+}
+
+QPen DrawingPass::pen(const QColor& color) const {
+    QPen pen(color, surface_.DrawWidth < 1 ? 1 : surface_.DrawWidth);
+    pen.setCapStyle(Qt::RoundCap);
+    return pen;
+}
+
+// Every call sets the whole painter state it uses, so that what one call
+// leaves behind never changes the next.
+void DrawingPass::Line(double x1, double y1, double x2, double y2, const QColor& color) {
+    painter_.setRenderHint(QPainter::Antialiasing, true);
+    painter_.setPen(pen(color));
+    painter_.drawLine(surface_.ToPixels(x1, y1), surface_.ToPixels(x2, y2));
+}
+
+void DrawingPass::Box(double x1, double y1, double x2, double y2, const QColor& color,
+                      bool filled) {
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setPen(pen(color));
+    painter_.setBrush(filled ? QBrush(color) : Qt::NoBrush);
+    painter_.drawRect(QRectF(surface_.ToPixels(x1, y1), surface_.ToPixels(x2, y2)).normalized());
+}
+
+void DrawingPass::Circle(double x, double y, double radius, const QColor& outline,
+                         const QColor& fill) {
+    painter_.setRenderHint(QPainter::Antialiasing, true);
+    painter_.setPen(pen(outline));
+    painter_.setBrush(fill.isValid() ? QBrush(fill) : Qt::NoBrush);
+    const double r = surface_.ToPixelsX(radius);
+    painter_.drawEllipse(surface_.ToPixels(x, y), r, r);
+}
+
+void DrawingPass::PSet(double x, double y, const QColor& color) {
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setPen(pen(color));
+    painter_.drawPoint(surface_.ToPixels(x, y));
 }

@@ -5,7 +5,14 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
+
+// Where printing leaves the current position.
+enum class AfterPrint {
+    NewLine,    // CurrentY a line down, CurrentX back at the left edge
+    StayOnLine, // CurrentX just past the text, CurrentY unchanged
+};
 
 class DrawingSurface : public QWidget {
     Q_OBJECT
@@ -25,9 +32,9 @@ public:
     // filled and outlined in the given colours.
     void Circle(double x, double y, double radius, const QColor& outline, const QColor& fill);
     void PSet(double x, double y, const QColor& color);
-    // Prints text with its top-left corner at (CurrentX, CurrentY), then moves
-    // CurrentY down a line and CurrentX back to the left edge.
-    void Print(const QString& text);
+    // Prints text in ForeColor with its top-left corner at (CurrentX, CurrentY),
+    // then moves the current position as after says.
+    void Print(const QString& text, AfterPrint after = AfterPrint::NewLine);
     double TextWidth(const QString& text) const;
     double TextHeight(const QString& text) const;
 
@@ -62,9 +69,33 @@ protected:
     QImage& canvas() { return canvas_; }
 
 private:
+    friend class DrawingPass;
     void ensureCanvas();
     QImage canvas_; // what was drawn, transparent where nothing was
     QColor backColor_;
     bool border_ = false;
     double left_ = 0, top_ = 0, width_ = 0, height_ = 0; // user scale; width 0 = twips
+};
+
+// Draws many dots, lines and outlines with one painter; the surface shows
+// them with one repaint when the pass ends. Each call reads the surface's
+// scale and DrawWidth as the surface's own drawing methods do, and gives the
+// same pixels. Clear or print on the surface only once the pass has ended.
+class DrawingPass {
+public:
+    explicit DrawingPass(DrawingSurface& surface);
+    ~DrawingPass();
+    DrawingPass(const DrawingPass&) = delete;
+    DrawingPass& operator=(const DrawingPass&) = delete;
+
+    void Line(double x1, double y1, double x2, double y2, const QColor& color);
+    void Box(double x1, double y1, double x2, double y2, const QColor& color, bool filled);
+    void Circle(double x, double y, double radius, const QColor& outline, const QColor& fill);
+    void PSet(double x, double y, const QColor& color);
+
+private:
+    QPen pen(const QColor& color) const;
+
+    DrawingSurface& surface_;
+    QPainter painter_;
 };
