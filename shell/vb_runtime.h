@@ -13,10 +13,12 @@ constexpr Integer VbFalse = 0;
 // Rounds toward minus infinity (Int(-2.5) is -3).
 double Int(double value);
 
-// Rounds to the nearest whole number, a half going to the even neighbour.
+// Rounds to the nearest whole number, a half going to the even neighbour;
+// values beyond the 64-bit range stop at its limits.
 long long RoundHalfEven(double value);
 
-// True when the whole text (blanks around it allowed) is a decimal number.
+// True when the whole text (blanks around it allowed) is a decimal number
+// within the range of a double.
 bool IsNumeric(const QString& text);
 
 // The numeric value of a text, 0 when it is not numeric.
@@ -26,7 +28,8 @@ double Val(const QString& text);
 QString Format1(double value);
 QString Format2(double value);
 
-// A whole number written without decimals or leading blanks ("7", "-3").
+// The whole part of a number written without decimals or leading blanks
+// ("7", "-3"), however large ("100000000000000000000").
 QString WholeText(double value);
 
 // A 16-bit signed counter that stops at its limits instead of wrapping.

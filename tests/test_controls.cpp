@@ -1,17 +1,23 @@
 #include "shell/assets.h"
+#include "shell/controls/basic.h"
 #include "shell/controls/combo_box.h"
 #include "shell/controls/drawing_surface.h"
 #include "shell/controls/picture_box.h"
 #include "shell/controls/vb_timer.h"
 #include "shell/help_window.h"
 #include "shell/twips.h"
+#include "shell/vb_runtime.h"
 #include "tests/support/kova_test.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 
 namespace {
@@ -54,8 +60,15 @@ TEST_F(Controls, PracticeTimeBoxRefusesValuesOutsideOneToSixtyAndKeepsTheFocus) 
         bool accepted;
         const char* after;
     } const cases[] = {
-        {"0", false, "0"}, {"61", false, "61"}, {"word", false, "0"}, {"", false, "0"},
-        {"1", true, "1"},  {"60", true, "60"},  {"30.9", true, "30"}, {"12.7", true, "12"},
+        {"0", false, "0"},
+        {"61", false, "61"},
+        {"word", false, "0"},
+        {"", false, "0"},
+        {"1", true, "1"},
+        {"60", true, "60"},
+        {"30.9", true, "30"},
+        {"12.7", true, "12"},
+        {"99999999999999999999", false, "100000000000000000000"}, // no overflow to a negative
     };
     for (const Case& c : cases) {
         ComboWindow w;
@@ -91,6 +104,107 @@ TEST_F(Controls, ClickingAButtonWithARefusedValueDoesNotPressTheButton) {
     ProcessEvents();
     EXPECT_EQ(w.clicks, 1);
     EXPECT_EQ(fake().Messages.size(), 1);
+}
+
+// Rows and font boxes whose rows bound follows the font, as a character grid
+// exercise couples them: above 18 points at most 10 rows fit, else 15.
+struct CoupledBoxesWindow {
+    CoupledBoxesWindow() {
+        font = new ValidatingComboBox("cboFont", &window);
+        font->SetItems({"12", "20"}, "12");
+        font->SetRule(RangeRule(12, 30, "Font Size must be between 12 and 30."));
+        rows = new ValidatingComboBox("cboRows", &window);
+        rows->SetItems(NumberTexts(5, 15), "15");
+        rows->SetRule(RangeRule(
+            5, [this] { return RowLimit(); },
+            [](double limit) { return "Rows must be between 5 and " + WholeText(limit) + "."; }));
+        QObject::connect(font, &ValidatingComboBox::Checked, [this](bool accepted) {
+            fontChecks.append(accepted);
+            const QString stored = storedRows;
+            rows->SetItems(NumberTexts(5, int(RowLimit())),
+                           Val(stored) > RowLimit() ? WholeText(RowLimit()) : stored);
+        });
+        QObject::connect(rows, &ValidatingComboBox::Checked, [this] { storedRows = rows->Text(); });
+        font->setGeometry(10, 10, 100, 24);
+        rows->setGeometry(10, 40, 100, 24);
+        window.resize(150, 80);
+        window.show();
+        window.activateWindow();
+        ProcessEvents();
+    }
+    double RowLimit() const { return font->Value() > 18 ? 10 : 15; }
+    static QStringList NumberTexts(int from, int to) {
+        QStringList texts;
+        for (int n = from; n <= to; ++n) {
+            texts << QString::number(n);
+        }
+        return texts;
+    }
+    void enter(ValidatingComboBox* box, const QString& text) {
+        TypeInto(box, text);
+        TabOut(box);
+        ProcessEvents();
+    }
+    QWidget window;
+    ValidatingComboBox* font;
+    ValidatingComboBox* rows;
+    QString storedRows = "15";
+    QList<bool> fontChecks;
+};
+
+TEST_F(Controls, ABoundReadAtTheCheckAndAHookAfterEveryCheck) {
+    CoupledBoxesWindow w;
+    w.enter(w.font, "25");
+    EXPECT_EQ(w.rows->Text(), "10");
+    EXPECT_EQ(w.rows->count(), 6) << "5 to 10";
+
+    w.enter(w.rows, "12");
+    ASSERT_EQ(fake().Messages.size(), 1);
+    EXPECT_EQ(fake().Messages[0].prompt, "Rows must be between 5 and 10.");
+    EXPECT_TRUE(w.rows->hasFocus());
+    w.enter(w.rows, "8");
+
+    w.enter(w.font, "word");
+    ASSERT_EQ(fake().Messages.size(), 2);
+    EXPECT_EQ(w.font->Text(), "0");
+    w.enter(w.font, "14");
+    EXPECT_EQ(w.fontChecks, (QList<bool>{true, false, true})) << "the hook runs when refused too";
+    EXPECT_EQ(w.rows->count(), 11) << "5 to 15";
+    EXPECT_EQ(w.rows->Text(), "8");
+    w.enter(w.rows, "12");
+    EXPECT_EQ(fake().Messages.size(), 2) << "12 rows fit a small font";
+}
+
+TEST_F(Controls, CaptionsFollowTheValueHoweverItChanges) {
+    QWidget window;
+    auto* beep = new QCheckBox("Beep Off", &window);
+    CaptionFollowsValue(beep, "Beep On", "Beep Off");
+    auto* first = new QRadioButton(&window);
+    auto* second = new QRadioButton("Other", &window);
+    first->setChecked(true);
+    CaptionFollowsValue(first, "Chosen", "Not chosen");
+    beep->setGeometry(10, 10, 120, 24);
+    first->setGeometry(10, 40, 120, 24);
+    second->setGeometry(10, 70, 120, 24);
+    window.show();
+    ProcessEvents();
+    EXPECT_EQ(first->text(), "Chosen") << "set at once";
+
+    Click(beep);
+    EXPECT_EQ(beep->text(), "Beep On");
+    beep->setFocus();
+    QTest::keyClick(beep, Qt::Key_Space);
+    EXPECT_EQ(beep->text(), "Beep Off");
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(beep);
+    ASSERT_NE(reader, nullptr);
+    reader->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(beep->isChecked());
+    EXPECT_EQ(beep->text(), "Beep On") << "a screen reader's toggle";
+    beep->setChecked(false);
+    EXPECT_EQ(beep->text(), "Beep Off");
+
+    ClickAt(second, QPoint(8, 12)); // on its round button
+    EXPECT_EQ(first->text(), "Not chosen") << "another option of the group was chosen";
 }
 
 TEST_F(Controls, ListOnlyBoxTakesNoTyping) {

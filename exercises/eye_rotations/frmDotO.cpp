@@ -93,7 +93,7 @@ void frmDotO::buildCombos() {
     chkBeep = MakeCheck("chkBeep", "Beep Off", this);
     chkBeep->setToolTip("Pacing beep as each target is displayed.");
     PlaceAt(chkBeep, 2400, top);
-    connect(chkBeep, &QCheckBox::clicked, this, &frmDotO::chkBeep_Click);
+    CaptionFollowsValue(chkBeep, "Beep On", "Beep Off");
 }
 
 void frmDotO::buildOptionFrames() {
@@ -179,10 +179,6 @@ void frmDotO::opt4Corner_Click() {
 void frmDotO::OptRandPos_Click() {
     // Direction and separation do not apply to random positions.
     showDirectionAndSeparation(false);
-}
-
-void frmDotO::chkBeep_Click() {
-    chkBeep->setText(chkBeep->isChecked() ? "Beep On" : "Beep Off");
 }
 
 void frmDotO::cmdInfo_Click() {

@@ -21,7 +21,6 @@ public:
     void optCircle_Click();
     void opt4Corner_Click();
     void OptRandPos_Click();
-    void chkBeep_Click();
     void cmdInfo_Click();
 
     // The choices of the option groups, as the therapy screen reads them.

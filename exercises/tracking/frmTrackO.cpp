@@ -90,8 +90,8 @@ void frmTrackO::BuildCharacterFrames() {
     Check1->setToolTip("ON displays each target with a border. Easier than NO border.");
     Place(chkReact, FrameLeft + 120, 4080, 3480, 375);
     Place(Check1, FrameLeft + 120, 4500, 3480, 375);
-    connect(chkReact, &QCheckBox::toggled, this, &frmTrackO::chkReact_Click);
-    connect(Check1, &QCheckBox::toggled, this, &frmTrackO::Check1_Click);
+    CaptionFollowsValue(chkReact, "Reaction Time Off ", "Reaction Time On");
+    CaptionFollowsValue(Check1, "Display Border On ", "Display Border Off");
 }
 
 void frmTrackO::BuildSettings() {
@@ -162,14 +162,6 @@ void frmTrackO::Form_Unload() {
     const Triad names = Names();
     Forms::Unload(names.therapy);
     Forms::Unload(names.scores);
-}
-
-void frmTrackO::chkReact_Click() {
-    chkReact->setText(chkReact->isChecked() ? "Reaction Time Off " : "Reaction Time On");
-}
-
-void frmTrackO::Check1_Click() {
-    Check1->setText(Check1->isChecked() ? "Display Border On " : "Display Border Off");
 }
 
 void frmTrackO::cmdInfo_Click() {

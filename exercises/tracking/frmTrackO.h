@@ -21,8 +21,6 @@ public:
     // which read their settings from here.
     void Form_Unload() override;
 
-    void chkReact_Click();
-    void Check1_Click();
     void cmdInfo_Click();
     void cmdOK_Click();
 

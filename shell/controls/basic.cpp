@@ -1,5 +1,6 @@
 #include "shell/controls/basic.h"
 
+#include <QAbstractButton>
 #include <QMouseEvent>
 
 VbButton::VbButton(const QString& name, const QString& caption, QWidget* parent)
@@ -58,4 +59,13 @@ void VbLabel::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         Q_EMIT clicked();
     }
+}
+
+void CaptionFollowsValue(QAbstractButton* button, const QString& whenChecked,
+                         const QString& whenUnchecked) {
+    const auto follow = [button, whenChecked, whenUnchecked](bool checked) {
+        button->setText(checked ? whenChecked : whenUnchecked);
+    };
+    follow(button->isChecked());
+    QObject::connect(button, &QAbstractButton::toggled, button, follow);
 }

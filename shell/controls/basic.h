@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+class QAbstractButton;
+
 class VbButton : public QPushButton {
     Q_OBJECT
 public:
@@ -28,3 +30,9 @@ Q_SIGNALS:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
 };
+
+// Keeps the caption of a check box or option button in step with its value:
+// whenChecked while ticked, whenUnchecked otherwise, however the value changes
+// (a click, the space bar, a screen reader's toggle action or code).
+void CaptionFollowsValue(QAbstractButton* button, const QString& whenChecked,
+                         const QString& whenUnchecked);

@@ -23,6 +23,17 @@ ComboRule RangeRule(double low, double high, const QString& message) {
     return rule;
 }
 
+ComboRule RangeRule(double low, std::function<double()> high,
+                    std::function<QString(double high)> message) {
+    ComboRule rule;
+    rule.accepts = [low, high](const QString& text) {
+        return IsNumeric(text) && Val(text) >= low && Val(text) <= high();
+    };
+    rule.formMessage = [high, message = std::move(message)] { return message(high()); };
+    rule.normalise = WholePartText;
+    return rule;
+}
+
 ValidatingComboBox::ValidatingComboBox(const QString& name, QWidget* parent, bool listOnly)
     : QComboBox(parent) {
     setObjectName(name);
@@ -62,6 +73,7 @@ bool ValidatingComboBox::Validate() {
     validating_ = true;
     const QString text = currentText();
     const bool accepted = rule_.accepts(text);
+    const QString message = rule_.formMessage ? rule_.formMessage() : rule_.message;
     if (rule_.normalise) {
         SetText(rule_.normalise(text));
     }
@@ -70,21 +82,22 @@ bool ValidatingComboBox::Validate() {
         // The box is shown after the current event, so the focus change that
         // triggered the check has finished first.
         QPointer<ValidatingComboBox> self(this);
-        QTimer::singleShot(0, this, [self] {
+        QTimer::singleShot(0, this, [self, message] {
             if (self == nullptr) {
                 return;
             }
-            platform().MsgBox(self->rule_.message, self->rule_.icon, self->rule_.title);
+            platform().MsgBox(message, self->rule_.icon, self->rule_.title);
             if (self != nullptr) {
                 self->window()->activateWindow();
                 self->setFocus(Qt::OtherFocusReason);
                 self->validating_ = false;
             }
         });
-        return false;
+    } else {
+        validating_ = false;
     }
-    validating_ = false;
-    return true;
+    Q_EMIT Checked(accepted);
+    return accepted;
 }
 
 void ValidatingComboBox::focusInEvent(QFocusEvent* event) {

@@ -8,8 +8,11 @@
 #include <functional>
 
 struct ComboRule {
+    // Read at every check, so a bound may follow other settings.
     std::function<bool(const QString& text)> accepts;
     QString message;
+    // When set, forms the message at the check instead (a bound that changes).
+    std::function<QString()> formMessage;
     int icon = vbExclamation;
     QString title = "Information";
     // The text the box holds afterwards, valid or not.
@@ -21,6 +24,10 @@ QString WholePartText(const QString& text);
 
 // Numeric and within [low, high]; afterwards the whole part.
 ComboRule RangeRule(double low, double high, const QString& message);
+// The same with an upper bound read at every check; the message is formed
+// from the bound in force.
+ComboRule RangeRule(double low, std::function<double()> high,
+                    std::function<QString(double high)> message);
 
 class ValidatingComboBox : public QComboBox {
     Q_OBJECT
@@ -37,6 +44,10 @@ public:
     // Checks and normalises the text; when refused, shows the message and
     // keeps the focus here. Returns whether the text was accepted.
     bool Validate();
+
+Q_SIGNALS:
+    // After every check, accepted or not, once the text is normalised.
+    void Checked(bool accepted);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
