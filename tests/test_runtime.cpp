@@ -1,9 +1,11 @@
+#include "shell/random_characters.h"
 #include "shell/real_platform.h"
 #include "shell/vb_runtime.h"
 
 #include <QCoreApplication>
 #include <QSet>
 #include <QTimer>
+#include <limits>
 
 #include <gtest/gtest.h>
 
@@ -49,6 +51,39 @@ TEST(Runtime, FormatsWithFixedDecimalsAndWholeNumbers) {
     EXPECT_EQ(WholeText(3), "3");
     EXPECT_EQ(WholeText(1440), "1440");
     EXPECT_EQ(WholeText(-3), "-3");
+}
+
+TEST(Runtime, HugeNumbersAreWrittenOutAndRoundedWithoutOverflow) {
+    EXPECT_EQ(WholeText(Val("99999999999999999999")), "100000000000000000000");
+    EXPECT_EQ(WholeText(-1e19), "-10000000000000000000");
+    EXPECT_EQ(WholeText(9007199254740993.0), "9007199254740992");
+    EXPECT_EQ(RoundHalfEven(1e20), std::numeric_limits<long long>::max());
+    EXPECT_EQ(RoundHalfEven(-1e20), std::numeric_limits<long long>::min());
+    EXPECT_FALSE(IsNumeric("1e999")) << "beyond a double";
+    EXPECT_DOUBLE_EQ(Val("-1e999"), 0);
+}
+
+TEST(Runtime, RandomCharactersCoverTheirRangeAndNoMore) {
+    const struct {
+        CharacterKind kind;
+        QString all;
+    } kinds[] = {{CharacterKind::Digit, "123456789"},
+                 {CharacterKind::Capital, "ABCDEFGHIJKLMNOPQRSTUVWXY"},
+                 {CharacterKind::Small, "abcdefghijklmnopqrstuvwxy"},
+                 {CharacterKind::Bdpq, "bdpq"}};
+    const double highest = std::nextafter(1.0, 0.0);
+    for (const auto& k : kinds) {
+        QString seen;
+        for (int i = 0; i < 1000; ++i) {
+            const QString drawn = RandomCharacter(k.kind, i / 1000.0);
+            ASSERT_EQ(drawn.size(), 1);
+            if (!seen.contains(drawn)) {
+                seen += drawn;
+            }
+        }
+        EXPECT_EQ(seen, k.all);
+        EXPECT_EQ(RandomCharacter(k.kind, highest), k.all.right(1)) << "never one past the end";
+    }
 }
 
 TEST(Runtime, CountersStopAtTheSixteenBitLimits) {

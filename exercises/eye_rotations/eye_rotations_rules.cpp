@@ -1,5 +1,6 @@
 #include "exercises/eye_rotations/eye_rotations_rules.h"
 
+#include "shell/random_characters.h"
 #include "shell/vb_runtime.h"
 
 #include <algorithm>
@@ -87,19 +88,6 @@ namespace {
 
 enum CharacterType { Digit = 1, Capital = 2, Small = 3, BdpqLetter = 4 };
 
-QString DigitFrom(double r) {
-    return QString::number(int(Int(r * 9)) + 1);
-}
-
-QString LetterFrom(double r, char first) {
-    return QString(QChar(int(Int(r * 25 + first))));
-}
-
-QString BdpqFrom(double r) {
-    static const char letters[] = {'b', 'd', 'p', 'q'};
-    return QString(QChar(letters[int(Int(r * 4 + 1)) - 1]));
-}
-
 CharacterType TypeFor(TargetType type, const RandomSource& rnd) {
     switch (type) {
     case TargetType::Numbers:
@@ -123,16 +111,16 @@ QString ChooseRotationTarget(TargetType type, const RandomSource& rnd) {
     const double r = rnd();
     switch (type) {
     case TargetType::Numbers:
-        return DigitFrom(r);
+        return RandomCharacter(CharacterKind::Digit, r);
     case TargetType::UpperCase:
-        return LetterFrom(r, 'A');
+        return RandomCharacter(CharacterKind::Capital, r);
     case TargetType::Bdpq:
-        return BdpqFrom(r);
+        return RandomCharacter(CharacterKind::Bdpq, r);
     case TargetType::LowerCase:
     case TargetType::Random:
         break;
     }
-    return LetterFrom(r, 'a');
+    return RandomCharacter(CharacterKind::Small, r);
 }
 
 DiscCharacter GetRotationCharacter(TargetType type, const QString& target,
@@ -148,12 +136,13 @@ DiscCharacter GetRotationCharacter(TargetType type, const QString& target,
     }
     case Capital:
     case Small: {
-        text = LetterFrom(r, characterType == Capital ? 'A' : 'a');
+        text = RandomCharacter(
+            characterType == Capital ? CharacterKind::Capital : CharacterKind::Small, r);
         text = text.at(0).unicode() % 6 == 0 ? target : text;
         break;
     }
     case BdpqLetter:
-        text = BdpqFrom(r);
+        text = RandomCharacter(CharacterKind::Bdpq, r);
         break;
     }
     return {text, text == target};

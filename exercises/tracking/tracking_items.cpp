@@ -1,12 +1,9 @@
 #include "exercises/tracking/tracking_items.h"
 
+#include "shell/random_characters.h"
 #include "shell/vb_runtime.h"
 
 namespace {
-
-QString LetterFrom(double rnd, int firstCode) {
-    return QString(QChar(static_cast<char16_t>(Int(rnd * 25 + firstCode))));
-}
 
 QString Letters(char first) {
     QString letters;
@@ -64,18 +61,17 @@ QStringList WidestSequenceCandidates(SequenceCharacters type, int length) {
 QString DrawCharacter(CharacterType type, double rnd) {
     switch (type) {
     case CharacterType::SingleDigitNumbers:
-        return WholeText(Int(rnd * 9) + 1);
+        return RandomCharacter(CharacterKind::Digit, rnd);
     case CharacterType::DoubleDigitNumbers:
         return WholeText(Int(rnd * 88 + 10));
     case CharacterType::UpperCaseLetters:
-        return LetterFrom(rnd, 'A');
+        return RandomCharacter(CharacterKind::Capital, rnd);
     case CharacterType::LowerCaseLetters:
-        return LetterFrom(rnd, 'a');
+        return RandomCharacter(CharacterKind::Small, rnd);
     case CharacterType::Bdpq:
         break;
     }
-    static const QString bdpq = "bdpq";
-    return bdpq.mid(static_cast<int>(Int(rnd * 4 + 1)) - 1, 1);
+    return RandomCharacter(CharacterKind::Bdpq, rnd);
 }
 
 bool IsReplacedByTarget(CharacterType type, const QString& drawn) {
@@ -107,10 +103,10 @@ QString DrawSequence(SequenceCharacters type, int length, const RandomSource& rn
             sequence += QChar(static_cast<char16_t>(Int(r * 9 + '0')));
             break;
         case SequenceCharacters::UpperCaseLetters:
-            sequence += LetterFrom(r, 'A');
+            sequence += RandomCharacter(CharacterKind::Capital, r);
             break;
         case SequenceCharacters::LowerCaseLetters:
-            sequence += LetterFrom(r, 'a');
+            sequence += RandomCharacter(CharacterKind::Small, r);
             break;
         }
     }
