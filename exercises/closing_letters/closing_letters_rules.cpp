@@ -1,0 +1,97 @@
+#include "exercises/closing_letters/closing_letters_rules.h"
+
+#include "shell/vb_runtime.h"
+
+namespace ClosingLetters {
+
+QPoint TileCorner(int index) {
+    const int row = index / TilesPerRow;
+    const int column = index % TilesPerRow;
+    const int rowStart = row % 2 == 0 ? 0 : -TileStep / 2;
+    return {rowStart + column * TileStep, row * TileStep};
+}
+
+int ChooseLetterCode(LetterCase letterCase, const std::function<double()>& rnd) {
+    bool upper = letterCase == LetterCase::Upper;
+    if (letterCase == LetterCase::Both) {
+        upper = rnd() < 0.5;
+    }
+    const int first = upper ? 'A' : 'a';
+    return static_cast<int>(Int(rnd() * 25 + first));
+}
+
+int TileForDraw(double rnd) {
+    return static_cast<int>(RoundHalfEven(rnd * PercentDivisor));
+}
+
+QString LetterFileName(int letterCode) {
+    const QChar letter(letterCode);
+    return letterCode >= 96 ? "LetterLC" + QString(letter) + ".jpg"
+                            : "Letter" + QString(letter) + ".jpg";
+}
+
+void TileCover::Cover() {
+    gone_.fill(false);
+    goneCount_ = 0;
+}
+
+void TileCover::Remove(int index) {
+    if (!gone_[index]) {
+        gone_[index] = true;
+        ++goneCount_;
+    }
+}
+
+int DrawTileStillThere(const TileCover& cover, const std::function<double()>& rnd) {
+    int tile = TileForDraw(rnd());
+    while (cover.IsGone(tile)) {
+        tile = TileForDraw(rnd());
+    }
+    return tile;
+}
+
+int PercentRevealed(int tilesErased) {
+    return tilesErased * 100 / PercentDivisor;
+}
+
+QString PercentFinishedText(int tilesErased) {
+    return Format1(tilesErased * 100.0 / PercentDivisor) + "%";
+}
+
+bool IsGuess(int keyAscii) {
+    return keyAscii == 8 || keyAscii == 13 || (keyAscii >= 32 && keyAscii != 127);
+}
+
+QChar InLetterCase(QChar typed, int letterCode) {
+    return letterCode >= 96 ? typed.toLower() : typed.toUpper();
+}
+
+QString KeyName(QChar key) {
+    switch (key.unicode()) {
+    case 8:
+        return "Backspace";
+    case 13:
+        return "Enter";
+    case ' ':
+        return "Space";
+    default:
+        return QString(key);
+    }
+}
+
+QString AnswerMessage(QChar key, bool correct) {
+    return KeyName(key) + (correct ? " Is Correct" : " Is Incorrect");
+}
+
+QString BoxText(QChar key) {
+    return key.isPrint() ? QString(key) : QString();
+}
+
+QString AverageCompletedText(long long percentRevealedSum, int tried) {
+    if (tried <= 0) {
+        return {};
+    }
+    return QString::number(percentRevealedSum / tried) + "%";
+}
+
+} // namespace ClosingLetters

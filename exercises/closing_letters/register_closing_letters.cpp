@@ -1,0 +1,10 @@
+// Makes the three Closing Letters screens loadable by name.
+#include "exercises/closing_letters/frmLetterO.h"
+#include "exercises/closing_letters/frmLetterS.h"
+#include "exercises/closing_letters/frmLetterT.h"
+
+void RegisterClosingLetters() {
+    Forms::Register(frmLetterO::Name, [] { return new frmLetterO; });
+    Forms::Register(frmLetterT::Name, [] { return new frmLetterT; });
+    Forms::Register(frmLetterS::Name, [] { return new frmLetterS; });
+}

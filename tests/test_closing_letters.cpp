@@ -1,0 +1,329 @@
+#include "exercises/closing_letters/closing_letters_scores.h"
+#include "exercises/closing_letters/frmLetterO.h"
+#include "exercises/closing_letters/frmLetterS.h"
+#include "exercises/closing_letters/frmLetterT.h"
+#include "shell/app.h"
+#include "shell/assets.h"
+#include "shell/main_menu.h"
+#include "shell/mod_dodi.h"
+#include "tests/support/kova_test.h"
+
+#include <QTemporaryDir>
+#include <algorithm>
+
+void RegisterClosingLetters();
+
+using namespace ModDODI;
+
+namespace {
+// The Rnd value that draws letter (A to Y or a to y) in its case.
+double DrawFor(char letter) {
+    const int index = std::islower(letter) ? letter - 'a' : letter - 'A';
+    return (index + 0.5) / 25.0;
+}
+} // namespace
+
+class ClosingLettersTest : public KovaTest {
+protected:
+    void SetUp() override {
+        KovaTest::SetUp();
+        RegisterClosingLetters();
+        Forms::Show(frmLetterO::Name);
+    }
+    frmLetterO& options() { return Loaded<frmLetterO>(); }
+    frmLetterT& therapy() { return Loaded<frmLetterT>(); }
+    frmLetterT& startTherapy() {
+        Click(options().cmdStart);
+        Click(therapy().cmdStart);
+        return therapy();
+    }
+    // Next Set presenting letter (upper case unless Lower Case Only is chosen).
+    void nextLetter(char letter) {
+        fake().ScriptRnd({DrawFor(letter)});
+        Click(therapy().cmdNextSet);
+    }
+    void erase(std::initializer_list<double> draws = {}) {
+        fake().ScriptRnd(draws);
+        Click(therapy().cmdEraseTiles);
+    }
+    void type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(therapy().txtAnswer, key, modifiers);
+    }
+    int tilesShown() {
+        const auto& tiles = therapy().lblHide;
+        return static_cast<int>(
+            std::count_if(tiles.begin(), tiles.end(), [](VbLabel* t) { return !t->isHidden(); }));
+    }
+    // The counters C=, W=, T= and the fifth, in order.
+    QStringList counters() {
+        const frmLetterT& t = therapy();
+        return {t.lblCor->text(), t.lblWrng->text(), t.lblTotalPics->text(),
+                t.lblPerFinished->text()};
+    }
+    bool shows(const QString& fileName) {
+        return therapy().Picture0->Picture() == LoadPictureFile(fileName);
+    }
+    LetterScores& scores() { return Scores<LetterScores>(); }
+};
+
+TEST_F(ClosingLettersTest, OpensWithNothingToEraseOrAnswer) {
+    frmLetterT& screen = startTherapy();
+    EXPECT_EQ(screen.windowTitle(), "KOVA.....Practice Time = 0  Mins  &  0 Secs");
+    EXPECT_EQ(tilesShown(), 144);
+    EXPECT_FALSE(screen.cmdEraseTiles->isEnabled());
+    EXPECT_FALSE(screen.txtAnswer->isEnabled());
+    EXPECT_TRUE(screen.cmdEraseAllTiles->isHidden());
+    EXPECT_EQ(counters(), (QStringList{"C=0", "W=0", "T=0", "0%"}));
+    EXPECT_EQ(screen.lblHide[13]->geometry().topLeft(), QPoint(8, 16));  // 120, 240 twips
+    EXPECT_EQ(screen.lblHide[12]->geometry().topLeft(), QPoint(-8, 16)); // -120, 240 twips
+    EXPECT_EQ(screen.lblHide[0]->BackColor(), QColor(0xC0, 0xC0, 0xC0));
+}
+
+TEST_F(ClosingLettersTest, NextSetCoversAWaitsAndShowsALetterOfTheChosenCase) {
+    frmLetterT& screen = startTherapy();
+    fake().Now += 187.2;
+    fake().ScriptRnd({0.0});
+    Click(screen.cmdNextSet);
+    EXPECT_EQ(fake().Sleeps, QList<int>{400});
+    EXPECT_EQ(screen.LetterCode, 'A');
+    EXPECT_TRUE(shows("LetterA.jpg"));
+    EXPECT_FLOAT_EQ(QuestionShownAt, Single(36000.0 + 187.2 + 0.4));
+    EXPECT_EQ(screen.windowTitle(), "KOVA.....Practice Time = 3 Mins  7 Secs");
+    EXPECT_EQ(counters()[2], "T=1");
+    EXPECT_TRUE(screen.cmdEraseTiles->isEnabled() && screen.txtAnswer->hasFocus());
+    EXPECT_FALSE(screen.cmdStart->isEnabled() || screen.cmdNextSet->isEnabled());
+
+    type(Qt::Key_A);
+    fake().ScriptRnd({0.999});
+    Click(screen.cmdNextSet);
+    EXPECT_TRUE(shows("LetterY.jpg"));
+    EXPECT_EQ(tilesShown(), 144);
+    type(Qt::Key_Y);
+
+    Click(screen.cmdStart); // Stop
+    Click(screen.cmdOptions);
+    Click(options().optLC);
+    startTherapy();
+    nextLetter('f');
+    EXPECT_TRUE(shows("LetterLCf.jpg"));
+    type(Qt::Key_F);
+
+    Click(therapy().cmdStart);
+    Click(therapy().cmdOptions);
+    Click(options().OptBoth);
+    startTherapy();
+    fake().ScriptRnd({0.49, DrawFor('k')});
+    Click(therapy().cmdNextSet);
+    EXPECT_EQ(therapy().LetterCode, 'K');
+}
+
+TEST_F(ClosingLettersTest, EraseTilesRemovesDrawnTilesAndPausesWithThePointerHidden) {
+    options().HScroll2->setValue(2);
+    frmLetterT& screen = startTherapy();
+    nextLetter('F');
+    bool pointerHiddenInPause = false;
+    fake().OnSleep = [&](int ms) { pointerHiddenInPause = ms == 300 && !fake().CursorVisible; };
+    const int eventsBefore = fake().DoEventsCalls;
+    erase({0.5, 0.5, 0.0}); // tile 72, then 72 again (gone): drawn again, tile 0
+    EXPECT_TRUE(screen.lblHide[72]->isHidden() && screen.lblHide[0]->isHidden());
+    EXPECT_EQ(tilesShown(), 142);
+    EXPECT_GE(fake().DoEventsCalls - eventsBefore, 2) << "events run between tiles";
+    EXPECT_EQ(fake().Sleeps.last(), 300);
+    EXPECT_TRUE(pointerHiddenInPause);
+    EXPECT_TRUE(fake().CursorVisible);
+    EXPECT_EQ(counters()[3], "1.4%");
+    EXPECT_TRUE(screen.cmdEraseTiles->isEnabled());
+    EXPECT_TRUE(screen.txtAnswer->hasFocus());
+
+    options().HScroll2->setValue(3);
+    erase();
+    EXPECT_EQ(counters()[3], "3.5%"); // 5 of 143
+}
+
+TEST_F(ClosingLettersTest, KeysAreJudgedInTheLettersCaseAndTheRightOneEndsTheLetter) {
+    frmLetterT& screen = startTherapy();
+    nextLetter('F');
+    type(Qt::Key_E);
+    EXPECT_EQ(screen.txtAnswer->text(), "E");
+    EXPECT_EQ(screen.lblAnswer->text(), "E Is Incorrect");
+    type(Qt::Key_Backspace);
+    EXPECT_EQ(screen.lblAnswer->text(), "Backspace Is Incorrect");
+    type(Qt::Key_Return);
+    EXPECT_EQ(screen.lblAnswer->text(), "Enter Is Incorrect");
+    type(Qt::Key_Shift);
+    type(Qt::Key_Left);
+    EXPECT_EQ(counters(), (QStringList{"C=0", "W=3", "T=1", "0%"}));
+    EXPECT_TRUE(screen.cmdEraseAllTiles->isHidden());
+
+    fake().Now += 2.43;
+    QTest::keyClicks(screen.txtAnswer, "f");
+    EXPECT_EQ(screen.txtAnswer->text(), "F");
+    EXPECT_EQ(screen.lblAnswer->text(), "F Is Correct");
+    EXPECT_EQ(counters(), (QStringList{"C=1", "W=3", "T=1", "0%"}));
+    EXPECT_EQ(screen.lblAveTime->text(), "2.4 Secs");
+    EXPECT_EQ(scores().PercentRevealedSum, 0) << "named with no tile removed";
+    EXPECT_FALSE(screen.cmdEraseTiles->isEnabled() || screen.txtAnswer->isEnabled());
+    EXPECT_TRUE(screen.cmdNextSet->isEnabled() && screen.cmdStart->isEnabled());
+    type(Qt::Key_F);
+    EXPECT_EQ(counters()[0], "C=1") << "the answer box is off once the letter is named";
+
+    Click(screen.cmdEraseAllTiles);
+    EXPECT_EQ(tilesShown(), 0);
+
+    Click(screen.cmdStart); // Stop covers the letter
+    EXPECT_EQ(tilesShown(), 144);
+    EXPECT_TRUE(screen.Picture0->Picture().isNull());
+    EXPECT_FALSE(screen.cmdNextSet->isEnabled() || screen.cmdEraseTiles->isEnabled() ||
+                 screen.txtAnswer->isEnabled());
+    EXPECT_TRUE(screen.cmdEraseAllTiles->isHidden());
+}
+
+TEST_F(ClosingLettersTest, UncoveringTheLastTileCountsAMissOnceAndEndsTheLetter) {
+    options().HScroll2->setValue(10);
+    frmLetterT& screen = startTherapy();
+    nextLetter('F');
+    type(Qt::Key_E);
+    for (int click = 0; click < 13; ++click) {
+        erase();
+    }
+    options().HScroll2->setValue(9);
+    erase();
+    ASSERT_EQ(tilesShown(), 5);
+    EXPECT_EQ(counters()[3], "97.2%");
+
+    options().HScroll2->setValue(10);
+    fake().Now += 30;
+    const int eventsBefore = fake().DoEventsCalls;
+    erase();
+    EXPECT_EQ(tilesShown(), 0);
+    EXPECT_LE(fake().DoEventsCalls - eventsBefore, 5) << "removal stops at the last tile";
+    EXPECT_EQ(counters(), (QStringList{"C=0", "W=2", "T=1", "100.0%"}));
+    EXPECT_EQ(scores().PercentRevealedSum, 100);
+    EXPECT_GT(scores().ResponseTimeSum, 30.0f);
+    EXPECT_FALSE(screen.cmdEraseTiles->isEnabled());
+    EXPECT_FALSE(screen.txtAnswer->isEnabled());
+    EXPECT_TRUE(screen.cmdNextSet->isEnabled() && screen.cmdStart->isEnabled());
+
+    type(Qt::Key_F);
+    EXPECT_EQ(counters()[0], "C=0") << "a missed letter cannot be named afterwards";
+    EXPECT_EQ(scores().PercentRevealedSum, 100);
+}
+
+TEST_F(ClosingLettersTest, EventsDuringErasingCannotRunASecondPressOrOutliveTheScreen) {
+    options().HScroll2->setValue(10);
+    frmLetterT& screen = startTherapy();
+    nextLetter('F');
+    int removedAfterNamed = -1;
+    fake().OnDoEvents = [&] {
+        fake().OnDoEvents = nullptr;
+        Click(screen.cmdEraseTiles); // a second press while the first runs
+        QTest::keyClick(screen.txtAnswer, Qt::Key_F);
+        removedAfterNamed = 144 - tilesShown();
+    };
+    erase();
+    EXPECT_EQ(144 - tilesShown(), removedAfterNamed) << "no tile goes once the letter is named";
+    EXPECT_EQ(counters(), (QStringList{"C=1", "W=0", "T=1", "0.7%"}));
+    EXPECT_FALSE(screen.cmdEraseTiles->isEnabled());
+
+    Click(screen.cmdNextSet);
+    fake().OnDoEvents = [&] { therapy().close(); };
+    erase();
+    ProcessEvents();
+    EXPECT_FALSE(IsLoaded(frmLetterT::Name));
+    EXPECT_EQ(int(scores().LettersTried), 0);
+    EXPECT_TRUE(options().isVisible());
+}
+
+TEST_F(ClosingLettersTest, AMissingPictureLeavesAnEmptyBoxAndTheExerciseGoesOn) {
+    QTemporaryDir empty;
+    SetAssetDirectory(empty.path());
+    frmLetterT& screen = startTherapy();
+    nextLetter('F');
+    EXPECT_TRUE(screen.Picture0->Picture().isNull());
+    type(Qt::Key_F);
+    EXPECT_EQ(counters()[0], "C=1");
+    SetAssetDirectory({});
+}
+
+TEST_F(ClosingLettersTest, ScoresShowEachLineWithItsOwnEmptinessRule) {
+    frmLetterT& screen = startTherapy();
+    Click(screen.cmdStart);
+    Click(screen.cmdScores);
+    auto* letterScores = &Loaded<frmLetterS>();
+    EXPECT_EQ(letterScores->Title()->text(), "Closing Letters Scores");
+    auto values = [&] {
+        QStringList texts;
+        for (const char* name : {"lblCorrect", "lblWrong", "lblTotalDis", "lblRatio", "lblPerComp",
+                                 "lblPerCor", "lblAveTime", "lblPracTime"}) {
+            texts << letterScores->Value(name)->text();
+        }
+        return texts;
+    };
+    EXPECT_EQ(values(), (QStringList{"0", "0", "0", "", "", "", "", "0 Mins  0 Secs"}));
+    Click(letterScores, "cmdOptions");
+
+    // One letter named at once, one missed.
+    options().HScroll2->setValue(10);
+    startTherapy();
+    nextLetter('F');
+    fake().Now += 2;
+    type(Qt::Key_F);
+    nextLetter('G');
+    for (int click = 0; click < 15; ++click) {
+        erase();
+    }
+    Click(therapy().cmdStart);
+    Click(therapy().cmdScores);
+    letterScores = &Loaded<frmLetterS>();
+    const QStringList shown = values();
+    EXPECT_EQ(shown.mid(0, 6), (QStringList{"1", "1", "2", "100%", "50%", "50%"}));
+    Click(letterScores, "cmdOptions");
+
+    // Ten right and three wrong guesses.
+    startTherapy();
+    Click(therapy().cmdStart);
+    scores().LettersCorrect = 10;
+    scores().LettersWrong = 3;
+    scores().LettersTried = 10;
+    Click(therapy().cmdScores);
+    EXPECT_EQ(Loaded<frmLetterS>().Value("lblRatio")->text(), "30%");
+}
+
+TEST_F(ClosingLettersTest, OptionsSetTilesPerClickAndPreviewTheLetters) {
+    frmLetterO& o = options();
+    EXPECT_EQ(o.Label1->text(), "Closing Letters");
+    EXPECT_TRUE(o.optUC->isChecked());
+    EXPECT_EQ(o.HScroll2->minimum(), 1);
+    EXPECT_EQ(o.HScroll2->maximum(), 10);
+    EXPECT_EQ(o.lblSpd->text(), "5");
+    o.HScroll2->setValue(8);
+    EXPECT_EQ(o.lblSpd->text(), "8");
+    EXPECT_LT(o.Label3->x(), o.Label2->x()) << "Slower at the 1 end, Faster at the 10 end";
+    EXPECT_EQ(o.Label3->text(), "Slower");
+    EXPECT_EQ(o.frmPick->title(), "Review How The Letters Look:");
+
+    EXPECT_EQ(o.HScroll1->maximum(), 26);
+    o.HScroll1->setValue(26);
+    EXPECT_EQ(o.imgShowPic->Picture(), LoadPictureFile("LetterZ.jpg"));
+    Click(o.optLC);
+    EXPECT_EQ(o.imgShowPic->Picture(), LoadPictureFile("LetterLCz.jpg"));
+
+    // On activation a random upper case letter from A to X.
+    Click(o.cmdMenu);
+    fake().ScriptRnd({0.999});
+    Forms::Show(frmLetterO::Name);
+    EXPECT_EQ(options().HScroll1->value(), 24);
+    EXPECT_EQ(options().imgShowPic->Picture(), LoadPictureFile("LetterX.jpg"));
+
+    Click(options().cmdHelp);
+    ASSERT_EQ(fake().HelpFiles.size(), 1);
+    EXPECT_TRUE(fake().HelpFiles[0].endsWith("\\RevealLetters.hlp"));
+}
+
+TEST_F(ClosingLettersTest, TheMainMenuOpensClosingLetters) {
+    Forms::UnloadAll();
+    frmMain& main = StartMainMenu();
+    Click(&main, "cmdTRMenu");
+    Click(&main, "cmdCloseNL");
+    EXPECT_TRUE(IsShown(frmLetterO::Name));
+}
