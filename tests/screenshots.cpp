@@ -8,11 +8,22 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 static void save(QWidget& window, const QString& folder, const QString& name) {
     QApplication::processEvents();
     window.grab().save(folder + "/" + name + ".png");
+}
+
+// Types letters into a letter answer box until one is right and the box
+// turns itself off.
+static void nameTheLetter(QWidget& form) {
+    auto* box = form.findChild<QLineEdit*>("txtAnswer");
+    for (char letter = 'a'; box != nullptr && box->isEnabled() && letter <= 'z'; ++letter) {
+        QTest::keyClick(box, letter);
+    }
 }
 
 static void clickIfThere(QWidget& form, const char* name) {
@@ -63,6 +74,13 @@ int main(int argc, char** argv) {
                 clickIfThere(*therapy, "cmdStart");
                 clickIfThere(*therapy, "cmdNextSet");
                 save(*therapy, folder, buttonName + "_question");
+                if (therapy->findChild<QPushButton*>("cmdEraseTiles") != nullptr) {
+                    for (int i = 0; i < 8; ++i) {
+                        clickIfThere(*therapy, "cmdEraseTiles");
+                    }
+                    save(*therapy, folder, buttonName + "_erased");
+                    nameTheLetter(*therapy);
+                }
                 for (const char* answerButton : {"cmdAnswer1", "cmdHand1"}) {
                     clickIfThere(*therapy, answerButton);
                 }

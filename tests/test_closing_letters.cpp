@@ -215,7 +215,9 @@ TEST_F(ClosingLettersTest, EventsDuringErasingCannotRunASecondPressOrOutliveTheS
     nextLetter('F');
     int removedAfterNamed = -1;
     fake().OnDoEvents = [&] {
-        fake().OnDoEvents = nullptr;
+        if (removedAfterNamed >= 0) {
+            return;
+        }
         Click(screen.cmdEraseTiles); // a second press while the first runs
         QTest::keyClick(screen.txtAnswer, Qt::Key_F);
         removedAfterNamed = 144 - tilesShown();
@@ -226,8 +228,9 @@ TEST_F(ClosingLettersTest, EventsDuringErasingCannotRunASecondPressOrOutliveTheS
     EXPECT_FALSE(screen.cmdEraseTiles->isEnabled());
 
     Click(screen.cmdNextSet);
-    fake().OnDoEvents = [&] { therapy().close(); };
+    fake().OnDoEvents = [this] { therapy().close(); };
     erase();
+    fake().OnDoEvents = nullptr;
     ProcessEvents();
     EXPECT_FALSE(IsLoaded(frmLetterT::Name));
     EXPECT_EQ(int(scores().LettersTried), 0);

@@ -50,8 +50,8 @@ TEST(ClosingLettersRules, LetterPicturesAreNamedByCase) {
 }
 
 TEST(ClosingLettersRules, TileDrawsRoundHalvesToEvenAndSkipGoneTiles) {
-    EXPECT_EQ(TileForDraw(0.5), 72);          // 71.5
-    EXPECT_EQ(TileForDraw(70.5 / 143), 70);   // a half down to even
+    EXPECT_EQ(TileForDraw(0.5), 72);        // 71.5
+    EXPECT_EQ(TileForDraw(70.5 / 143), 70); // a half down to even
     EXPECT_EQ(TileForDraw(0.0), 0);
     EXPECT_EQ(TileForDraw(0.99999), 143);
 

@@ -33,8 +33,8 @@ frmLetterT::frmLetterT() : PictureTherapyScreen(Name, LetterTriad()) {
 
     cmdEraseTiles = new VbButton("cmdEraseTiles", "Erase Tiles", this);
     cmdEraseAllTiles = new VbButton("cmdEraseAllTiles", "Erase All Tiles", this);
-    Place(cmdEraseTiles, 4530, 4200, 1350, 495);
-    Place(cmdEraseAllTiles, 6000, 4200, 1350, 495);
+    Place(cmdEraseTiles, 4200, 4200, 1650, 495);
+    Place(cmdEraseAllTiles, 6030, 4200, 1650, 495);
 
     txtAnswer = new AnswerBox("txtAnswer", this);
     txtAnswer->setAccessibleName("Type the letter");

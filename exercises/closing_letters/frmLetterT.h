@@ -52,7 +52,7 @@ private:
     void LetterEnded();
 
     ClosingLetters::TileCover tiles_;
-    QWidget* tileLayer_;     // the inside of Picture0, which clips the tiles
+    QWidget* tileLayer_; // the inside of Picture0, which clips the tiles
     bool letterInPlay_ = false;
     int coverings_ = 0; // counts CoverLetter calls, so a click notices a new letter
     bool erasing_ = false;
