@@ -287,9 +287,11 @@ TEST_F(ClosingLettersTest, ScoresShowEachLineWithItsOwnEmptinessRule) {
     Click(therapy().cmdStart);
     scores().LettersCorrect = 10;
     scores().LettersWrong = 3;
-    scores().LettersTried = 10;
+    scores().LettersTried = 400;
+    scores().PercentRevealedSum = 40000; // past 16 bits
     Click(therapy().cmdScores);
     EXPECT_EQ(Loaded<frmLetterS>().Value("lblRatio")->text(), "30%");
+    EXPECT_EQ(Loaded<frmLetterS>().Value("lblPerComp")->text(), "100%");
 }
 
 TEST_F(ClosingLettersTest, OptionsSetTilesPerClickAndPreviewTheLetters) {
