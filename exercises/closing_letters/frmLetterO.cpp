@@ -1,5 +1,6 @@
 #include "exercises/closing_letters/frmLetterO.h"
 
+#include "exercises/closing_letters/closing_letters_triad.h"
 #include "shell/controls/colors.h"
 #include "shell/framework/layout.h"
 #include "shell/platform.h"
@@ -22,12 +23,7 @@ QChar PreviewLetter(int value) {
 
 } // namespace
 
-const Triad& LetterTriad() {
-    static const Triad triad{"frmLetterO", "frmLetterT", "frmLetterS", "RevealLetters.hlp"};
-    return triad;
-}
-
-frmLetterO::frmLetterO() : OptionsScreen(Name, LetterTriad()) {
+frmLetterO::frmLetterO() : OptionsScreen(Name, ClosingLettersTriad()) {
     setWindowTitle("KOVA");
     Label1 = new VbLabel("Label1", "Closing Letters", this);
     Label1->SetBackColor(VbColor(VbColors::LightYellow));

@@ -10,9 +10,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-// The names of the Closing Letters screens and help page.
-const Triad& LetterTriad();
-
 class frmLetterO : public OptionsScreen {
     Q_OBJECT
 public:

@@ -2,11 +2,11 @@
 
 #include "exercises/closing_letters/closing_letters_rules.h"
 #include "exercises/closing_letters/closing_letters_scores.h"
-#include "exercises/closing_letters/frmLetterO.h"
+#include "exercises/closing_letters/closing_letters_triad.h"
 #include "shell/mod_dodi.h"
 
 frmLetterS::frmLetterS()
-    : ScoresScreen(Name, LetterTriad(), "Closing Letters Scores",
+    : ScoresScreen(Name, ClosingLettersTriad(), "Closing Letters Scores",
                    {{"Label1", "Total Correct", "lblCorrect"},
                     {"Label2", "Total Incorrect Guesses", "lblWrong"},
                     {"Label3", "Total Letters Tried", "lblTotalDis"},

@@ -1,6 +1,7 @@
 #include "exercises/closing_letters/frmLetterT.h"
 
 #include "exercises/closing_letters/closing_letters_scores.h"
+#include "exercises/closing_letters/closing_letters_triad.h"
 #include "exercises/closing_letters/frmLetterO.h"
 #include "shell/controls/colors.h"
 #include "shell/framework/layout.h"
@@ -23,7 +24,7 @@ double NextRnd() {
 
 } // namespace
 
-frmLetterT::frmLetterT() : PictureTherapyScreen(Name, LetterTriad()) {
+frmLetterT::frmLetterT() : PictureTherapyScreen(Name, ClosingLettersTriad()) {
     SetDesignSize(11900, ButtonRowTop + 495 + 240);
     Picture0 = new PictureBox("Picture0", this);
     Picture0->SetBackColor(Qt::white);
