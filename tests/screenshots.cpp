@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 static void save(QWidget& window, const QString& folder, const QString& name) {
@@ -27,10 +28,27 @@ static void nameTheLetter(QWidget& form) {
 }
 
 static void clickIfThere(QWidget& form, const char* name) {
-    if (auto* button = form.findChild<QPushButton*>(name); button && button->isEnabled()) {
+    if (auto* button = form.findChild<QAbstractButton*>(name); button && button->isEnabled()) {
         button->click();
         QApplication::processEvents();
     }
+}
+
+// Tic Tac Toe Rotations: a pattern of three X's while it is shown, then the
+// same pattern answered as shown and checked under a clockwise turn.
+static void ticTacToeTurn(Form& therapy, const QString& folder, const QString& buttonName) {
+    FakePlatform& fake = FakePlatform::Installed();
+    clickIfThere(therapy, "cmdStart");
+    fake.ScriptRnd({0.9, 0.1, 0.1, 0.1, 0.9, 0.9, 0.1, 0.1, 0.1});
+    clickIfThere(therapy, "cmdNextPat");
+    save(therapy, folder, buttonName + "_flash");
+    fake.AdvanceTime(5000);
+    for (const char* cell : {"cmdX(0)", "cmdX(4)", "cmdX(5)"}) {
+        clickIfThere(therapy, cell);
+    }
+    clickIfThere(therapy, "cmdChkAnswer");
+    save(therapy, folder, buttonName + "_checked");
+    clickIfThere(therapy, "cmdStart");
 }
 
 int main(int argc, char** argv) {
@@ -62,6 +80,9 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         Form* options = Forms::Active();
         save(*options, folder, buttonName + "_options");
+        if (auto* clockwise = options->findChild<QRadioButton*>("optRotRight")) {
+            clockwise->setChecked(true);
+        }
         for (const char* therapyButton : {"cmdStart", "cmdToTherapy"}) {
             clickIfThere(*options, therapyButton);
         }
@@ -86,6 +107,8 @@ int main(int argc, char** argv) {
                 }
                 save(*therapy, folder, buttonName + "_answered");
                 clickIfThere(*therapy, "cmdStart");
+            } else if (therapy->findChild<QPushButton*>("cmdNextPat") != nullptr) {
+                ticTacToeTurn(*therapy, folder, buttonName);
             }
             for (const char* scoresButton : {"cmdScores", "cmdDOTScores"}) {
                 clickIfThere(*therapy, scoresButton);

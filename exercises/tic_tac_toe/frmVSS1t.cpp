@@ -24,10 +24,13 @@ constexpr int ButtonRowTop = 6480;
 constexpr int CentreCell = 4;
 const char* const AnswerFont = "Times New Roman";
 
-void SetFontFamily(QWidget* widget, const QString& family) {
-    QFont f = widget->font();
-    f.setFamily(family);
-    widget->setFont(f);
+// The answer font at a size, regular weight whatever its frame's caption uses.
+void SetAnswerFont(CellGrid* grid, double points) {
+    QFont f = grid->font();
+    f.setFamily(AnswerFont);
+    f.setBold(false);
+    grid->setFont(f);
+    grid->SetFontSize(points);
 }
 
 } // namespace
@@ -61,14 +64,19 @@ frmVSS1t::frmVSS1t()
 }
 
 void frmVSS1t::buildBoard() {
-    Frame2 = MakeFrame("Frame2", "", this);
-    Frame2->setStyleSheet("QGroupBox#Frame2 { background: white; border: 1px solid gray; }");
+    // A white sheet with a plain border, on which the board lines are drawn.
+    Frame2 = new QFrame(this);
+    Frame2->setObjectName("Frame2");
+    Frame2->setFrameShape(QFrame::Box);
+    QPalette sheet = Frame2->palette();
+    sheet.setColor(QPalette::Window, Qt::white);
+    Frame2->setPalette(sheet);
+    Frame2->setAutoFillBackground(true);
     Place(Frame2, 3413, 1080, BoardSide, BoardSide);
     cmdX = new CellGrid("cmdX", Frame2);
     cmdX->SetLayout({3, 3, BoardMargin, BoardMargin, BoardCell, BoardPitch});
     cmdX->SetBorders(false);
     cmdX->NameCells("Board square");
-    SetFontFamily(cmdX, AnswerFont);
     connect(cmdX, &CellGrid::CellClick, this, &frmVSS1t::cmdX_Click);
 
     // The four thick lines of the board, in the gaps between the cells.
@@ -94,8 +102,7 @@ QGroupBox* frmVSS1t::buildSmallGrid(const QString& frameName, const QString& cap
     SetFontSize(frame, 10, true);
     grid = new CellGrid(gridName, frame);
     grid->SetLayout({3, 3, 240, 360, cellSize, SmallGridPitch});
-    SetFontFamily(grid, AnswerFont);
-    grid->SetFontSize(27.75);
+    SetAnswerFont(grid, 27.75);
     grid->NameCells(caption.trimmed().chopped(1) + " square");
     // Shown for reading only: these cells never take a click.
     grid->setEnabled(false);
@@ -127,8 +134,11 @@ void frmVSS1t::buildButtons() {
         Place(button, left, ButtonRowTop, 1335, 495);
         left += 1455;
     }
-    SetFontFamily(cmdChkAnswer, AnswerFont);
-    SetFontSize(cmdChkAnswer, 12, true);
+    QFont checkFont = cmdChkAnswer->font();
+    checkFont.setFamily(AnswerFont);
+    checkFont.setPointSize(12);
+    checkFont.setBold(true);
+    cmdChkAnswer->setFont(checkFont);
     SetFontSize(cmdNextPat, 10, true);
     Place(cmdChkAnswer, 8880, 4320, 2535, 615);
     Place(cmdNextPat, 8880, 5160, 2535, 615);
@@ -153,7 +163,7 @@ void frmVSS1t::Form_Activate() {
     Frame1->hide();
     Frame3->hide();
     cmdChkAnswer->setEnabled(false);
-    cmdX->SetFontSize(std::clamp(Int(options().cboFont->Value()), 12.0, 50.0));
+    SetAnswerFont(cmdX, std::clamp(Int(options().cboFont->Value()), 12.0, 50.0));
     blankAllGrids();
 }
 
@@ -212,10 +222,10 @@ void frmVSS1t::cmdNextPat_Click() {
     }
     showPattern(cmdX, Pattern);
     showPattern(cmdOrigGrid, Pattern);
-    // Painted now, so the display time runs from when the X's are on screen.
-    cmdX->repaint();
     Timer1->SetInterval(FlashIntervalMs(options().cboSpeed->Text()));
     Timer1->SetEnabled(true);
+    // Painted at once, as the blanking is: the X's are on screen for the display time.
+    cmdX->repaint();
     TicTacToeScoreValues& scores = TicTacToeScores();
     scores.TicTacToeTotalXs += PatternXCount;
     ++scores.TicTacToeGrids;

@@ -37,7 +37,7 @@ public:
     // False from Next Pattern until the display time ends: the board takes no clicks.
     bool AnswerEnabled = false;
 
-    QGroupBox* Frame2; // the board
+    QFrame* Frame2; // the board
     CellGrid* cmdX;
     QGroupBox* Frame1; // "Correct Answer:  "
     CellGrid* cmdAnsX;
