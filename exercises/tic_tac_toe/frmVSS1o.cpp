@@ -53,7 +53,7 @@ void frmVSS1o::buildCombos() {
     chkSound->setToolTip("Beeps as each target is flashed on screen.");
     SetFontSize(chkSound, 10, true);
     Place(chkSound, ComboLeft, 3480, 3495, RowHeight);
-    connect(chkSound, &QCheckBox::clicked, this, &frmVSS1o::chkSound_Click);
+    CaptionFollowsValue(chkSound, "Pre Display Beep On", "Pre Display Beep Off");
 }
 
 void frmVSS1o::addComboRow(ValidatingComboBox* combo, const QString& labelName,
@@ -93,10 +93,6 @@ void frmVSS1o::buildButtons() {
         Place(button, left, ButtonTop, 1935, 615);
         left += 2040;
     }
-}
-
-void frmVSS1o::chkSound_Click() {
-    chkSound->setText(chkSound->isChecked() ? "Pre Display Beep On" : "Pre Display Beep Off");
 }
 
 TicTacToe::PatternRotation frmVSS1o::ChosenRotation() const {

@@ -16,8 +16,6 @@ public:
     static constexpr const char* Name = "frmVSS1o";
     frmVSS1o();
 
-    void chkSound_Click();
-
     TicTacToe::PatternRotation ChosenRotation() const;
     bool BeepOn() const { return chkSound->isChecked(); }
 
