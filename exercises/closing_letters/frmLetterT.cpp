@@ -63,10 +63,10 @@ frmLetterT::frmLetterT() : PictureTherapyScreen(Name, ClosingLettersTriad()) {
 void frmLetterT::buildTiles() {
     // The tiles lie on the inside of the box, which clips the half tiles at
     // the ends of the rows.
-    tileLayer_ = new QWidget(Picture0);
-    tileLayer_->setGeometry(Picture0->Interior());
+    auto* tileLayer = new QWidget(Picture0);
+    tileLayer->setGeometry(Picture0->Interior());
     for (int k = 0; k < TileCount; ++k) {
-        auto* tile = new VbLabel("lblHide" + QString::number(k), "", tileLayer_);
+        auto* tile = new VbLabel("lblHide" + QString::number(k), "", tileLayer);
         tile->SetBackColor(VbColor(TileGrey));
         const QPoint corner = TileCorner(k);
         Place(tile, corner.x(), corner.y(), TileSize, TileSize);
@@ -98,7 +98,7 @@ void frmLetterT::CoverLetter() {
 }
 
 void frmLetterT::ClearStimulus() {
-    EndLetter();
+    DisableLetterControls();
     CoverLetter();
     cmdEraseAllTiles->hide();
     txtAnswer->clear();
@@ -184,7 +184,7 @@ void frmLetterT::RemoveTile(int index) {
     tiles_.Remove(index);
 }
 
-void frmLetterT::EndLetter() {
+void frmLetterT::DisableLetterControls() {
     letterInPlay_ = false;
     cmdEraseTiles->setEnabled(false);
     txtAnswer->setEnabled(false);
@@ -193,11 +193,11 @@ void frmLetterT::EndLetter() {
 void frmLetterT::CountMiss() {
     // Uncovered to the last tile without the right key: one more wrong.
     Scores<LetterScores>().LettersWrong++;
-    LetterEnded();
+    FinishLetter();
 }
 
-void frmLetterT::LetterEnded() {
-    EndLetter();
+void frmLetterT::FinishLetter() {
+    DisableLetterControls();
     cmdNextSet->setEnabled(true);
     cmdStart->setEnabled(true);
     LetterScores& s = Scores<LetterScores>();
@@ -223,7 +223,7 @@ void frmLetterT::txtAnswer_KeyPress(int KeyAscii) {
     }
     s.LettersCorrect++;
     cmdEraseAllTiles->show();
-    LetterEnded();
+    FinishLetter();
 }
 
 void frmLetterT::cmdEraseAllTiles_Click() {

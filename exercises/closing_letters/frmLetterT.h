@@ -30,7 +30,6 @@ public:
     VbLabel* lblPerFinished;
 
     int LetterCode = 0;
-    const ClosingLetters::TileCover& Tiles() const { return tiles_; }
 
 protected:
     void ClearStimulus() override;
@@ -45,14 +44,13 @@ private:
     bool EraseTiles(int count, int covering);
     void RemoveTile(int index);
     // Erase Tiles and the answer box off: no letter in play.
-    void EndLetter();
+    void DisableLetterControls();
     void CountMiss();
     // The letter named or missed: Next Set and Start again, the response
     // time and the part uncovered counted.
-    void LetterEnded();
+    void FinishLetter();
 
     ClosingLetters::TileCover tiles_;
-    QWidget* tileLayer_; // the inside of Picture0, which clips the tiles
     bool letterInPlay_ = false;
     int coverings_ = 0; // counts CoverLetter calls, so a click notices a new letter
     bool erasing_ = false;
