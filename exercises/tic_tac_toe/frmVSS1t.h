@@ -29,8 +29,6 @@ public:
     void cmdX_Click(int Index);
     void cmdChkAnswer_Click();
 
-    bool Running() const { return startStop_.Running(); }
-
     // The pattern as flashed (cell k in reading order).
     TicTacToe::XPattern Pattern{};
     int PatternXCount = 0;
