@@ -74,13 +74,17 @@ public:
     static constexpr const char* Name = "frmPracticeS";
     frmPracticeS()
         : ScoresScreen(Name, practiceTriad, "Practice Scores",
-                       {{"Label1", "Total Correct", "lblCorrect"},
+                       {{"Label2", "", ""},
+                        {"Label1", "Total Correct", "lblCorrect"},
                         {"Label6", "Percent Correct", "lblPerCor"},
+                        {"Label10", "Correct / Total Displayed + Repeats", "lblPerRepeat"},
                         {"Label7", "Ave Response Time", "lblAveTime"},
-                        {"Label5", "Practice Time", "lblPracTime"}}) {}
+                        {"Label5", "Practice Time   ", "lblPracTime"}}) {}
 
 protected:
     void FillLines() override {
+        Caption("Label2")->setText("  Increasing Sequence Lengths  ");
+        Caption("Label7")->setText("Ave Response Time  ");
         const auto& s = Scores<PracticeScores>();
         SetValue("lblCorrect", s.Correct);
         SetValue("lblPerCor", PercentText(s.Correct, s.Tried));
@@ -206,6 +210,42 @@ TEST_F(Framework, ScoresScreenHidesTheOthersAndShowsPercentAndAverage) {
     EXPECT_EQ(Find<QWidget>(&scores(), "cmdMainMenu")->toolTip(), "Returns to Norvane Main Menu.");
     EXPECT_EQ(Find<QWidget>(&scores(), "cmdOptions")->toolTip(),
               "Returns to Options Menu for this procedure.");
+}
+
+TEST_F(Framework, ScoresCaptionsLineUpAndFitTheirColumn) {
+    openTherapy();
+    Click(therapy().cmdScores);
+    frmPracticeS& screen = scores();
+    const QList<QString> captions = {"Label1", "Label6", "Label10", "Label7", "Label5"};
+    const QRect column = screen.Caption("Label1")->geometry();
+    for (const QString& name : captions) {
+        const VbLabel* caption = screen.Caption(name);
+        const std::string label = caption->text().toStdString();
+        EXPECT_FALSE(caption->text().endsWith(' ')) << label << ": trailing blanks shift it left";
+        EXPECT_EQ(caption->geometry().left(), column.left()) << label;
+        EXPECT_EQ(caption->width(), column.width()) << label;
+        EXPECT_LE(caption->fontMetrics().horizontalAdvance(caption->text()),
+                  caption->contentsRect().width())
+            << label;
+    }
+    EXPECT_EQ(screen.Caption("Label5")->text(), "Practice Time");
+    EXPECT_EQ(screen.Caption("Label7")->text(), "Ave Response Time")
+        << "also when set on activation";
+    EXPECT_GT(screen.Value("lblPracTime")->x(), column.right()) << "values beside the captions";
+    EXPECT_LE(screen.Value("lblPracTime")->geometry().right(), screen.width());
+
+    // The mode line: a caption alone, across the lines, above them.
+    const VbLabel* mode = screen.Caption("Label2");
+    EXPECT_EQ(mode->text(), "  Increasing Sequence Lengths  ");
+    EXPECT_EQ(screen.Value(""), nullptr);
+    EXPECT_EQ(mode->geometry().left(), column.left());
+    EXPECT_GT(mode->width(), column.width());
+    EXPECT_LT(mode->y(), column.y());
+    EXPECT_TRUE(mode->alignment() & Qt::AlignHCenter);
+    screen.SetLineVisible("Label2", false);
+    screen.StackVisibleLines();
+    EXPECT_TRUE(mode->isHidden());
+    EXPECT_EQ(screen.Caption("Label1")->y(), mode->y()) << "the next line moves up";
 }
 
 TEST_F(Framework, ScoresBeforeAnyAnswerKeepPercentAndAverageEmpty) {

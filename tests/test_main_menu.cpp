@@ -1,4 +1,5 @@
 #include "shell/app.h"
+#include "shell/framework/options_screen.h"
 #include "shell/main_menu.h"
 #include "shell/mod_dodi.h"
 #include "tests/support/kova_test.h"
@@ -141,6 +142,56 @@ TEST_F(MainMenu, TheMenuTakesNoClicksWhileAnExerciseIsOpen) {
     EXPECT_TRUE(IsLoaded("frmFlipperO")) << "one exercise at a time";
     Click(Forms::Find("frmFlipperO"), "cmdMenu");
     EXPECT_TRUE(main.isEnabled());
+}
+
+// Every built exercise: closing its options screen with the title-bar button
+// while the practice runs ends the whole exercise and gives the menu back, so
+// no therapy screen runs on beside the next exercise. Screens that wait in a
+// loop at Start (a start message) are closed from inside that loop.
+TEST_F(MainMenu, ClosingAnOptionsScreenMidPracticeEndsTheExercise) {
+    frmMain& main = start();
+    const QList<QPushButton*> buttons =
+        Find<QGroupBox>(&main, "frmMenu")->findChildren<QPushButton*>();
+    int exercisesTried = 0;
+    for (QPushButton* button : buttons) {
+        if (!button->isEnabled()) {
+            continue;
+        }
+        const std::string exercise = button->text().toStdString();
+        Click(&main, "cmdTRMenu");
+        Click(button);
+        QPointer<OptionsScreen> options = qobject_cast<OptionsScreen*>(Forms::Active());
+        ASSERT_NE(options, nullptr) << exercise;
+        const Triad names = options->Names();
+        for (QPushButton* control : options->findChildren<QPushButton*>()) {
+            if (control->text() == "Therapy") {
+                Click(control);
+            }
+        }
+        Form* therapy = Forms::Find(names.therapy);
+        ASSERT_NE(therapy, nullptr) << exercise;
+
+        fake().OnDoEvents = [&options] {
+            if (options != nullptr && !Forms::IsUnloading(*options)) {
+                options->close();
+            }
+        };
+        Click(therapy, "cmdStart");
+        fake().OnDoEvents = nullptr;
+        if (options != nullptr && !Forms::IsUnloading(*options)) {
+            options->close();
+        }
+        ProcessEvents();
+
+        for (const QString& name : {names.options, names.therapy, names.scores}) {
+            EXPECT_FALSE(IsLoaded(name)) << exercise << " " << name.toStdString();
+        }
+        EXPECT_TRUE(main.isEnabled()) << exercise;
+        EXPECT_TRUE(open(main, "frmMenu")) << exercise;
+        EXPECT_EQ(Forms::Active(), &main) << exercise;
+        ++exercisesTried;
+    }
+    EXPECT_GE(exercisesTried, 6) << "every landed exercise, Tracking from both its buttons";
 }
 
 TEST_F(MainMenu, ClosingTheMenuUnloadsEveryScreen) {

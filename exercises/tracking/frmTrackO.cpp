@@ -158,12 +158,6 @@ void frmTrackO::Form_Load() {
     cboPerLine->SetRule(PerLineRule(sequences));
 }
 
-void frmTrackO::Form_Unload() {
-    const Triad names = Names();
-    Forms::Unload(names.therapy);
-    Forms::Unload(names.scores);
-}
-
 void frmTrackO::cmdInfo_Click() {
     frmInfo->ShowOnTop();
 }

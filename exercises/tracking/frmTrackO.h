@@ -17,9 +17,6 @@ public:
 
     // Fills the font and items-per-line lists for the mode the main menu set.
     void Form_Load() override;
-    // Unloading the options also ends the exercise's therapy and scores screens,
-    // which read their settings from here.
-    void Form_Unload() override;
 
     void cmdInfo_Click();
     void cmdOK_Click();

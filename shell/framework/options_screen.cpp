@@ -19,6 +19,12 @@ void OptionsScreen::showEvent(QShowEvent* event) {
 }
 
 void OptionsScreen::AfterUnload() {
+    // Whatever closed this screen (Main Menu, its title-bar button), its
+    // exercise ends with it: a therapy or scores screen left above it would
+    // run on its own beside a second exercise opened from the menu.
+    Forms::Unload(triad_.therapy);
+    Forms::Unload(triad_.scores);
+    ShowMainMenuFrame();
     setMainMenuEnabled(true);
 }
 

@@ -22,7 +22,8 @@ public:
 
 protected:
     // While an exercise is open, the main menu behind it takes no clicks, so
-    // only one exercise runs at a time.
+    // only one exercise runs at a time; when this screen is unloaded in any
+    // way, its therapy and scores screens go with it and the menu comes back.
     void showEvent(QShowEvent* event) override;
     void AfterUnload() override;
 

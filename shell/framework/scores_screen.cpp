@@ -3,15 +3,30 @@
 #include "shell/framework/layout.h"
 #include "shell/mod_dodi.h"
 
+#include <algorithm>
+
 namespace {
 constexpr int CaptionLeft = 360;
-constexpr int CaptionWidth = 2700;
-constexpr int ValueLeft = 3165;
+constexpr int NarrowestCaptionColumn = 2700;
+constexpr int ColumnGap = 105;
 constexpr int ValueWidth = 1575;
+constexpr int CaptionMarginPixels = 6;
 constexpr int FirstLineTop = 1080;
 constexpr int LineStep = 480;
 constexpr int LineHeight = 375;
-constexpr int FormWidth = 5100;
+constexpr int NarrowestForm = 5100;
+constexpr int ButtonWidth = 1815;
+constexpr int ButtonGap = 270;
+constexpr int ButtonHeight = 495;
+
+// A right-aligned caption with trailing blanks ("Practice Time   ") would
+// stand apart from the others; the blanks carry no meaning on screen.
+QString withoutTrailingBlanks(QString text) {
+    while (text.endsWith(' ')) {
+        text.chop(1);
+    }
+    return text;
+}
 } // namespace
 
 ScoresScreen::ScoresScreen(const QString& name, Triad triad, const QString& title,
@@ -21,25 +36,23 @@ ScoresScreen::ScoresScreen(const QString& name, Triad triad, const QString& titl
     title_ = new VbLabel(titleName, title, this);
     title_->setAlignment(Qt::AlignCenter);
     SetFontSize(title_, 16, true);
-    Place(title_, 240, 240, FormWidth - 480, 615);
 
-    int top = FirstLineTop;
     for (const ScoreLine& line : lines) {
         auto* caption = new VbLabel(line.captionName, line.caption, this);
-        auto* value = new VbLabel(line.valueName, "", this);
         SetFontSize(caption, 11);
-        SetFontSize(value, 10);
-        for (VbLabel* label : {caption, value}) {
-            label->setWordWrap(false);
+        caption->setWordWrap(false);
+        if (line.valueName.isEmpty()) {
+            caption->setAlignment(Qt::AlignCenter);
+            continue;
         }
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        auto* value = new VbLabel(line.valueName, "", this);
+        SetFontSize(value, 10);
+        value->setWordWrap(false);
         value->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         value->SetBorder(true);
         value->SetBackColor(Qt::white);
         value->setIndent(4);
-        Place(caption, CaptionLeft, top, CaptionWidth, LineHeight);
-        Place(value, ValueLeft, top, ValueWidth, LineHeight);
-        top += LineStep;
     }
 
     auto* menu = new VbButton("cmdMainMenu", "Main Menu", this);
@@ -48,14 +61,27 @@ ScoresScreen::ScoresScreen(const QString& name, Triad triad, const QString& titl
     options->setToolTip("Returns to Options Menu for this procedure.");
     connect(menu, &QPushButton::clicked, this, &ScoresScreen::cmdMainMenu_Click);
     connect(options, &QPushButton::clicked, this, &ScoresScreen::cmdOptions_Click);
-    placeButtonsBelow(top);
+    StackVisibleLines();
 }
 
-void ScoresScreen::placeButtonsBelow(int linesBottom) {
+int ScoresScreen::captionColumnWidth() const {
+    int widest = 0;
+    for (const ScoreLine& line : lines_) {
+        if (!line.valueName.isEmpty()) {
+            const VbLabel* caption = Caption(line.captionName);
+            widest = std::max(widest, caption->fontMetrics().horizontalAdvance(caption->text()));
+        }
+    }
+    return std::max(NarrowestCaptionColumn, int(PixelsToTwips(widest + CaptionMarginPixels)));
+}
+
+void ScoresScreen::placeButtonsBelow(int linesBottom, int formWidth) {
     const int buttonTop = linesBottom + 240;
-    Place(findChild<QWidget*>("cmdMainMenu"), 600, buttonTop, 1815, 495);
-    Place(findChild<QWidget*>("cmdOptions"), 2685, buttonTop, 1815, 495);
-    SetDesignSize(FormWidth, buttonTop + 495 + 360);
+    const int left = (formWidth - 2 * ButtonWidth - ButtonGap) / 2;
+    Place(findChild<QWidget*>("cmdMainMenu"), left, buttonTop, ButtonWidth, ButtonHeight);
+    Place(findChild<QWidget*>("cmdOptions"), left + ButtonWidth + ButtonGap, buttonTop, ButtonWidth,
+          ButtonHeight);
+    SetDesignSize(formWidth, buttonTop + ButtonHeight + 360);
 }
 
 VbLabel* ScoresScreen::Caption(const QString& captionName) const {
@@ -63,7 +89,7 @@ VbLabel* ScoresScreen::Caption(const QString& captionName) const {
 }
 
 VbLabel* ScoresScreen::Value(const QString& valueName) const {
-    return findChild<VbLabel*>(valueName);
+    return valueName.isEmpty() ? nullptr : findChild<VbLabel*>(valueName);
 }
 
 void ScoresScreen::SetValue(const QString& valueName, const QString& text) {
@@ -76,32 +102,49 @@ void ScoresScreen::SetValue(const QString& valueName, int number) {
     SetValue(valueName, QString::number(number));
 }
 
-void ScoresScreen::SetLineVisible(const QString& valueName, bool visible) {
+void ScoresScreen::SetLineVisible(const QString& lineName, bool visible) {
     for (const ScoreLine& line : lines_) {
-        if (line.valueName == valueName) {
+        if (line.valueName.isEmpty() ? line.captionName == lineName : line.valueName == lineName) {
             Caption(line.captionName)->setVisible(visible);
-            Value(line.valueName)->setVisible(visible);
+            if (VbLabel* value = Value(line.valueName)) {
+                value->setVisible(visible);
+            }
         }
     }
 }
 
 void ScoresScreen::StackVisibleLines() {
+    for (const ScoreLine& line : lines_) {
+        if (!line.valueName.isEmpty()) {
+            VbLabel* caption = Caption(line.captionName);
+            caption->setText(withoutTrailingBlanks(caption->text()));
+        }
+    }
+    const int captionWidth = captionColumnWidth();
+    const int valueLeft = CaptionLeft + captionWidth + ColumnGap;
+    const int formWidth = std::max(NarrowestForm, valueLeft + ValueWidth + CaptionLeft);
+    Place(title_, 240, 240, formWidth - 480, 615);
     int top = FirstLineTop;
     for (const ScoreLine& line : lines_) {
-        VbLabel* value = Value(line.valueName);
-        if (value->isHidden()) {
+        VbLabel* caption = Caption(line.captionName);
+        if (caption->isHidden()) {
             continue;
         }
-        Place(Caption(line.captionName), CaptionLeft, top, CaptionWidth, LineHeight);
-        Place(value, ValueLeft, top, ValueWidth, LineHeight);
+        if (line.valueName.isEmpty()) {
+            Place(caption, CaptionLeft, top, formWidth - 2 * CaptionLeft, LineHeight);
+        } else {
+            Place(caption, CaptionLeft, top, captionWidth, LineHeight);
+            Place(Value(line.valueName), valueLeft, top, ValueWidth, LineHeight);
+        }
         top += LineStep;
     }
-    placeButtonsBelow(top);
+    placeButtonsBelow(top, formWidth);
 }
 
 void ScoresScreen::Form_Activate() {
     SetValue("lblPracTime", PracticeTimeText());
     FillLines();
+    StackVisibleLines(); // the captions may have changed
     Forms::Hide(triad_.therapy);
     Forms::Hide(triad_.options);
 }

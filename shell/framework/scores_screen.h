@@ -11,10 +11,12 @@
 // 66. No floating point, so no 57.99999 shown as 57. whole must not be 0.
 int WholePercent(int part, int whole);
 
+// A caption and its value; a line without a value name is a caption alone,
+// centred across the screen (a heading such as the mode of the run).
 struct ScoreLine {
     QString captionName; // e.g. "Label1"
     QString caption;     // e.g. "Total Correct"
-    QString valueName;   // e.g. "lblCorrect"
+    QString valueName;   // e.g. "lblCorrect"; empty for a caption alone
 };
 
 class ScoresScreen : public Form {
@@ -36,9 +38,12 @@ public:
     VbLabel* Title() const { return title_; }
     VbLabel* Caption(const QString& captionName) const;
     VbLabel* Value(const QString& valueName) const;
-    // Shows or hides a whole line.
-    void SetLineVisible(const QString& valueName, bool visible);
-    // Moves the lines shown up under one another, so hidden lines leave no gap.
+    // Shows or hides a whole line, named by its value (or its caption when it
+    // has no value).
+    void SetLineVisible(const QString& lineName, bool visible);
+    // Lays the lines shown out under one another, so hidden lines leave no
+    // gap; the caption column widens to the widest caption (trailing blanks
+    // left out) and the screen with it. Runs again after FillLines.
     void StackVisibleLines();
 
     // WholePercent(correct, tried), then "%"; empty when tried is 0.
@@ -56,7 +61,8 @@ protected:
     void SetValue(const QString& valueName, int number);
 
 private:
-    void placeButtonsBelow(int linesBottom);
+    int captionColumnWidth() const;
+    void placeButtonsBelow(int linesBottom, int formWidth);
 
     Triad triad_;
     bool leaving_ = false; // set by Options and Main Menu
