@@ -1,0 +1,95 @@
+#include "exercises/pattern_duplicator/frmVD8o.h"
+
+#include "exercises/pattern_duplicator/pattern_duplicator_rules.h"
+#include "exercises/pattern_duplicator/pattern_duplicator_triad.h"
+#include "shell/framework/layout.h"
+#include "shell/vb_runtime.h"
+
+namespace {
+
+constexpr int FormWidth = 6360;
+constexpr int CheckLeft = 1080;
+constexpr int ComboLeft = 1080;
+constexpr int ComboWidth = 1215;
+constexpr int RowHeight = 375;
+constexpr int LabelLeft = 2400;
+constexpr int ButtonTop = 4200;
+
+} // namespace
+
+frmVD8o::frmVD8o() : OptionsScreen(Name, PatternDuplicatorTriad()) {
+    setWindowTitle("KOVA");
+    auto* lblTitle = new VbLabel("lblTitle", "Pattern Duplicator", this);
+    lblTitle->setAlignment(Qt::AlignCenter);
+    SetFontSize(lblTitle, 18, true);
+    Place(lblTitle, 120, 240, FormWidth - 240, 615);
+    buildChecks();
+    buildCombos();
+    buildButtons();
+    SetDesignSize(FormWidth, ButtonTop + 615 + 240);
+}
+
+int frmVD8o::GridCells() const {
+    return SmallGrid() ? PatternDuplicator::SmallGridCells : PatternDuplicator::LargeGridCells;
+}
+
+void frmVD8o::buildChecks() {
+    chkGridSize = MakeCheck("chkGridSize", "25 Square Grid", this, true);
+    CaptionFollowsValue(chkGridSize, "25 Square Grid", "100 Square Grid");
+    chkBorders = MakeCheck("chkBorders", "Grid Borders On", this, true);
+    CaptionFollowsValue(chkBorders, "Grid Borders On", "Grid Borders Off");
+    chkBorders->setToolTip("Creates pattern without grid lines. MUCH HARDER!");
+    int top = 1080;
+    for (QCheckBox* check : {chkGridSize, chkBorders}) {
+        SetFontSize(check, 10, true);
+        Place(check, CheckLeft, top, 2400, RowHeight);
+        top += 600;
+    }
+    connect(chkGridSize, &QCheckBox::toggled, this, [this] { FillMaxSquaresList(); });
+}
+
+void frmVD8o::buildCombos() {
+    cboMaxSq = AddCombo("cboMaxSq", {}, "10",
+                        RangeRule(
+                            1, [this] { return double(GridCells()); },
+                            [](double most) {
+                                return "Maximum Squares must be between 1 and " + WholeText(most);
+                            }));
+    FillMaxSquaresList();
+    addComboRow(cboMaxSq, "Label2", "Maximum Squares",
+                "Maximmum number of the grid squares that will be used in the pattern.", 2400);
+
+    cboPracTime = AddPracticeTimeCombo();
+    addComboRow(cboPracTime, "Label7", "Practice Time (mins)",
+                "Practice time in minutes. Therapy ends and the Score Screen will be displayed "
+                "when the Practice Time has elapsed.",
+                3000);
+}
+
+void frmVD8o::FillMaxSquaresList() {
+    cboMaxSq->SetItems(NumberList(5, GridCells(), 5), "10");
+}
+
+void frmVD8o::addComboRow(ValidatingComboBox* combo, const QString& labelName,
+                          const QString& caption, const QString& toolTip, int top) {
+    combo->setToolTip(toolTip);
+    Place(combo, ComboLeft, top, ComboWidth, RowHeight);
+    auto* label = new VbLabel(labelName, caption, this);
+    label->setToolTip(toolTip);
+    label->setWordWrap(false);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    SetFontSize(label, 10, true);
+    Place(label, LabelLeft, top, 3000, RowHeight);
+}
+
+void frmVD8o::buildButtons() {
+    VbButton* menu = AddMenuButton("cmdToMain");
+    VbButton* help = AddHelpButton();
+    VbButton* therapy = AddTherapyButton();
+    int left = 120;
+    for (VbButton* button : {menu, help, therapy}) {
+        SetFontSize(button, 11, true);
+        Place(button, left, ButtonTop, 1935, 615);
+        left += 2040;
+    }
+}

@@ -1,0 +1,336 @@
+// Pattern Duplicator driven as a user does: options and their checks, a
+// pattern copied right or wrong up to the third check, Stop, the practice
+// clock, and the scores.
+#include "exercises/pattern_duplicator/frmVD8o.h"
+#include "exercises/pattern_duplicator/frmVD8s.h"
+#include "exercises/pattern_duplicator/frmVD8t.h"
+#include "exercises/pattern_duplicator/pattern_duplicator_scores.h"
+#include "shell/app.h"
+#include "shell/main_menu.h"
+#include "tests/support/kova_test.h"
+
+using namespace ModDODI;
+
+void RegisterPatternDuplicator();
+
+namespace {
+
+QList<int> BlackCells(const CellGrid* grid) {
+    QList<int> cells;
+    for (int k = 0; k < grid->Count(); ++k) {
+        if (grid->Cell(k)->BackColor() == QColor(Qt::black)) {
+            cells << k;
+        }
+    }
+    return cells;
+}
+
+QList<int> CellsMarked(const CellGrid* grid, const QString& caption) {
+    QList<int> cells;
+    for (int k = 0; k < grid->Count(); ++k) {
+        if (grid->Cell(k)->Caption() == caption) {
+            cells << k;
+        }
+    }
+    return cells;
+}
+
+} // namespace
+
+class PatternDuplicatorScreens : public KovaTest {
+protected:
+    void SetUp() override {
+        KovaTest::SetUp();
+        RegisterPatternDuplicator();
+        Forms::Show(frmVD8o::Name);
+    }
+    frmVD8o& options() { return Loaded<frmVD8o>(); }
+    frmVD8t& therapy() { return Loaded<frmVD8t>(); }
+    frmVD8t& startTherapy() {
+        Click(&options(), "cmdStart");
+        Click(therapy().cmdStart);
+        return therapy();
+    }
+    // Next Set drawing exactly the given cells (maximum 10, mode 1).
+    void nextPattern(const QList<int>& cells) {
+        const int lastIndex = therapy().PatternGrid()->Count() - 1;
+        QList<double> draws{0.2, (cells.size() - 1) / 10.0};
+        for (int cell : cells) {
+            draws << (cell + 0.5) / lastIndex;
+        }
+        fake().ScriptRnd(draws);
+        Click(therapy().cmdNextSet);
+    }
+    void answer(const QList<int>& cells) {
+        for (int cell : cells) {
+            Click(therapy().AnswerGrid()->Cell(cell));
+        }
+        Click(therapy().cmdChkAnsw);
+    }
+    QString scoreValue(const char* name) { return Loaded<frmVD8s>().Value(name)->text(); }
+};
+
+TEST_F(PatternDuplicatorScreens, OptionsOpenFromTheMenuAndTheGridSizeRefillsTheMaximum) {
+    Forms::UnloadAll();
+    frmMain& main = StartMainMenu();
+    Click(&main, "cmdTRMenu");
+    Click(&main, "cmdPatternDup");
+    ASSERT_TRUE(IsShown(frmVD8o::Name));
+    frmVD8o& o = options();
+    EXPECT_EQ(o.windowTitle(), "KOVA");
+    EXPECT_EQ(Find<QLabel>(&o, "lblTitle")->text(), "Pattern Duplicator");
+    EXPECT_EQ(o.chkGridSize->text(), "25 Square Grid");
+    EXPECT_EQ(o.chkBorders->text(), "Grid Borders On");
+    EXPECT_EQ(o.chkBorders->toolTip(), "Creates pattern without grid lines. MUCH HARDER!");
+    EXPECT_EQ(o.cboMaxSq->Text(), "10");
+    EXPECT_EQ(o.cboMaxSq->count(), 5);
+    EXPECT_EQ(o.cboMaxSq->itemText(4), "25");
+    EXPECT_EQ(Find<QLabel>(&o, "Label2")->toolTip(), o.cboMaxSq->toolTip());
+    EXPECT_EQ(o.cboPracTime->Text(), "5");
+
+    o.cboMaxSq->SetText("20");
+    Click(o.chkGridSize);
+    EXPECT_EQ(o.chkGridSize->text(), "100 Square Grid");
+    EXPECT_EQ(o.cboMaxSq->Text(), "10");
+    EXPECT_EQ(o.cboMaxSq->count(), 20);
+    EXPECT_EQ(o.cboMaxSq->itemText(19), "100");
+    o.cboMaxSq->SetText("95");
+    Click(o.chkGridSize);
+    EXPECT_EQ(o.cboMaxSq->Text(), "10");
+    EXPECT_EQ(o.cboMaxSq->count(), 5);
+    Click(o.chkBorders);
+    EXPECT_EQ(o.chkBorders->text(), "Grid Borders Off");
+
+    Click(&o, "cmdHelp");
+    ASSERT_EQ(fake().HelpFiles.size(), 1);
+    EXPECT_TRUE(fake().HelpFiles[0].endsWith("\\PatternDup.hlp"));
+    Click(&o, "cmdToMain");
+    EXPECT_FALSE(IsLoaded(frmVD8o::Name));
+}
+
+TEST_F(PatternDuplicatorScreens, MaximumSquaresIsCheckedAgainstTheGridInForce) {
+    options().activateWindow();
+    ProcessEvents();
+    const struct {
+        ValidatingComboBox* box;
+        bool smallGrid;
+        const char* typed;
+        const char* message; // empty when accepted
+        const char* after;
+    } cases[] = {
+        {options().cboMaxSq, true, "30", "Maximum Squares must be between 1 and 25", "30"},
+        {options().cboMaxSq, true, "25", "", "25"},
+        {options().cboMaxSq, true, "0", "Maximum Squares must be between 1 and 25", "0"},
+        {options().cboMaxSq, true, "abc", "Maximum Squares must be between 1 and 25", "0"},
+        {options().cboMaxSq, true, "12.5", "", "12"},
+        {options().cboMaxSq, false, "30", "", "30"},
+        {options().cboMaxSq, false, "101", "Maximum Squares must be between 1 and 100", "101"},
+        {options().cboPracTime, true, "0", "Practice Time must be between 1 and 60 minutes.", "0"},
+        {options().cboPracTime, true, "61", "Practice Time must be between 1 and 60 minutes.",
+         "61"},
+        {options().cboPracTime, true, "60", "", "60"},
+    };
+    for (const auto& c : cases) {
+        options().chkGridSize->setChecked(c.smallGrid);
+        fake().Messages.clear();
+        TypeInto(c.box, c.typed);
+        TabOut(c.box);
+        ProcessEvents();
+        const bool refused = QString(c.message) != "";
+        const std::string what = c.box->objectName().toStdString() + " " + c.typed;
+        EXPECT_EQ(c.box->hasFocus(), refused) << what;
+        EXPECT_EQ(c.box->Text(), c.after) << what;
+        ASSERT_EQ(fake().Messages.size(), refused ? 1 : 0) << what;
+        if (refused) {
+            EXPECT_EQ(fake().Messages[0].prompt, c.message) << what;
+            EXPECT_EQ(fake().Messages[0].style, vbExclamation);
+            EXPECT_EQ(fake().Messages[0].title, "Information");
+            TypeInto(c.box, "10");
+            TabOut(c.box);
+            ProcessEvents();
+        }
+    }
+}
+
+TEST_F(PatternDuplicatorScreens, TherapyOpensWithTheSmallGridsAndNoCheckBeforeAPattern) {
+    Click(&options(), "cmdStart");
+    frmVD8t& t = therapy();
+    EXPECT_EQ(t.windowTitle(), "KOVA.....Practice Time = 0 Mins 0 Secs");
+    EXPECT_TRUE(t.Frame3->isVisible() && t.Frame4->isVisible());
+    EXPECT_FALSE(t.Frame1->isVisible() || t.Frame2->isVisible());
+    EXPECT_EQ(t.PatternGrid(), t.lbl1L);
+    EXPECT_EQ(t.AnswerGrid(), t.lbl2R);
+    EXPECT_TRUE(t.lbl2R->Cell(0)->Border());
+    EXPECT_EQ(t.lbl2R->Cell(0)->font().pointSizeF(), 24);
+    EXPECT_EQ(t.lbl2R->Cell(0)->CaptionColor(), QColor(Qt::red));
+    EXPECT_EQ(t.lbl2R->Cell(6)->accessibleName(), "Answer square 7");
+    EXPECT_EQ(t.lblMaxTarg->text(), "MaxSq = 10");
+    EXPECT_EQ(t.lblCor->text(), "C=0");
+    EXPECT_EQ(t.lblWrng->text(), "W=0");
+    EXPECT_EQ(t.lblAveTime->text(), "AveTime=");
+    EXPECT_FALSE(t.cmdNextSet->isVisible() || t.cmdChkAnsw->isVisible());
+    EXPECT_LE(t.frameGeometry().width(), 800);
+    EXPECT_LE(t.frameGeometry().height(), 600);
+    for (QWidget* child : t.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        EXPECT_TRUE(t.rect().contains(child->geometry())) << child->objectName().toStdString();
+    }
+
+    Click(t.cmdStart);
+    EXPECT_EQ(t.cmdStart->text(), "Stop");
+    EXPECT_TRUE(t.cmdNextSet->isVisible() && t.cmdNextSet->isEnabled());
+    EXPECT_FALSE(t.cmdChkAnsw->isVisible()) << "two blank grids are no answer";
+    EXPECT_FALSE(t.cmdScores->isEnabled() || t.cmdOptions->isEnabled());
+    EXPECT_EQ(PatternDuplicatorScores().NewPatterns, 0);
+}
+
+TEST_F(PatternDuplicatorScreens, LargeGridsWithoutBordersAndTheLastCellNeverDrawn) {
+    Click(options().chkGridSize);
+    Click(options().chkBorders);
+    options().cboMaxSq->SetText("2");
+    frmVD8t& t = startTherapy();
+    EXPECT_TRUE(t.Frame1->isVisible() && t.Frame2->isVisible());
+    EXPECT_FALSE(t.Frame3->isVisible() || t.Frame4->isVisible());
+    EXPECT_EQ(t.AnswerGrid(), t.lblRGrid);
+    EXPECT_FALSE(t.lblRGrid->Cell(0)->Border() || t.lblLgrid->Cell(50)->Border());
+    EXPECT_EQ(t.lblRGrid->Cell(0)->font().pointSizeF(), 16);
+    EXPECT_EQ(t.lblMaxTarg->text(), "MaxSq = 2");
+    const int reseeds = fake().RandomizeCalls;
+    fake().ScriptRnd({0.9, 0.999, 0.0});
+    Click(t.cmdNextSet);
+    EXPECT_EQ(fake().RandomizeCalls, reseeds + 2);
+    EXPECT_EQ(BlackCells(t.lblLgrid), (QList<int>{0, 98}));
+    EXPECT_EQ(t.focusWidget(), t.cmdChkAnsw);
+    EXPECT_FALSE(t.cmdStart->isEnabled() || t.cmdNextSet->isEnabled());
+}
+
+TEST_F(PatternDuplicatorScreens, ACopiedPatternIsRightAtOnce) {
+    frmVD8t& t = startTherapy();
+    nextPattern({0, 6, 12});
+    EXPECT_EQ(BlackCells(t.lbl1L), (QList<int>{0, 6, 12}));
+    Click(t.lbl2R->Cell(3));
+    Click(t.lbl2R->Cell(3));
+    answer({0, 6, 12});
+    EXPECT_EQ(t.lblInfo->text(), "Very Good, Correct!");
+    EXPECT_EQ(t.lblInfo->BackColor(), QColor(0, 255, 0));
+    EXPECT_EQ(t.lblCor->text(), "C=1");
+    EXPECT_EQ(t.lblWrng->text(), "W=0");
+    EXPECT_EQ(fake().Beeps, 0);
+    EXPECT_FALSE(t.cmdChkAnsw->isEnabled());
+    EXPECT_TRUE(t.cmdNextSet->isEnabled() && t.cmdStart->isEnabled());
+    EXPECT_EQ(t.focusWidget(), t.cmdNextSet);
+    Click(t.lbl2R->Cell(1));
+    EXPECT_EQ(t.lblInfo->BackColor(), QColor(Qt::white)) << "a square click clears the verdict";
+}
+
+TEST_F(PatternDuplicatorScreens, MissingOrExtraSquaresAreWrongAndMayBeTriedAgain) {
+    frmVD8t& t = startTherapy();
+    nextPattern({0, 6, 12});
+    answer({0, 6});
+    EXPECT_EQ(t.lblInfo->text(), "1 Squares Are Wrong, Try Again!");
+    EXPECT_EQ(t.lblInfo->BackColor(), QColor(255, 0, 0));
+    EXPECT_EQ(t.lblWrng->text(), "W=1");
+    EXPECT_EQ(fake().Beeps, 1);
+    EXPECT_TRUE(t.cmdChkAnsw->isVisible() && t.cmdChkAnsw->isEnabled());
+    EXPECT_FALSE(t.cmdNextSet->isEnabled());
+    answer({12, 13});
+    EXPECT_EQ(t.lblInfo->text(), "1 Squares Are Wrong, Try Again!");
+    EXPECT_EQ(t.lblWrng->text(), "W=2");
+    EXPECT_TRUE(CellsMarked(t.lbl2R, "W").isEmpty());
+    EXPECT_EQ(PatternDuplicatorScores().TotalResponseTime, 0);
+}
+
+TEST_F(PatternDuplicatorScreens, TheThirdFailedCheckMarksTheWrongSquaresAndTakesTheTimeOnce) {
+    frmVD8t& t = startTherapy();
+    nextPattern({0, 6, 12});
+    fake().Now += 4;
+    answer({0, 13});
+    fake().Now += 4;
+    answer({});
+    fake().Now += 2;
+    answer({5});
+    EXPECT_EQ(t.lblWrng->text(), "W=3");
+    EXPECT_EQ(t.lblInfo->text(), "4 Squares Are Wrong, Try Again!");
+    EXPECT_EQ(CellsMarked(t.lbl2R, "W"), (QList<int>{5, 6, 12, 13}));
+    EXPECT_EQ(CellsMarked(t.lbl2R, "").size(), 21);
+    EXPECT_FALSE(t.cmdChkAnsw->isVisible());
+    EXPECT_TRUE(t.cmdNextSet->isEnabled() && t.cmdStart->isEnabled());
+    EXPECT_EQ(t.focusWidget(), t.cmdNextSet);
+    EXPECT_EQ(t.lblAveTime->text(), "AveTime= 10.00 Secs");
+    EXPECT_FLOAT_EQ(PatternDuplicatorScores().TotalResponseTime, 10);
+
+    nextPattern({1});
+    EXPECT_TRUE(CellsMarked(t.lbl2R, "W").isEmpty()) << "Next Set clears both grids";
+    EXPECT_TRUE(BlackCells(t.lbl2R).isEmpty());
+    EXPECT_TRUE(t.cmdChkAnsw->isVisible() && t.cmdChkAnsw->isEnabled());
+    EXPECT_EQ(t.lblInfo->text(), "");
+}
+
+TEST_F(PatternDuplicatorScreens, ScoresCountChecksPatternsAndTheTimePerPattern) {
+    frmVD8t& t = startTherapy();
+    nextPattern({0, 6, 12});
+    fake().Now += 10;
+    for (int check = 0; check < 3; ++check) {
+        answer({});
+    }
+    nextPattern({2});
+    fake().Now += 5;
+    answer({2});
+    EXPECT_EQ(t.lblAveTime->text(), "AveTime= 7.50 Secs");
+    Click(t.cmdStart);
+    Click(t.cmdScores);
+    ASSERT_TRUE(IsShown(frmVD8s::Name));
+    frmVD8s& s = Loaded<frmVD8s>();
+    EXPECT_EQ(s.Title()->text(), "Pattern Duplicator Scores");
+    EXPECT_EQ(s.Caption("Label1")->text(), "Total  Correct");
+    EXPECT_EQ(s.Caption("Label3")->text(), "Total  Wrong");
+    EXPECT_EQ(scoreValue("lblCorrect"), "1");
+    EXPECT_EQ(scoreValue("lblWrong"), "3");
+    EXPECT_EQ(scoreValue("lblTotalDis"), "2");
+    EXPECT_EQ(scoreValue("lblTrysPer"), "2.00");
+    EXPECT_EQ(scoreValue("lblPerCor"), "25%");
+    EXPECT_EQ(scoreValue("lblAveSpd"), "7.50 Secs");
+    EXPECT_EQ(scoreValue("lblAuto4"), "10");
+    EXPECT_EQ(scoreValue("lblPracTime"), "0 Mins  15 Secs");
+
+    Click(&s, "cmdOptions");
+    EXPECT_EQ(PatternDuplicatorScores().NewPatterns, 0);
+    EXPECT_FALSE(IsLoaded(frmVD8t::Name));
+}
+
+TEST_F(PatternDuplicatorScreens, ScoresBeforeAnyPatternLeaveTheRatiosEmpty) {
+    Click(&options(), "cmdStart");
+    Click(therapy().cmdScores);
+    EXPECT_EQ(scoreValue("lblTrysPer"), "");
+    EXPECT_EQ(scoreValue("lblPerCor"), "");
+    EXPECT_EQ(scoreValue("lblAveSpd"), "0.00 Secs");
+}
+
+TEST_F(PatternDuplicatorScreens, PracticeTimeUsedUpOpensTheScoresAtNextSet) {
+    options().cboPracTime->SetText("1");
+    const double loaded = fake().Now;
+    frmVD8t& t = startTherapy();
+    fake().Now = loaded + 59;
+    nextPattern({0});
+    answer({0});
+    fake().Now = loaded + 60;
+    Click(t.cmdNextSet);
+    ASSERT_TRUE(IsShown(frmVD8s::Name));
+    EXPECT_EQ(scoreValue("lblTotalDis"), "1");
+    EXPECT_EQ(scoreValue("lblPracTime"), "1 Mins  0 Secs");
+}
+
+TEST_F(PatternDuplicatorScreens, CountersHiddenByAClickComeBackAtStopWhichClearsTheGrids) {
+    frmVD8t& t = startTherapy();
+    nextPattern({0, 6});
+    Click(t.lbl2R->Cell(4));
+    Click(t.lblWrng);
+    EXPECT_FALSE(t.lblCor->isVisible() || t.lblWrng->isVisible());
+    answer({});
+    EXPECT_FALSE(t.lblCor->isVisible() || t.lblWrng->isVisible());
+    Click(t.cmdStart);
+    EXPECT_TRUE(t.lblCor->isVisible() && t.lblWrng->isVisible());
+    EXPECT_FALSE(t.cmdChkAnsw->isVisible() || t.cmdNextSet->isVisible());
+    EXPECT_TRUE(BlackCells(t.lbl1L).isEmpty() && BlackCells(t.lbl2R).isEmpty());
+    Click(t.cmdStart);
+    EXPECT_FALSE(t.cmdChkAnsw->isVisible()) << "no check of cleared grids";
+}
