@@ -51,6 +51,38 @@ static void ticTacToeTurn(Form& therapy, const QString& folder, const QString& b
     clickIfThere(therapy, "cmdStart");
 }
 
+// Pattern Duplicator at both grid sizes, borders on and off: a pattern of
+// ten draws, then an answer with wrong squares checked three times.
+static void patternDuplicatorRuns(Form& options, const QString& folder, const QString& buttonName) {
+    FakePlatform& fake = FakePlatform::Installed();
+    auto* gridSize = options.findChild<QAbstractButton*>("chkGridSize");
+    auto* borders = options.findChild<QAbstractButton*>("chkBorders");
+    for (const bool small : {true, false}) {
+        for (const bool bordersOn : {true, false}) {
+            gridSize->setChecked(small);
+            borders->setChecked(bordersOn);
+            clickIfThere(options, "cmdStart");
+            Form* therapy = Forms::Active();
+            const QString name =
+                buttonName + (small ? "_25" : "_100") + (bordersOn ? "_borders" : "_plain");
+            clickIfThere(*therapy, "cmdStart");
+            fake.ScriptRnd({0.9, 0.0, 0.1, 0.15, 0.3, 0.42, 0.5, 0.61, 0.7, 0.85, 0.999});
+            clickIfThere(*therapy, "cmdNextSet");
+            save(*therapy, folder, name + "_pattern");
+            const QString answerGrid = small ? "lbl2R" : "lblRGrid";
+            for (int cell : {0, 1, 2, 12}) {
+                clickIfThere(*therapy, (answerGrid + "(%1)").arg(cell).toLatin1().constData());
+            }
+            for (int check = 0; check < 3; ++check) {
+                clickIfThere(*therapy, "cmdChkAnsw");
+            }
+            save(*therapy, folder, name + "_third_wrong");
+            clickIfThere(*therapy, "cmdStart");
+            clickIfThere(*therapy, "cmdOptions");
+        }
+    }
+}
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     SetUpAppearance(app);
@@ -80,6 +112,9 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         Form* options = Forms::Active();
         save(*options, folder, buttonName + "_options");
+        if (options->findChild<QWidget*>("chkGridSize") != nullptr) {
+            patternDuplicatorRuns(*options, folder, buttonName);
+        }
         if (auto* clockwise = options->findChild<QRadioButton*>("optRotRight")) {
             clockwise->setChecked(true);
         }
