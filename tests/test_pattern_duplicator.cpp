@@ -252,6 +252,8 @@ TEST_F(PatternDuplicatorScreens, TheThirdFailedCheckMarksTheWrongSquaresAndTakes
     EXPECT_EQ(t.lblInfo->text(), "4 Squares Are Wrong, Try Again!");
     EXPECT_EQ(CellsMarked(t.lbl2R, "W"), (QList<int>{5, 6, 12, 13}));
     EXPECT_EQ(CellsMarked(t.lbl2R, "").size(), 21);
+    EXPECT_EQ(t.lbl2R->Cell(5)->accessibleName(), "Answer square 6");
+    EXPECT_EQ(t.lbl2R->Cell(5)->accessibleDescription(), "W");
     EXPECT_FALSE(t.cmdChkAnsw->isVisible());
     EXPECT_TRUE(t.cmdNextSet->isEnabled() && t.cmdStart->isEnabled());
     EXPECT_EQ(t.focusWidget(), t.cmdNextSet);

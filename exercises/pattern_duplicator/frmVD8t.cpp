@@ -152,6 +152,12 @@ void frmVD8t::takeGridSettings() {
     }
     answerGrid_->SetCaptionColors(AnswerMarkColor);
     answerGrid_->SetFontSize(small ? 24 : 16);
+    // Bold, so that a red "W" stays readable on a black square too.
+    for (int cell = 0; cell < answerGrid_->Count(); ++cell) {
+        QFont bold = answerGrid_->Cell(cell)->font();
+        bold.setBold(true);
+        answerGrid_->Cell(cell)->setFont(bold);
+    }
 }
 
 void frmVD8t::ClearGrids() {
