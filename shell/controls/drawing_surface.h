@@ -95,6 +95,11 @@ public:
 
 private:
     QPen pen(const QColor& color) const;
+    // The painter on the surface's drawing, begun when first needed.
+    QPainter& painter();
+    // Fills pixels of the drawing; opaque colours are written straight into
+    // it, with the painter ended first.
+    void fillPixels(const QRect& area, const QColor& color);
 
     DrawingSurface& surface_;
     QPainter painter_;
