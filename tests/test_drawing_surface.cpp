@@ -60,6 +60,37 @@ TEST_F(DrawingSurfaceTest, OnePassDrawsTheSamePixelsAsOneCallPerDot) {
     EXPECT_GT(lit, 3000) << "the set was drawn at all";
 }
 
+TEST_F(DrawingSurfaceTest, ADotIsADiscOfDrawWidthPixelsClippedAtTheEdges) {
+    SetSurface screen;
+    screen.surface.Scale(0, 0, 400, 300); // one unit a pixel
+    const auto litPixels = [&screen] {
+        const QImage image = screen.picture();
+        int lit = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                lit += image.pixelColor(x, y) == QColor(Qt::white);
+            }
+        }
+        return lit;
+    };
+    const struct {
+        int width;
+        int pixels;
+    } dots[] = {{1, 1}, {2, 4}, {3, 9}, {4, 12}, {5, 21}};
+    for (const auto& dot : dots) {
+        screen.surface.Cls();
+        screen.surface.DrawWidth = dot.width;
+        screen.surface.PSet(100.5, 100.5, Qt::white);
+        EXPECT_EQ(litPixels(), dot.pixels) << "width " << dot.width;
+    }
+    screen.surface.Cls();
+    screen.surface.DrawWidth = 4;
+    screen.surface.PSet(0, 0, Qt::white);         // 8 of its 12 pixels inside
+    screen.surface.PSet(399.5, 299.5, Qt::white); // 3 inside
+    screen.surface.PSet(400, 300, Qt::white);     // none inside
+    EXPECT_EQ(litPixels(), 8 + 3) << "only the parts inside the surface";
+}
+
 TEST_F(DrawingSurfaceTest, PrintingOnTheLineLeavesTheCurrentPositionJustPastTheText) {
     SetSurface screen;
     screen.surface.SetBackColor(Qt::white);
