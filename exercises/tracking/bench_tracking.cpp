@@ -7,6 +7,7 @@
 #include "exercises/tracking/frmTrackT.h"
 #include "shell/app.h"
 #include "shell/main_menu.h"
+#include "tests/support/bench_display.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -15,9 +16,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 void RegisterTracking();
@@ -25,7 +24,6 @@ void RegisterTracking();
 namespace {
 
 constexpr int RequestedMs = 100;
-constexpr const char* Reexecuted = "KOVA_BENCH_UNDER_XVFB";
 
 // Records when each page position is painted and what it showed.
 class PaintRecorder : public QObject {
@@ -86,28 +84,14 @@ double Percentile(std::vector<double> values, double fraction) {
     return values[low] + (values[high] - values[low]) * (rank - low);
 }
 
-void RunUnderXvfb(char** argv) {
-    setenv(Reexecuted, "1", 1);
-    char* args[] = {const_cast<char*>("xvfb-run"),
-                    const_cast<char*>("-a"),
-                    const_cast<char*>("-s"),
-                    const_cast<char*>("-screen 0 800x600x24"),
-                    argv[0],
-                    nullptr};
-    execvp("xvfb-run", args);
-    std::fprintf(stderr, "bench_tracking: xvfb-run is not available; measuring offscreen\n");
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     const bool offscreen = argc > 1 && std::string(argv[1]) == "--offscreen";
-    if (!offscreen && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        !qEnvironmentVariableIsSet(Reexecuted)) {
-        RunUnderXvfb(argv); // returns only when it could not
+    const bool onDisplay = !offscreen && RunOnDisplay(argc, argv, {800, 600});
+    if (!onDisplay) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    const bool onDisplay = !offscreen && !qEnvironmentVariableIsEmpty("DISPLAY");
-    qputenv("QT_QPA_PLATFORM", onDisplay ? "xcb" : "offscreen");
 
     QApplication app(argc, argv);
     SetUpAppearance(app);
