@@ -1,5 +1,6 @@
 #include "shell/forms.h"
 
+#include "shell/platform.h"
 #include "shell/twips.h"
 
 #include <QCloseEvent>
@@ -76,9 +77,56 @@ Form::Form(const QString& name) {
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
-void Form::EndEventLoop() {
-    if (loopDepth_ > 0) {
-        loopDepth_--;
+bool Form::LetEventsRun() {
+    QPointer<Form> self(this);
+    platform().DoEvents();
+    return self != nullptr && !self->CloseRequested() && !Forms::IsUnloading(*self);
+}
+
+bool Form::WaitFor(const std::function<bool()>& done) {
+    QPointer<Form> self(this);
+    while (!done()) {
+        platform().WaitForEvents();
+        if (self == nullptr || self->CloseRequested() || Forms::IsUnloading(*self)) {
+            return false;
+        }
+    }
+    return self != nullptr;
+}
+
+bool Form::RunEventLoop(const std::function<bool()>& loop) {
+    QPointer<Form> self(this);
+    loopDepth_++; // closing the window now only asks the loop to stop
+    const bool finished = loop();
+    if (self == nullptr) {
+        return false;
+    }
+    loopDepth_--;
+    if (CloseRequested()) {
+        close();
+        return false;
+    }
+    return finished && !Forms::IsUnloading(*this);
+}
+
+void Form::HoldWhileOpen(const QString& held) {
+    heldForms_.append(held);
+}
+
+void Form::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    for (const QString& name : heldForms_) {
+        if (Form* held = Forms::Find(name)) {
+            held->setEnabled(false);
+        }
+    }
+}
+
+void Form::ReleaseHeldForms() {
+    for (const QString& name : heldForms_) {
+        if (Form* held = Forms::Find(name)) {
+            held->setEnabled(true);
+        }
     }
 }
 
@@ -169,6 +217,7 @@ void Unload(Form& form) {
     r.unloading.insert(&form);
     form.Form_Unload();
     form.AfterUnload();
+    form.ReleaseHeldForms();
     r.loaded.remove(form.objectName());
     const bool wasActive = r.active == &form;
     form.hide();

@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 
@@ -27,12 +28,25 @@ public:
 
     bool CloseRequested() const { return closeRequested_; }
 
-protected:
-    // While a screen runs a loop that lets events run, closing its window only
-    // asks the loop to stop; the loop ends and the screen unloads itself.
-    void BeginEventLoop() { loopDepth_++; }
-    void EndEventLoop();
+    // Lets pending events run. Returns false when this form was unloaded or
+    // its window closed meanwhile: the caller must then return at once,
+    // touching nothing of the form.
+    bool LetEventsRun();
+    // Waits for the user until done() holds, sleeping between events (no
+    // processor time is spent); false as for LetEventsRun.
+    bool WaitFor(const std::function<bool()>& done);
+    // Runs a loop that lets events run (loop returns false when the form
+    // went away), with closing the window turned into a stop request; when a
+    // close was asked meanwhile, the form closes itself afterwards. Returns
+    // true when the loop finished and the form is still there to go on.
+    bool RunEventLoop(const std::function<bool()>& loop);
 
+    // From the first show of this form until it is unloaded, the form named
+    // held takes no clicks: "the main menu takes no clicks while this is
+    // open". Call in the constructor.
+    void HoldWhileOpen(const QString& held);
+
+protected:
     // Runs after Form_Unload, for the screen framework's own clean-up (screen
     // classes override Form_Unload instead).
     virtual void AfterUnload() {}
@@ -41,10 +55,15 @@ protected:
     // Sets the client size from the design size in twips.
     void SetDesignSize(int widthTwips, int heightTwips);
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // Gives back the clicks of the forms held by HoldWhileOpen.
+    void ReleaseHeldForms();
+
     int loopDepth_ = 0;
     bool closeRequested_ = false;
+    QStringList heldForms_;
 };
 
 namespace Forms {

@@ -31,13 +31,19 @@ void RegisterScoreBlock(std::function<void()> reset) {
     scoreBlocks().push_back(std::move(reset));
 }
 
+// The sound file's path: looked up by its own name, whatever folder it is given with.
+static QString SoundPath(const QString& FileName) {
+    return FindAsset(FileName.section(QRegularExpression(R"([\\/])"), -1));
+}
+
 Integer PlaySoundFile(const QString& FileName) {
-    const QString leaf = FileName.section(QRegularExpression(R"([\\/])"), -1);
-    const QString path = FindAsset(leaf);
-    if (path.isEmpty()) {
-        return VbFalse;
-    }
-    return platform().PlaySound(path) ? VbTrue : VbFalse;
+    const QString path = SoundPath(FileName);
+    return !path.isEmpty() && platform().PlaySound(path) ? VbTrue : VbFalse;
+}
+
+Integer PreloadSoundFile(const QString& FileName) {
+    const QString path = SoundPath(FileName);
+    return !path.isEmpty() && platform().PreloadSound(path) ? VbTrue : VbFalse;
 }
 
 void UpdateElapsedTime(const Single& Start) {

@@ -25,6 +25,9 @@ extern Integer TrackSequences;
 // any folder ("<dir>\Ding.wav"): the file is looked up by its own name.
 // Returns True when it plays, False (silently) when it cannot be found.
 Integer PlaySoundFile(const QString& FileName);
+// Loads a sound file ahead (looked up as PlaySoundFile does), so that its
+// first play starts on time. Returns True when it can be played.
+Integer PreloadSoundFile(const QString& FileName);
 
 // Sets the elapsed minutes, seconds and total seconds since Start.
 void UpdateElapsedTime(const Single& Start);

@@ -29,10 +29,20 @@ public:
 
     // Seconds since midnight, with a fractional part.
     virtual Single Timer() = 0;
+    // Milliseconds on a clock that only moves forward: unlike Timer it does
+    // not jump at midnight or when the time of day is set.
+    virtual double MonotonicMs() = 0;
     // Blocks for ms milliseconds: what was drawn before is shown, nothing is handled.
     virtual void Sleep(int ms) = 0;
+    // Blocks, as Sleep does, until MonotonicMs() reaches deadlineMs; returns
+    // at once when it has passed. Waiting to start + k x interval keeps a
+    // steady beat whatever each step costs.
+    virtual void SleepUntil(double deadlineMs) = 0;
     // Lets pending events run.
     virtual void DoEvents() = 0;
+    // Sleeps until at least one event arrives, then lets pending events run:
+    // a wait for the user that costs no processor time.
+    virtual void WaitForEvents() = 0;
 
     // Uniform value in [0, 1).
     virtual double Rnd() = 0;
@@ -41,6 +51,9 @@ public:
 
     // Plays a WAV file asynchronously; false when it cannot be played.
     virtual bool PlaySound(const QString& path) = 0;
+    // Loads a WAV file ahead, so that its first PlaySound starts on time;
+    // false when it cannot be played.
+    virtual bool PreloadSound(const QString& path) = 0;
     virtual void Beep() = 0;
     virtual void ShowCursor(bool visible) = 0;
 
@@ -53,10 +66,10 @@ public:
     // Pixel size of the display.
     virtual QSize DisplaySize() = 0;
 
-    // Form timers: the real platform runs them on the event loop, a test
-    // platform fires them on its virtual clock.
-    virtual bool RunsTimers() const = 0;
-    virtual void TimerStarted(VbTimer* timer) = 0;
+    // Form timers: the platform fires a timer's next tick (VbTimer::Fire)
+    // when the monotonic clock reaches dueMs, on the event loop (the real
+    // platform) or on its virtual clock (a test platform).
+    virtual void TimerScheduled(VbTimer* timer, double dueMs) = 0;
     virtual void TimerStopped(VbTimer* timer) = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "shell/real_platform.h"
 
+#include "shell/controls/vb_timer.h"
 #include "shell/help_window.h"
 #include "shell/twips.h"
 
@@ -13,15 +14,52 @@
 #include <QScreen>
 #include <QSoundEffect>
 #include <QTime>
+#include <QTimer>
 #include <QWidget>
 #include <cerrno>
 #include <chrono>
+#include <cmath>
 #include <ctime>
 
-RealPlatform::RealPlatform() {
-    const auto now = std::chrono::steady_clock::now().time_since_epoch().count();
-    generator_.seed(static_cast<std::uint64_t>(now));
+namespace {
+
+std::uint64_t SteadyClockReading() {
+    return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
 }
+
+timespec MonotonicNow() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now;
+}
+
+timespec ToTimespec(double ms) {
+    const auto whole = static_cast<std::int64_t>(std::floor(ms));
+    timespec t{};
+    t.tv_sec = static_cast<time_t>(whole / 1000);
+    t.tv_nsec = static_cast<long>((whole % 1000) * 1000000 + std::llround((ms - whole) * 1e6));
+    if (t.tv_nsec >= 1000000000L) {
+        t.tv_sec += 1;
+        t.tv_nsec -= 1000000000L;
+    }
+    return t;
+}
+
+// Shows what was drawn before a blocking wait, handling no event.
+void ShowWhatWasDrawn() {
+    // Pending layouts first: a label whose new text needs more room is
+    // otherwise painted at its old width.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible()) {
+            window->repaint();
+        }
+    }
+}
+
+} // namespace
+
+RealPlatform::RealPlatform() : generator_(SteadyClockReading()) {}
 
 RealPlatform::~RealPlatform() {
     qDeleteAll(sounds_);
@@ -32,23 +70,20 @@ Single RealPlatform::Timer() {
     return static_cast<Single>(now.msecsSinceStartOfDay() / 1000.0);
 }
 
+double RealPlatform::MonotonicMs() {
+    const timespec now = MonotonicNow();
+    return double(now.tv_sec) * 1000.0 + double(now.tv_nsec) / 1e6;
+}
+
 void RealPlatform::Sleep(int ms) {
-    timespec deadline{};
-    clock_gettime(CLOCK_MONOTONIC, &deadline);
-    deadline.tv_sec += ms / 1000;
-    deadline.tv_nsec += long(ms % 1000) * 1000000L;
-    if (deadline.tv_nsec >= 1000000000L) {
-        deadline.tv_sec += 1;
-        deadline.tv_nsec -= 1000000000L;
-    }
-    // Show what was drawn before the wait; no event is handled during it.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible()) {
-            window->repaint();
-        }
-    }
-    // Sleep the time that remains, to an absolute deadline.
+    SleepUntil(MonotonicMs() + ms);
+}
+
+void RealPlatform::SleepUntil(double deadlineMs) {
+    const timespec deadline = ToTimespec(deadlineMs);
+    ShowWhatWasDrawn();
+    // Sleep the time that remains, to the absolute deadline; no event is
+    // handled meanwhile (a nested event loop would run screen timers).
     while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr) == EINTR) {
     }
 }
@@ -57,35 +92,85 @@ void RealPlatform::DoEvents() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
+void RealPlatform::WaitForEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
+
 double RealPlatform::Rnd() {
-    return static_cast<double>(generator_() >> 11) * 0x1.0p-53; // 53 random bits in [0, 1)
+    return generator_.Uniform();
 }
 
 void RealPlatform::Randomize() {
-    // Mix the clock into the running state: reseeding twice within one clock
-    // tick still moves on instead of repeating the last draws.
-    const std::uint64_t clock = std::chrono::steady_clock::now().time_since_epoch().count();
-    std::seed_seq mix{generator_(), clock, static_cast<std::uint64_t>(Timer() * 1000.0f)};
-    generator_.seed(mix);
+    // The clock is stirred into the running state: reseeding twice within
+    // one clock tick still moves on instead of repeating the last draws.
+    generator_.Mix(SteadyClockReading());
+}
+
+// The event loop's timers wake to the millisecond at best, and later when the
+// machine is busy: a form timer's tick is armed a little early and then
+// waits out the last moment to its deadline.
+constexpr double TickArmedEarlyMs = 1.5;
+constexpr const char* TickTimerName = "kovaTick";
+
+void RealPlatform::TimerScheduled(VbTimer* timer, double dueMs) {
+    auto* tick = timer->findChild<QTimer*>(TickTimerName, Qt::FindDirectChildrenOnly);
+    if (tick == nullptr) {
+        tick = new QTimer(timer); // goes with the form timer
+        tick->setObjectName(TickTimerName);
+        tick->setSingleShot(true);
+        tick->setTimerType(Qt::PreciseTimer);
+        QObject::connect(tick, &QTimer::timeout, timer, [timer, tick] {
+            const timespec due = ToTimespec(tick->property("dueMs").toDouble());
+            while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &due, nullptr) == EINTR) {
+            }
+            timer->Fire();
+        });
+    }
+    tick->setProperty("dueMs", dueMs);
+    const double armIn = std::floor(dueMs - MonotonicMs() - TickArmedEarlyMs);
+    tick->start(armIn > 0 ? static_cast<int>(armIn) : 0);
+}
+
+void RealPlatform::TimerStopped(VbTimer* timer) {
+    if (auto* tick = timer->findChild<QTimer*>(TickTimerName, Qt::FindDirectChildrenOnly)) {
+        tick->stop();
+    }
+}
+
+bool RealPlatform::AudioAvailable() {
+    if (!audioChecked_) {
+        audioChecked_ = true;
+        audioAvailable_ = !QMediaDevices::defaultAudioOutput().isNull();
+    }
+    return audioAvailable_;
+}
+
+QSoundEffect* RealPlatform::SoundOf(const QString& path) {
+    QSoundEffect*& effect = sounds_[path];
+    if (effect == nullptr) {
+        effect = new QSoundEffect;
+        effect->setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    }
+    return effect;
 }
 
 bool RealPlatform::PlaySound(const QString& path) {
     if (!QFileInfo::exists(path)) {
         return false;
     }
-    if (!audioChecked_) {
-        audioChecked_ = true;
-        audioAvailable_ = !QMediaDevices::defaultAudioOutput().isNull();
+    if (AudioAvailable()) { // otherwise the file is fine, there is just nothing to play it on
+        SoundOf(path)->play();
     }
-    if (!audioAvailable_) {
-        return true; // the file is fine; there is just nothing to play it on
+    return true;
+}
+
+bool RealPlatform::PreloadSound(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        return false;
     }
-    QSoundEffect*& effect = sounds_[path];
-    if (effect == nullptr) {
-        effect = new QSoundEffect;
-        effect->setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    if (AudioAvailable()) {
+        SoundOf(path); // loading starts now, in the background
     }
-    effect->play();
     return true;
 }
 

@@ -2,10 +2,10 @@
 #pragma once
 
 #include "shell/platform.h"
+#include "shell/random_generator.h"
 
 #include <QHash>
 #include <memory>
-#include <random>
 
 class QSoundEffect;
 
@@ -15,11 +15,15 @@ public:
     ~RealPlatform() override;
 
     Single Timer() override;
+    double MonotonicMs() override;
     void Sleep(int ms) override;
+    void SleepUntil(double deadlineMs) override;
     void DoEvents() override;
+    void WaitForEvents() override;
     double Rnd() override;
     void Randomize() override;
     bool PlaySound(const QString& path) override;
+    bool PreloadSound(const QString& path) override;
     void Beep() override;
     void ShowCursor(bool visible) override;
     int MsgBox(const QString& prompt, int style, const QString& title) override;
@@ -27,12 +31,15 @@ public:
                      int leftTwips, int topTwips) override;
     int WinHelp(const QString& helpFile) override;
     QSize DisplaySize() override;
-    bool RunsTimers() const override { return true; }
-    void TimerStarted(VbTimer*) override {}
-    void TimerStopped(VbTimer*) override {}
+    void TimerScheduled(VbTimer* timer, double dueMs) override;
+    void TimerStopped(VbTimer* timer) override;
 
 private:
-    std::mt19937_64 generator_;
+    bool AudioAvailable();
+    // The loaded sound of a file, loading it the first time.
+    QSoundEffect* SoundOf(const QString& path);
+
+    RandomGenerator generator_;
     bool audioAvailable_ = false;
     bool audioChecked_ = false;
     QHash<QString, QSoundEffect*> sounds_;

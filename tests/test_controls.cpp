@@ -279,6 +279,68 @@ TEST_F(Controls, FormTimerTicksOnTheVirtualClockWhileEnabled) {
     EXPECT_EQ(ticks, 3);
 }
 
+// A timer whose tick handler takes time and switches the timer off and on
+// again, as a screen does that draws a stimulus and waits for the next one.
+struct RestartingTimer {
+    RestartingTimer(FakePlatform& fake, int handlerMs) : timer("Timer1", nullptr) {
+        QObject::connect(&timer, &VbTimer::Timer, [this, &fake, handlerMs] {
+            ticksAt.append(fake.MonotonicMs() - startMs);
+            if (extraWaitAtTick == ticksAt.size()) {
+                fake.Sleep(extraWaitMs);
+            }
+            fake.Now += handlerMs / 1000.0; // drawing
+            timer.SetEnabled(false);
+            timer.SetInterval(100);
+            timer.SetEnabled(true);
+        });
+        timer.SetInterval(100);
+        startMs = fake.MonotonicMs();
+        timer.SetEnabled(true);
+    }
+    VbTimer timer;
+    double startMs = 0;
+    QList<double> ticksAt; // ms after the start
+    int extraWaitAtTick = 0;
+    int extraWaitMs = 0;
+};
+
+static void ExpectTicksAt(const QList<double>& ticks, const QList<double>& expected) {
+    ASSERT_EQ(ticks.size(), expected.size());
+    for (int i = 0; i < ticks.size(); ++i) {
+        EXPECT_NEAR(ticks[i], expected[i], 1e-6) << "tick " << i + 1;
+    }
+}
+
+TEST_F(Controls, FormTimerTicksOnAFixedGridWhateverItsHandlerCosts) {
+    RestartingTimer drawing(fake(), 7);
+    fake().AdvanceTime(500);
+    ExpectTicksAt(drawing.ticksAt, {100, 200, 300, 400, 500});
+
+    // Started afresh outside a tick, the count starts from now.
+    fake().Now += 0.030;
+    const double restartedAt = fake().MonotonicMs() - drawing.startMs;
+    drawing.timer.SetEnabled(true);
+    drawing.ticksAt.clear();
+    fake().AdvanceTime(200);
+    ExpectTicksAt(drawing.ticksAt, {restartedAt + 100, restartedAt + 200});
+}
+
+TEST_F(Controls, ALateFormTimerTickCatchesUpOrStartsANewGrid) {
+    {
+        RestartingTimer late(fake(), 0);
+        late.extraWaitAtTick = 2; // a blocking wait of 150 ms inside the second tick
+        late.extraWaitMs = 150;
+        fake().AdvanceTime(500);
+        ExpectTicksAt(late.ticksAt,
+                      {100, 200, 350, 400, 500}); // the late one at once, then the grid
+    }
+    RestartingTimer blocked(fake(), 0);
+    blocked.extraWaitAtTick = 1; // a whole second inside the first tick
+    blocked.extraWaitMs = 1000;
+    fake().AdvanceTime(1300);
+    ExpectTicksAt(blocked.ticksAt, {100, 1100, 1200, 1300}); // no burst of late ticks
+}
+
 TEST_F(Controls, HelpWindowShowsThePageMadeForTheHelpFile) {
     QTemporaryDir assets;
     SetAssetDirectory(assets.path());

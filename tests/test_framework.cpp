@@ -360,3 +360,98 @@ TEST_F(Framework, UnloadingAScreenInsideItsEventLoopEndsTheLoopSafely) {
     ProcessEvents();
     EXPECT_FALSE(IsLoaded("frmPracticeT"));
 }
+
+// A tool window of the test's own, as the metronome is: no exercise framework,
+// only what every form offers (the menu hold, the waits and loops).
+namespace {
+
+class frmBeats : public Form {
+public:
+    static constexpr const char* Name = "frmBeats";
+    frmBeats() : Form(Name) {
+        HoldWhileOpen("frmMain");
+        cmdGo = new VbButton("cmdGo", "Go", this);
+        connect(cmdGo, &QPushButton::clicked, this, [this] { go_ = true; });
+    }
+    bool WaitForGo() {
+        go_ = false;
+        return RunEventLoop([this] { return WaitFor([this] { return go_; }); });
+    }
+    // Plays count beats every intervalMs from now; each beat costs costMs.
+    void PlayBeats(int count, double intervalMs, double costMs) {
+        const double start = platform().MonotonicMs();
+        for (int beat = 1; beat <= count; ++beat) {
+            platform().SleepUntil(start + beat * intervalMs);
+            ApiResult = PlaySoundFile(AppPath() + "\\Ding.wav");
+            FakePlatform::Installed().Now += costMs / 1000.0;
+        }
+    }
+    VbButton* cmdGo;
+
+private:
+    bool go_ = false;
+};
+
+class ToolWindow : public KovaTest {
+protected:
+    void SetUp() override {
+        KovaTest::SetUp();
+        Forms::Register(frmBeats::Name, [] { return new frmBeats; });
+        main_ = &Forms::Get<frmMain>();
+        Forms::Show(*main_);
+    }
+    frmMain* main_ = nullptr;
+};
+
+} // namespace
+
+TEST_F(ToolWindow, TheMainMenuTakesNoClicksWhileTheWindowIsOpen) {
+    EXPECT_TRUE(main_->isEnabled());
+    Forms::Show(frmBeats::Name);
+    EXPECT_FALSE(main_->isEnabled());
+    Forms::Hide(frmBeats::Name);
+    EXPECT_FALSE(main_->isEnabled()) << "hidden is still open";
+    Forms::Get<frmBeats>().close();
+    EXPECT_TRUE(main_->isEnabled());
+}
+
+TEST_F(ToolWindow, WaitingForTheUserSleepsBetweenEvents) {
+    auto& window = Forms::Get<frmBeats>();
+    Forms::Show(window);
+    int waits = 0;
+    fake().OnDoEvents = [&waits, &window] {
+        if (++waits == 3) {
+            Click(window.cmdGo);
+        }
+    };
+    EXPECT_TRUE(window.WaitForGo());
+    fake().OnDoEvents = nullptr;
+    EXPECT_EQ(fake().EventWaits, 3);
+    EXPECT_EQ(fake().DoEventsCalls, 0) << "a wait for the user never spins";
+
+    fake().OnDoEvents = [&window] { window.close(); };
+    EXPECT_FALSE(window.WaitForGo());
+    fake().OnDoEvents = nullptr;
+    ProcessEvents();
+    EXPECT_FALSE(IsLoaded(frmBeats::Name));
+    EXPECT_TRUE(main_->isEnabled());
+}
+
+TEST_F(ToolWindow, BeatsWaitedForOnDeadlinesStartOnTheGridWhateverEachCosts) {
+    auto& window = Forms::Get<frmBeats>();
+    EXPECT_EQ(PreloadSoundFile(AppPath() + "\\Ding.wav"), VbTrue);
+    ASSERT_EQ(fake().PreloadedSounds.size(), 1);
+    EXPECT_TRUE(fake().PreloadedSounds[0].endsWith("Ding.wav"));
+    EXPECT_EQ(PreloadSoundFile(AppPath() + "\\NoSuch.wav"), VbFalse);
+
+    const double start = fake().MonotonicMs();
+    window.PlayBeats(4, 250, 40);
+    ASSERT_EQ(fake().SoundTimes.size(), 4);
+    for (int beat = 1; beat <= 4; ++beat) {
+        EXPECT_NEAR(fake().SoundTimes[beat - 1] - start, beat * 250.0, 1e-6);
+    }
+    // A deadline already passed returns at once; the clock never runs back.
+    const double before = fake().MonotonicMs();
+    fake().SleepUntil(before - 100);
+    EXPECT_DOUBLE_EQ(fake().MonotonicMs(), before);
+}

@@ -1,8 +1,12 @@
+#include "shell/controls/vb_timer.h"
+#include "shell/platform.h"
 #include "shell/random_characters.h"
+#include "shell/random_generator.h"
 #include "shell/real_platform.h"
 #include "shell/vb_runtime.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QSet>
 #include <QTimer>
 #include <limits>
@@ -100,6 +104,43 @@ TEST(Runtime, CountersStopAtTheSixteenBitLimits) {
     EXPECT_EQ(int(n), -2);
 }
 
+TEST(RandomGenerator, ReseedingTwiceWithinOneClockTickGivesDifferentDraws) {
+    RandomGenerator generator(7);
+    generator.Mix(123456);
+    const std::uint64_t first = generator.Next();
+    generator.Mix(123456);
+    EXPECT_NE(generator.Next(), first);
+
+    RandomGenerator twice(7);
+    twice.Mix(123456);
+    twice.Mix(123456); // no draw between the two reseeds
+    RandomGenerator once(7);
+    once.Mix(123456);
+    EXPECT_NE(twice.Next(), once.Next());
+}
+
+TEST(RandomGenerator, TheClockReadingDecidesWhereTheSequenceGoes) {
+    RandomGenerator a(7);
+    RandomGenerator b(7);
+    a.Mix(1);
+    b.Mix(2);
+    EXPECT_NE(a.Next(), b.Next());
+}
+
+TEST(RandomGenerator, ReseedingInOneTickBeforeEveryDrawNeverRepeatsARun) {
+    RandomGenerator generator(1);
+    QSet<QString> runs;
+    for (int i = 0; i < 5000; ++i) {
+        generator.Mix(42); // the clock has not moved
+        QString run;
+        for (int d = 0; d < 3; ++d) {
+            run += QString::number(generator.Uniform(), 'g', 17) + " ";
+        }
+        runs.insert(run);
+    }
+    EXPECT_EQ(runs.size(), 5000);
+}
+
 // The real platform's own rules (the other tests replace it).
 TEST(RealPlatformRules, ReseedingWithinOneClockTickNeverRepeatsTheDraws) {
     RealPlatform real;
@@ -124,7 +165,54 @@ TEST(RealPlatformRules, ABlockingWaitHandlesNoTimerUntilItEnds) {
     EXPECT_TRUE(fired);
 }
 
+TEST(RealPlatformRules, AWaitToADeadlineEndsAtItAndAPassedOneAtOnce) {
+    RealPlatform real;
+    const double deadline = real.MonotonicMs() + 15;
+    real.SleepUntil(deadline);
+    const double woke = real.MonotonicMs();
+    EXPECT_GE(woke, deadline);
+    real.SleepUntil(woke - 1000);
+    EXPECT_LT(real.MonotonicMs() - woke, 10);
+}
+
+TEST(RealPlatformRules, WaitingForTheUserSleepsUntilAnEventComes) {
+    RealPlatform real;
+    bool clicked = false;
+    QTimer::singleShot(20, [&clicked] { clicked = true; });
+    int waits = 0;
+    while (!clicked && waits < 1000) {
+        real.WaitForEvents();
+        ++waits;
+    }
+    EXPECT_TRUE(clicked);
+    EXPECT_LT(waits, 10) << "a loop that spins would come round thousands of times";
+}
+
+TEST(RealPlatformRules, AFormTimerTicksOnItsDeadlinesNeverBefore) {
+    VbTimer timer("Timer1", nullptr);
+    QList<double> ticks;
+    QObject::connect(&timer, &VbTimer::Timer, [&ticks, &timer] {
+        ticks.append(platform().MonotonicMs());
+        if (ticks.size() == 3) {
+            timer.SetEnabled(false);
+        }
+    });
+    timer.SetInterval(10);
+    const double start = platform().MonotonicMs();
+    timer.SetEnabled(true);
+    QElapsedTimer guard;
+    guard.start();
+    while (ticks.size() < 3 && guard.elapsed() < 2000) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    ASSERT_EQ(ticks.size(), 3);
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_GE(ticks[k], start + 10 * (k + 1)) << "tick " << k + 1;
+    }
+}
+
 TEST(RealPlatformRules, MissingSoundFilesAreIgnoredQuietly) {
     RealPlatform real;
     EXPECT_FALSE(real.PlaySound("/no/such/Ding.wav"));
+    EXPECT_FALSE(real.PreloadSound("/no/such/Ding.wav"));
 }

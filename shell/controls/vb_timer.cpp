@@ -2,16 +2,14 @@
 
 #include "shell/platform.h"
 
+#include <QPointer>
+
 VbTimer::VbTimer(const QString& name, QObject* parent) : QObject(parent) {
     setObjectName(name);
-    timer_.setTimerType(Qt::PreciseTimer);
-    connect(&timer_, &QTimer::timeout, this, &VbTimer::Fire);
 }
 
 VbTimer::~VbTimer() {
-    if (!platform().RunsTimers()) {
-        platform().TimerStopped(this);
-    }
+    platform().TimerStopped(this);
 }
 
 void VbTimer::SetInterval(int ms) {
@@ -25,19 +23,44 @@ void VbTimer::SetEnabled(bool enabled) {
 }
 
 void VbTimer::restart() {
-    // Setting either property starts the count afresh.
-    timer_.stop();
-    if (platform().RunsTimers()) {
-        if (Running()) {
-            timer_.start(interval_);
-        }
-    } else if (Running()) {
-        platform().TimerStarted(this);
-    } else {
-        platform().TimerStopped(this);
+    cancel();
+    if (!Running()) {
+        return;
     }
+    // Inside a tick the grid goes on from that tick's deadline; otherwise a
+    // new grid starts now.
+    scheduleAfter(inTick_ ? deadlineMs_ : platform().MonotonicMs());
+}
+
+void VbTimer::scheduleAfter(double previousDeadlineMs) {
+    const double now = platform().MonotonicMs();
+    double next = previousDeadlineMs + interval_;
+    if (now - next >= interval_) {
+        // More than a whole interval behind (after a long blocking wait): a
+        // new grid from now rather than a burst of late ticks.
+        next = now;
+    }
+    deadlineMs_ = next;
+    armed_ = true;
+    platform().TimerScheduled(this, next);
+}
+
+void VbTimer::cancel() {
+    armed_ = false;
+    platform().TimerStopped(this);
 }
 
 void VbTimer::Fire() {
+    QPointer<VbTimer> self(this);
+    const double deadline = deadlineMs_;
+    inTick_ = true;
+    cancel(); // a test may fire a tick by hand; the next one is armed below
     Q_EMIT Timer();
+    if (self == nullptr) {
+        return; // the handler unloaded the form that owns this timer
+    }
+    inTick_ = false;
+    if (Running() && !armed_) {
+        scheduleAfter(deadline);
+    }
 }

@@ -1,9 +1,11 @@
-// A form timer: ticks every Interval milliseconds while Enabled. The real
-// platform runs it on the event loop; a test platform fires it on its clock.
+// A form timer: ticks every Interval milliseconds while Enabled. Ticks fall
+// on a fixed grid of deadlines (start + k x interval) on the monotonic clock,
+// so the time a tick handler spends drawing does not add up into drift. The
+// platform fires each tick: the real one on the event loop, a test platform
+// on its virtual clock.
 #pragma once
 
 #include <QObject>
-#include <QTimer>
 
 class VbTimer : public QObject {
     Q_OBJECT
@@ -11,6 +13,9 @@ public:
     VbTimer(const QString& name, QObject* parent);
     ~VbTimer() override;
 
+    // Setting either property starts the count afresh from now, except from
+    // inside a tick: switching the timer off and on again there (or setting
+    // its interval) keeps the grid, counting from that tick's deadline.
     void SetInterval(int ms);
     int Interval() const { return interval_; }
     void SetEnabled(bool enabled);
@@ -25,8 +30,13 @@ Q_SIGNALS:
 
 private:
     void restart();
+    // Arms the next tick for the deadline that follows previous.
+    void scheduleAfter(double previousDeadlineMs);
+    void cancel();
 
-    QTimer timer_;
     int interval_ = 0;
     bool enabled_ = false;
+    double deadlineMs_ = 0; // of the next tick, or of the tick being handled
+    bool armed_ = false;    // the next tick is scheduled
+    bool inTick_ = false;
 };

@@ -5,17 +5,10 @@
 #include <cmath>
 
 OptionsScreen::OptionsScreen(const QString& name, Triad triad)
-    : Form(name), triad_(std::move(triad)) {}
-
-static void setMainMenuEnabled(bool enabled) {
-    if (Form* main = Forms::Find("frmMain")) {
-        main->setEnabled(enabled);
-    }
-}
-
-void OptionsScreen::showEvent(QShowEvent* event) {
-    Form::showEvent(event);
-    setMainMenuEnabled(false);
+    : Form(name), triad_(std::move(triad)) {
+    // While an exercise is open, the main menu behind it takes no clicks, so
+    // only one exercise runs at a time.
+    HoldWhileOpen("frmMain");
 }
 
 void OptionsScreen::AfterUnload() {
@@ -25,7 +18,6 @@ void OptionsScreen::AfterUnload() {
     Forms::Unload(triad_.therapy);
     Forms::Unload(triad_.scores);
     ShowMainMenuFrame();
-    setMainMenuEnabled(true);
 }
 
 void OptionsScreen::cmdHelp_Click() {

@@ -21,10 +21,8 @@ public:
     const Triad& Names() const { return triad_; }
 
 protected:
-    // While an exercise is open, the main menu behind it takes no clicks, so
-    // only one exercise runs at a time; when this screen is unloaded in any
-    // way, its therapy and scores screens go with it and the menu comes back.
-    void showEvent(QShowEvent* event) override;
+    // When this screen is unloaded in any way, its therapy and scores
+    // screens go with it and the menu comes back.
     void AfterUnload() override;
 
     virtual QString HelpFile() const { return triad_.helpFile; }

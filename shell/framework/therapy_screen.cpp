@@ -9,19 +9,10 @@ using namespace ModDODI;
 TherapyScreen::TherapyScreen(const QString& name, Triad triad)
     : Form(name), triad_(std::move(triad)) {
     setWindowTitle("KOVA.....Practice Time = 0  Mins  &  0 Secs");
-}
-
-void TherapyScreen::showEvent(QShowEvent* event) {
-    Form::showEvent(event);
-    if (Form* options = Forms::Find(triad_.options)) {
-        options->setEnabled(false);
-    }
-}
-
-void TherapyScreen::AfterUnload() {
-    if (Form* options = Forms::Find(triad_.options)) {
-        options->setEnabled(true);
-    }
+    // While the therapy screen is up, its options screen underneath takes no
+    // clicks: pressing Therapy or Main Menu there would restart or strand the
+    // running practice.
+    HoldWhileOpen(triad_.options);
 }
 
 void TherapyScreen::cmdOptions_Click() {
@@ -44,37 +35,6 @@ void TherapyScreen::Form_Unload() {
 void TherapyScreen::ShowPracticeTime() {
     UpdateElapsedTime(PracticeStart);
     setWindowTitle(PracticeTimeLine());
-}
-
-bool TherapyScreen::LetEventsRun() {
-    QPointer<TherapyScreen> self(this);
-    platform().DoEvents();
-    return self != nullptr && !self->CloseRequested() && !Forms::IsUnloading(*self);
-}
-
-bool TherapyScreen::WaitFor(const std::function<bool()>& done) {
-    QPointer<TherapyScreen> self(this);
-    while (!done()) {
-        if (!LetEventsRun()) {
-            return false;
-        }
-    }
-    return self != nullptr;
-}
-
-bool TherapyScreen::RunEventLoop(const std::function<bool()>& loop) {
-    QPointer<TherapyScreen> self(this);
-    BeginEventLoop();
-    const bool finished = loop();
-    if (self == nullptr) {
-        return false;
-    }
-    EndEventLoop();
-    if (CloseRequested()) {
-        close();
-        return false;
-    }
-    return finished && !Forms::IsUnloading(*this);
 }
 
 VbButton* TherapyScreen::AddOptionsButton(const QString& name, const QString& toolTip) {

@@ -25,28 +25,10 @@ public:
 
     const Triad& Names() const { return triad_; }
 
-    // Lets pending events run. Returns false when this screen was unloaded or
-    // its window closed meanwhile: the caller must then return at once,
-    // touching nothing of the screen.
-    bool LetEventsRun();
-    // Lets events run until done() holds; false as for LetEventsRun.
-    bool WaitFor(const std::function<bool()>& done);
-    // Runs a loop that lets events run (loop returns false when the screen
-    // went away), with closing the window turned into a stop request; when a
-    // close was asked meanwhile, the screen closes itself afterwards. Returns
-    // true when the loop finished and the screen is still there to go on.
-    bool RunEventLoop(const std::function<bool()>& loop);
-
     // Recomputes the elapsed practice time and shows it in the caption.
     void ShowPracticeTime();
 
 protected:
-    // While the therapy screen is up, its options screen underneath takes no
-    // clicks: pressing Therapy or Main Menu there would restart or strand the
-    // running practice.
-    void showEvent(QShowEvent* event) override;
-    void AfterUnload() override;
-
     // The options screen, which stays loaded while this screen is.
     Form& OptionsForm() const { return Forms::Get(triad_.options); }
     template <class T> T* OptionControl(const QString& name) const {

@@ -35,8 +35,27 @@ void FakePlatform::Sleep(int ms) {
     }
 }
 
+void FakePlatform::SleepUntil(double deadlineMs) {
+    Deadlines.append(deadlineMs);
+    const double waitedMs = std::max(0.0, deadlineMs - MonotonicMs());
+    if (waitedMs > 0) {
+        Now = deadlineMs / 1000.0;
+    }
+    if (OnSleep) {
+        OnSleep(static_cast<int>(std::lround(waitedMs)));
+    }
+}
+
 void FakePlatform::DoEvents() {
     ++DoEventsCalls;
+    QCoreApplication::processEvents();
+    if (OnDoEvents) {
+        OnDoEvents();
+    }
+}
+
+void FakePlatform::WaitForEvents() {
+    ++EventWaits;
     QCoreApplication::processEvents();
     if (OnDoEvents) {
         OnDoEvents();
@@ -66,6 +85,12 @@ void FakePlatform::Randomize() {
 
 bool FakePlatform::PlaySound(const QString& path) {
     Sounds.append(path);
+    SoundTimes.append(MonotonicMs());
+    return true;
+}
+
+bool FakePlatform::PreloadSound(const QString& path) {
+    PreloadedSounds.append(path);
     return true;
 }
 
@@ -89,9 +114,9 @@ int FakePlatform::WinHelp(const QString& helpFile) {
     return HelpResult;
 }
 
-void FakePlatform::TimerStarted(VbTimer* timer) {
+void FakePlatform::TimerScheduled(VbTimer* timer, double dueMs) {
     TimerStopped(timer);
-    timers_.append({timer, Now + timer->Interval() / 1000.0});
+    timers_.append({timer, dueMs});
 }
 
 void FakePlatform::TimerStopped(VbTimer* timer) {
@@ -109,19 +134,23 @@ QList<VbTimer*> FakePlatform::RunningTimers() const {
 }
 
 void FakePlatform::AdvanceTime(int ms) {
-    const double end = Now + ms / 1000.0;
+    const double endMs = MonotonicMs() + ms;
     for (;;) {
-        auto next =
-            std::min_element(timers_.begin(), timers_.end(),
-                             [](const Scheduled& a, const Scheduled& b) { return a.due < b.due; });
-        if (next == timers_.end() || next->due > end + 1e-9) {
+        auto next = std::min_element(
+            timers_.begin(), timers_.end(),
+            [](const Scheduled& a, const Scheduled& b) { return a.dueMs < b.dueMs; });
+        if (next == timers_.end() || next->dueMs > endMs + 1e-6) {
             break;
         }
         VbTimer* timer = next->timer;
-        Now = std::max(Now, next->due);
-        next->due = Now + timer->Interval() / 1000.0; // repeats while enabled
+        if (next->dueMs > MonotonicMs()) {
+            Now = next->dueMs / 1000.0;
+        }
+        timers_.erase(next); // the tick schedules the next one while the timer runs
         timer->Fire();
         QCoreApplication::processEvents();
     }
-    Now = std::max(Now, end);
+    if (endMs > MonotonicMs()) {
+        Now = endMs / 1000.0;
+    }
 }

@@ -25,9 +25,11 @@ public:
     // The platform installed now (tests install one in their fixture).
     static FakePlatform& Installed();
 
-    // Virtual clock, seconds since midnight.
+    // Virtual clock, seconds since midnight; the monotonic clock reads it in
+    // milliseconds.
     double Now = 36000.0; // 10:00:00
-    // Advances the clock by ms and fires form timers that fall due, in order.
+    // Advances the clock by ms and fires form timers that fall due, in order,
+    // each at its due time.
     void AdvanceTime(int ms);
 
     // Values Rnd() returns next, in order; afterwards a seeded generator.
@@ -46,27 +48,36 @@ public:
     };
     QList<InputRequest> Inputs;
 
-    QStringList Sounds;    // paths of sounds played
+    QStringList Sounds;       // paths of sounds played
+    QList<double> SoundTimes; // the monotonic clock (ms) at which each of Sounds started
+    QStringList PreloadedSounds;
     QStringList HelpFiles; // help files asked for
     int HelpResult = 1;
     int Beeps = 0;
     bool CursorVisible = true;
-    QList<int> Sleeps; // every blocking wait, in ms
+    QList<int> Sleeps;       // every blocking wait of Sleep, in ms
+    QList<double> Deadlines; // every blocking wait of SleepUntil, its deadline in ms
     QSize Display{800, 600};
 
-    // Runs at every DoEvents (after pending events), so a test can act
-    // while a screen loops.
+    // Runs at every DoEvents and WaitForEvents (after pending events), so a
+    // test can act while a screen loops or waits for the user.
     std::function<void()> OnDoEvents;
     int DoEventsCalls = 0;
-    // Runs after every blocking wait.
+    int EventWaits = 0; // calls of WaitForEvents
+    // Runs after every blocking wait, with the milliseconds it lasted.
     std::function<void(int ms)> OnSleep;
 
     Single Timer() override;
+    double MonotonicMs() override { return Now * 1000.0; }
     void Sleep(int ms) override;
+    // Moves the virtual clock to the deadline (not back when it has passed).
+    void SleepUntil(double deadlineMs) override;
     void DoEvents() override;
+    void WaitForEvents() override;
     double Rnd() override;
     void Randomize() override;
     bool PlaySound(const QString& path) override;
+    bool PreloadSound(const QString& path) override;
     void Beep() override { ++Beeps; }
     void ShowCursor(bool visible) override { CursorVisible = visible; }
     int MsgBox(const QString& prompt, int style, const QString& title) override;
@@ -74,8 +85,7 @@ public:
                      int leftTwips, int topTwips) override;
     int WinHelp(const QString& helpFile) override;
     QSize DisplaySize() override { return Display; }
-    bool RunsTimers() const override { return false; }
-    void TimerStarted(VbTimer* timer) override;
+    void TimerScheduled(VbTimer* timer, double dueMs) override;
     void TimerStopped(VbTimer* timer) override;
 
     // Form timers running now.
@@ -84,7 +94,7 @@ public:
 private:
     struct Scheduled {
         VbTimer* timer;
-        double due; // clock seconds
+        double dueMs; // monotonic clock
     };
     std::deque<double> scriptedRnd_;
     std::mt19937_64 generator_{12345};
