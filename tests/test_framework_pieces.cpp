@@ -236,6 +236,16 @@ TEST_F(FrameworkPieces, DisplaySpeedOrOffRuleTakesTheWordOffInOneSpelling) {
     EXPECT_EQ(rule.icon, vbOKOnly);
 }
 
+TEST_F(FrameworkPieces, DisplaySpeedsTurnIntoWholeMilliseconds) {
+    EXPECT_EQ(DisplaySpeedMs("0.25"), 250);
+    EXPECT_EQ(DisplaySpeedMs("0.10"), 100);
+    EXPECT_EQ(DisplaySpeedMs("0.0005"), 0) << "half a millisecond halves to even";
+    EXPECT_EQ(DisplaySpeedMs("0.0015"), 2);
+    EXPECT_EQ(DisplaySpeedMs("-1"), 0) << "never a negative wait";
+    EXPECT_EQ(DisplaySpeedMs("Off"), std::nullopt);
+    EXPECT_EQ(DisplaySpeedMs(""), std::nullopt);
+}
+
 TEST_F(FrameworkPieces, PercentagesAreExactWholeNumbersRoundedDown) {
     EXPECT_EQ(ScoresScreen::PercentText(29, 50), "58%")
         << "29 / 50 × 100 in floating point is 57.99…";

@@ -25,12 +25,9 @@ QChar PreviewLetter(int value) {
 
 frmLetterO::frmLetterO() : OptionsScreen(Name, ClosingLettersTriad()) {
     setWindowTitle("KOVA");
-    Label1 = new VbLabel("Label1", "Closing Letters", this);
+    Label1 = AddTitle("Label1", "Closing Letters", 18, 1800, 120, 3600, 615);
     Label1->SetBackColor(VbColor(VbColors::LightYellow));
-    Label1->setAlignment(Qt::AlignCenter);
     Label1->SetBorder(true);
-    SetFontSize(Label1, 18, true);
-    Place(Label1, 1800, 120, 3600, 615);
 
     buildCaseFrame();
     buildTilesFrame();

@@ -40,10 +40,7 @@ void StackOptions(const QList<QRadioButton*>& options) {
 
 frmDotO::frmDotO() : OptionsScreen(Name, EyeRotationTriad()) {
     setWindowTitle("KOVA");
-    auto* lblTitle = new VbLabel("lblTitle", "Eye Rotation Therapy", this);
-    lblTitle->setAlignment(Qt::AlignCenter);
-    SetFontSize(lblTitle, 16, true);
-    Place(lblTitle, 0, 150, FormWidth, 525);
+    AddTitle("lblTitle", "Eye Rotation Therapy", 16, 0, 150, FormWidth, 525);
     buildCombos();
     buildOptionFrames();
     buildButtonsAndInfo();

@@ -19,10 +19,7 @@ constexpr int ButtonTop = 4200;
 
 frmVD8o::frmVD8o() : OptionsScreen(Name, PatternDuplicatorTriad()) {
     setWindowTitle("KOVA");
-    auto* lblTitle = new VbLabel("lblTitle", "Pattern Duplicator", this);
-    lblTitle->setAlignment(Qt::AlignCenter);
-    SetFontSize(lblTitle, 18, true);
-    Place(lblTitle, 120, 240, FormWidth - 240, 615);
+    AddTitle("lblTitle", "Pattern Duplicator", 18, 120, 240, FormWidth - 240, 615);
     buildChecks();
     buildCombos();
     buildButtons();

@@ -22,10 +22,7 @@ QStringList SpeedList() {
 frmRLO::frmRLO() : OptionsScreen(Name, RightOrLeftTriad()) {
     setWindowTitle("KOVA");
     SetDesignSize(FormWidth + 240, ButtonTop + 615 + 300);
-    auto* Label1 = new VbLabel("Label1", "Right or Left", this);
-    Label1->setAlignment(Qt::AlignCenter);
-    SetFontSize(Label1, 18, true);
-    Place(Label1, 1688, 360, 2895, 615);
+    AddTitle("Label1", "Right or Left", 18, 1688, 360, 2895, 615);
     buildSpeedBox();
     buildExamples();
     buildButtons();

@@ -5,6 +5,7 @@
 #include "shell/controls/colors.h"
 #include "shell/controls/combo_box.h"
 #include "shell/framework/layout.h"
+#include "shell/framework/options_screen.h"
 #include "shell/platform.h"
 
 using namespace ModDODI;
@@ -58,7 +59,7 @@ void frmRLT::SetHandsEnabled(bool enabled) {
 }
 
 std::optional<int> frmRLT::DisplayTime() const {
-    return DisplayTimeMs(OptionControl<ValidatingComboBox>("cboSpeed")->Text());
+    return DisplaySpeedMs(OptionControl<ValidatingComboBox>("cboSpeed")->Text());
 }
 
 void frmRLT::RemovePicture() {

@@ -33,12 +33,3 @@ QString LeftCaption(QuestionKind kind) {
 int CorrectHandFor(int pictureChoice) {
     return pictureChoice % 2 == 1 ? 1 : 0;
 }
-
-std::optional<int> DisplayTimeMs(const QString& speedText) {
-    if (speedText == "Off") {
-        return std::nullopt;
-    }
-    // The options screen lets only 0.1 to 5 seconds through; never wait a
-    // negative time whatever the text.
-    return std::max(0, static_cast<int>(RoundHalfEven(Val(speedText) * 1000)));
-}

@@ -28,7 +28,3 @@ QString LeftCaption(QuestionKind kind);
 // The index of the right answer button: 1 ("Left") for pictures 1 and 3,
 // 0 ("Right") for 2 and 4.
 int CorrectHandFor(int pictureChoice);
-
-// How long a picture stays up, in whole milliseconds (halves to even), or
-// nothing when the display speed is "Off".
-std::optional<int> DisplayTimeMs(const QString& speedText);

@@ -16,10 +16,7 @@ constexpr int ButtonTop = 6120;
 
 frmVSS1o::frmVSS1o() : OptionsScreen(Name, TicTacToeTriad()) {
     setWindowTitle("KOVA");
-    auto* lblTitle = new VbLabel("lblTitle", "Tic Tac Toe Rotations", this);
-    lblTitle->setAlignment(Qt::AlignCenter);
-    SetFontSize(lblTitle, 18, true);
-    Place(lblTitle, 120, 240, FormWidth - 240, 615);
+    AddTitle("lblTitle", "Tic Tac Toe Rotations", 18, 120, 240, FormWidth - 240, 615);
     buildCombos();
     buildRotationFrame();
     buildButtons();

@@ -41,10 +41,7 @@ VbLabel* SettingCaption(const QString& name, const QString& caption, QWidget* pa
 
 frmTrackO::frmTrackO() : OptionsScreen(Name, TrackingTriad()) {
     setWindowTitle("KOVA");
-    Label1 = new VbLabel("Label1", "Tracking Numbers or Letters", this);
-    Label1->setAlignment(Qt::AlignCenter);
-    SetFontSize(Label1, 16, true);
-    Place(Label1, 240, 180, 8160, 555);
+    Label1 = AddTitle("Label1", "Tracking Numbers or Letters", 16, 240, 180, 8160, 555);
 
     BuildCharacterFrames();
     BuildSettings();

@@ -4,6 +4,7 @@
 #include "exercises/tracking/tracking_triad.h"
 #include "shell/controls/default_button.h"
 #include "shell/framework/layout.h"
+#include "shell/framework/options_screen.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
 
@@ -329,7 +330,7 @@ void frmTrackT::ShowNextItem() {
     VbLabel* position = Label1[scores().PositionIndex - 1];
     position->setText(DisplayItem);
     position->repaint();
-    platform().Sleep(static_cast<int>(RoundHalfEven(Val(OptionText("cboSpeed")) * 1000)));
+    platform().Sleep(DisplaySpeedMs(OptionText("cboSpeed")).value_or(0));
     position->setText(" ");
     position->repaint();
     DisplayItem.clear();

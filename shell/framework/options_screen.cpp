@@ -1,7 +1,9 @@
 #include "shell/framework/options_screen.h"
 
+#include "shell/framework/layout.h"
 #include "shell/vb_runtime.h"
 
+#include <algorithm>
 #include <cmath>
 
 OptionsScreen::OptionsScreen(const QString& name, Triad triad)
@@ -60,9 +62,25 @@ ValidatingComboBox* OptionsScreen::AddCombo(const QString& name, const QStringLi
     return combo;
 }
 
+VbLabel* OptionsScreen::AddTitle(const QString& name, const QString& text, double points,
+                                 double left, double top, double width, double height) {
+    auto* title = new VbLabel(name, text, this);
+    title->setAlignment(Qt::AlignCenter);
+    SetFontSize(title, points, true);
+    Place(title, left, top, width, height);
+    return title;
+}
+
 ValidatingComboBox* OptionsScreen::AddPracticeTimeCombo(const QString& name, QWidget* parent) {
     return AddCombo(name, PracticeTimeList(), "5",
                     RangeRule(1, 60, "Practice Time must be between 1 and 60 minutes."), parent);
+}
+
+std::optional<int> DisplaySpeedMs(const QString& speedText) {
+    if (!IsNumeric(speedText)) {
+        return std::nullopt;
+    }
+    return std::max(0, static_cast<int>(RoundHalfEven(Val(speedText) * 1000)));
 }
 
 ComboRule DisplaySpeedRule(double mostSeconds, const QString& message) {

@@ -7,6 +7,8 @@
 #include "shell/forms.h"
 #include "shell/framework/triad.h"
 
+#include <optional>
+
 class OptionsScreen : public Form {
     Q_OBJECT
 public:
@@ -33,6 +35,9 @@ protected:
     // A numeric combo box with its list, initial text and validation rule.
     ValidatingComboBox* AddCombo(const QString& name, const QStringList& items,
                                  const QString& initial, ComboRule rule, QWidget* parent = nullptr);
+    // The exercise's title: centred, bold, at its design place in twips.
+    VbLabel* AddTitle(const QString& name, const QString& text, double points, double left,
+                      double top, double width, double height);
     // "Practice Time must be between 1 and 60 minutes."
     ValidatingComboBox* AddPracticeTimeCombo(const QString& name = "cboPracTime",
                                              QWidget* parent = nullptr);
@@ -47,6 +52,10 @@ ComboRule DisplaySpeedRule(double mostSeconds, const QString& message);
 // The same, or the word "Off" for no limit ("off" is corrected to "Off").
 // Refused with the message alone: an OK button, no icon, the program's title.
 ComboRule DisplaySpeedOrOffRule(double mostSeconds, const QString& message);
+
+// A display speed's text in whole milliseconds (0.25 -> 250); "Off" and any
+// text that is no speed give nothing, and no speed is ever negative.
+std::optional<int> DisplaySpeedMs(const QString& speedText);
 
 // 1, 2, 3, 4, 5, 10, 15, 20, 25, 30, 40, 50, 60: the usual practice times.
 QStringList PracticeTimeList();
