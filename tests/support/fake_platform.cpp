@@ -86,6 +86,9 @@ void FakePlatform::Randomize() {
 bool FakePlatform::PlaySound(const QString& path) {
     Sounds.append(path);
     SoundTimes.append(MonotonicMs());
+    if (OnPlaySound) {
+        OnPlaySound();
+    }
     return true;
 }
 

@@ -66,6 +66,8 @@ public:
     int EventWaits = 0; // calls of WaitForEvents
     // Runs after every blocking wait, with the milliseconds it lasted.
     std::function<void(int ms)> OnSleep;
+    // Runs after every sound started, so a test can make starting one cost time.
+    std::function<void()> OnPlaySound;
 
     Single Timer() override;
     double MonotonicMs() override { return Now * 1000.0; }
