@@ -83,6 +83,26 @@ static void patternDuplicatorRuns(Form& options, const QString& folder, const QS
     }
 }
 
+// The metronome at rest, then swung left on its first beat.
+static void saveMetronome(const QString& folder) {
+    frmMain& menu = *Forms::Find<frmMain>();
+    auto* button = menu.findChild<QPushButton*>("cmdMetronome");
+    if (button == nullptr || !button->isEnabled()) {
+        return;
+    }
+    button->click();
+    Form* metronome = Forms::Active();
+    save(*metronome, folder, "cmdMetronome_rest");
+    auto& fake = static_cast<FakePlatform&>(platform());
+    fake.OnPlaySound = [&] {
+        save(*metronome, folder, "cmdMetronome_swung");
+        fake.OnPlaySound = nullptr;
+    };
+    fake.OnDoEvents = [&] { clickIfThere(*metronome, "cmdStart"); };
+    clickIfThere(*metronome, "cmdStart");
+    fake.OnDoEvents = nullptr;
+}
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     SetUpAppearance(app);
@@ -158,6 +178,7 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         StartMainMenu();
     }
+    saveMetronome(folder);
     Forms::UnloadAll();
     return 0;
 }

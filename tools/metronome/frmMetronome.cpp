@@ -37,7 +37,7 @@ frmMetronome::frmMetronome() : Form(Name) {
 }
 
 void frmMetronome::BuildStand() {
-    // A gallows of two posts on a base with a beam, the pivot under the beam.
+    // A frame of two posts on a base with a beam, the pivot under the beam.
     MakeStandPart("Shape1", this, ShapeControl::Rectangle, {1200, 480, 2880, 150});
     MakeStandPart("Shape2", this, ShapeControl::Rectangle, {1200, 480, 120, 4080});
     MakeStandPart("Shape3", this, ShapeControl::Rectangle, {3960, 480, 120, 4080});
