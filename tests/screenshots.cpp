@@ -7,6 +7,7 @@
 #include "tests/support/fake_platform.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
@@ -103,6 +104,34 @@ static void saveMetronome(const QString& folder) {
     fake.OnDoEvents = nullptr;
 }
 
+// Discriminating Color Grids at the smallest, middle and largest sizes,
+// borders on and off, bright and harder colours: a set, then a wrong answer.
+static void colorGridsRuns(Form& options, const QString& folder, const QString& buttonName) {
+    auto* gridSize = options.findChild<QComboBox*>("cboGridSize");
+    auto* borders = options.findChild<QAbstractButton*>("chkBorders");
+    auto* brighter = options.findChild<QAbstractButton*>("chkColorLevel");
+    for (const char* size : {"1x2", "3x3", "5x5"}) {
+        for (const bool bordersOn : {true, false}) {
+            gridSize->setCurrentText(size);
+            borders->setChecked(bordersOn);
+            brighter->setChecked(bordersOn);
+            clickIfThere(options, "cmdStart");
+            Form* therapy = Forms::Active();
+            const QString name = buttonName + "_" + size + (bordersOn ? "_borders" : "_plain");
+            clickIfThere(*therapy, "cmdStart");
+            clickIfThere(*therapy, "cmdNextSet");
+            save(*therapy, folder, name + "_set");
+            clickIfThere(*therapy, "cmdAns(0)");
+            save(*therapy, folder, name + "_answered");
+            clickIfThere(*therapy, "cmdStart");
+            clickIfThere(*therapy, "cmdOptions");
+        }
+    }
+    gridSize->setCurrentText("3x3");
+    borders->setChecked(true);
+    brighter->setChecked(true);
+}
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     SetUpAppearance(app);
@@ -135,6 +164,9 @@ int main(int argc, char** argv) {
         if (options->findChild<QWidget*>("chkGridSize") != nullptr) {
             patternDuplicatorRuns(*options, folder, buttonName);
         }
+        if (options->findChild<QWidget*>("cboColorVar") != nullptr) {
+            colorGridsRuns(*options, folder, buttonName);
+        }
         if (auto* clockwise = options->findChild<QRadioButton*>("optRotRight")) {
             clockwise->setChecked(true);
         }
@@ -157,7 +189,7 @@ int main(int argc, char** argv) {
                     save(*therapy, folder, buttonName + "_erased");
                     nameTheLetter(*therapy);
                 }
-                for (const char* answerButton : {"cmdAnswer1", "cmdHand1"}) {
+                for (const char* answerButton : {"cmdAnswer1", "cmdHand1", "cmdAns(1)"}) {
                     clickIfThere(*therapy, answerButton);
                 }
                 save(*therapy, folder, buttonName + "_answered");

@@ -1,0 +1,187 @@
+// Benchmark: how fast a set of four 5x5 grids reaches the screen. Runs the
+// therapy screen on a real X display and measures, from the Next Set click,
+// the time until the last of the 100 squares is painted, and checks that
+// every altered square of the odd grid is painted altered from its first
+// paint. With the pre-display beep, measures when the set appears after the
+// click (three 250 ms waits). Without a display it runs itself again under a
+// virtual X server (xvfb-run).
+#include "exercises/color_grids/frmVD1o.h"
+#include "exercises/color_grids/frmVD1t.h"
+#include "shell/app.h"
+#include "shell/forms.h"
+#include "tests/support/bench_display.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <vector>
+
+void RegisterColorGrids();
+
+namespace {
+
+constexpr int Sets = 100;
+constexpr int BeepSets = 10;
+constexpr double BeepMs = 750;
+
+// Watches the first paint of every square after a Next Set click: when the
+// last one came, and whether an altered square was ever painted unaltered.
+class SquarePaints : public QObject {
+public:
+    SquarePaints(const frmVD1t& therapy, const QElapsedTimer& clock)
+        : therapy_(therapy), clock_(clock) {
+        for (int grid = 1; grid <= ColorGrids::GridCount; ++grid) {
+            const CellGrid* cells = therapy.lblGrids[std::size_t(grid - 1)];
+            for (int cell = 0; cell < cells->Count(); ++cell) {
+                cells->Cell(cell)->installEventFilter(this);
+                where_[cells->Cell(cell)] = {grid, cell};
+            }
+        }
+    }
+    void Begin() {
+        firstPainted_.clear();
+        lastFirstPaintNs = firstPaintNs = -1;
+    }
+    bool AllPainted() const { return firstPainted_.size() == where_.size(); }
+    qint64 firstPaintNs = -1;
+    qint64 lastFirstPaintNs = -1;
+    int alteredPaintedUnaltered = 0;
+    int alteredChecked = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Paint) {
+            return false;
+        }
+        auto* square = static_cast<GridCell*>(watched);
+        if (!firstPainted_.insert({square, true}).second) {
+            return false;
+        }
+        const qint64 now = clock_.nsecsElapsed();
+        if (firstPaintNs < 0) {
+            firstPaintNs = now;
+        }
+        lastFirstPaintNs = now;
+        const auto [grid, cell] = where_.at(square);
+        const ColorGrids::ColorSet& set = therapy_.CurrentSet();
+        const std::vector<int> altered = set.AlteredCells();
+        if (grid == set.oddGrid && std::count(altered.begin(), altered.end(), cell) > 0) {
+            ++alteredChecked;
+            if (square->BackColor() != set.CellColor(grid, cell)) {
+                ++alteredPaintedUnaltered;
+            }
+        }
+        return false;
+    }
+
+private:
+    const frmVD1t& therapy_;
+    const QElapsedTimer& clock_;
+    std::map<const QObject*, std::pair<int, int>> where_;
+    std::map<const QObject*, bool> firstPainted_;
+};
+
+// Clicks Next Set and lets events run until every square was painted (at
+// most a second more); returns false when some square never was.
+bool ShowSet(frmVD1t& therapy, SquarePaints& paints) {
+    QElapsedTimer wait;
+    paints.Begin();
+    therapy.cmdNextSet->click();
+    wait.start();
+    while (!paints.AllPainted() && wait.elapsed() < 1000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    QApplication::processEvents();
+    return paints.AllPainted();
+}
+
+struct Figures {
+    double median;
+    double p95;
+    double worst;
+};
+
+Figures FiguresOf(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const auto at = [&values](double q) {
+        return values[std::min(values.size() - 1, std::size_t(q * double(values.size() - 1)))];
+    };
+    return {at(0.5), at(0.95), values.back()};
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!RunOnDisplay(argc, argv)) {
+        return 1;
+    }
+    QApplication app(argc, argv);
+    SetUpAppearance(app);
+    RegisterColorGrids();
+
+    auto& options = Forms::Get<frmVD1o>();
+    Forms::Show(options);
+    options.cboGridSize->SetText("5x5");
+    options.cboPracTime->SetText("60");
+    options.chkSound->setChecked(false);
+    Forms::Show(frmVD1t::Name);
+    auto& therapy = Forms::Get<frmVD1t>();
+    QApplication::processEvents();
+    therapy.cmdStart->click();
+
+    QElapsedTimer clock;
+    clock.start();
+    SquarePaints paints(therapy, clock);
+    std::vector<double> setMs;
+    int unpainted = 0;
+    for (int set = 0; set < Sets; ++set) {
+        const qint64 clicked = clock.nsecsElapsed();
+        if (!ShowSet(therapy, paints)) {
+            ++unpainted;
+            continue;
+        }
+        setMs.push_back(double(paints.lastFirstPaintNs - clicked) / 1e6);
+        therapy.cmdAns[std::size_t(set % 4)]->click();
+    }
+
+    options.chkSound->setChecked(true);
+    std::vector<double> beepErrorMs;
+    for (int set = 0; set < BeepSets; ++set) {
+        const qint64 clicked = clock.nsecsElapsed();
+        if (!ShowSet(therapy, paints)) {
+            ++unpainted;
+            continue;
+        }
+        beepErrorMs.push_back(std::fabs(double(paints.firstPaintNs - clicked) / 1e6 - BeepMs));
+        therapy.cmdAns[0]->click();
+    }
+    therapy.cmdStart->click(); // Stop
+
+    if (setMs.empty() || beepErrorMs.empty()) {
+        std::fprintf(stderr, "bench_color_grids: no set was painted\n");
+        return 1;
+    }
+    const Figures sets = FiguresOf(setMs);
+    const Figures beeps = FiguresOf(beepErrorMs);
+    const bool setsMet = sets.median < 20 && sets.p95 < 40;
+    const bool beepsMet = beeps.worst < 10;
+    std::printf("Discriminating Color Grids, 5x5, platform %s, form %dx%d\n",
+                qPrintable(QGuiApplication::platformName()), therapy.width(), therapy.height());
+    std::printf("  Next Set to last square painted (%zu sets): median %.2f ms, p95 %.2f ms, "
+                "worst %.2f ms (target 20 / 40): %s\n",
+                setMs.size(), sets.median, sets.p95, sets.worst, setsMet ? "met" : "NOT met");
+    std::printf("  altered squares painted unaltered first: %d of %d\n",
+                paints.alteredPaintedUnaltered, paints.alteredChecked);
+    std::printf("  with the beep, set painted after the click vs 750 ms (%zu sets): median "
+                "error %.2f ms, worst %.2f ms (target < 10): %s\n",
+                beepErrorMs.size(), beeps.median, beeps.worst, beepsMet ? "met" : "NOT met");
+    if (unpainted > 0) {
+        std::printf("  %d sets were never fully painted\n", unpainted);
+    }
+    Forms::UnloadAll();
+    return unpainted > 0 || paints.alteredPaintedUnaltered > 0 ? 1 : 0;
+}

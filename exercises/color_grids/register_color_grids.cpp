@@ -1,0 +1,10 @@
+// Makes the Discriminating Color Grids screens loadable by name.
+#include "exercises/color_grids/frmVD1o.h"
+#include "exercises/color_grids/frmVD1s.h"
+#include "exercises/color_grids/frmVD1t.h"
+
+void RegisterColorGrids() {
+    Forms::Register(frmVD1o::Name, [] { return new frmVD1o; });
+    Forms::Register(frmVD1t::Name, [] { return new frmVD1t; });
+    Forms::Register(frmVD1s::Name, [] { return new frmVD1s; });
+}

@@ -1,0 +1,359 @@
+// Discriminating Color Grids driven as a user does: the options and their
+// checks, a set of four grids with one odd grid, one answer per set, the
+// pre-display beep, the practice clock and the scores.
+#include "exercises/color_grids/color_grids_scores.h"
+#include "exercises/color_grids/frmVD1o.h"
+#include "exercises/color_grids/frmVD1s.h"
+#include "exercises/color_grids/frmVD1t.h"
+#include "shell/app.h"
+#include "shell/controls/colors.h"
+#include "shell/main_menu.h"
+#include "shell/twips.h"
+#include "tests/support/kova_test.h"
+
+using namespace ModDODI;
+using namespace ColorGrids;
+
+void RegisterColorGrids();
+
+namespace {
+
+const QColor AnswerColor(192, 255, 255);
+const QColor Red(255, 0, 0);
+const QColor Green(0, 255, 0);
+
+// Clicks a check box on its box, wherever its caption ends.
+void ClickCheck(QCheckBox* check) {
+    ClickAt(check, QPoint(6, check->height() / 2));
+}
+
+} // namespace
+
+class ColorGridsScreens : public KovaTest {
+protected:
+    void SetUp() override {
+        KovaTest::SetUp();
+        RegisterColorGrids();
+        Forms::Show(frmVD1o::Name);
+    }
+    frmVD1o& options() { return Loaded<frmVD1o>(); }
+    frmVD1t& therapy() { return Loaded<frmVD1t>(); }
+    frmVD1t& startTherapy() {
+        Click(&options(), "cmdStart");
+        Click(therapy().cmdStart);
+        return therapy();
+    }
+    // Next Set with bright palette 1, the odd grid given, every square of
+    // colour 1 and one change, in cell 1.
+    void nextSet(int oddGrid) {
+        const int cells = CellCount(Geometry(therapy().GridSizeCode()));
+        QList<double> draws{0.0, (oddGrid - 1) / 3.0};
+        draws.append(QList<double>(cells, 0.0));
+        draws << 0.0 << 0.0;
+        fake().ScriptRnd(draws);
+        Click(therapy().cmdNextSet);
+    }
+    QColor answerColor(int index) { return therapy().cmdAns[std::size_t(index)]->BackColor(); }
+    QString scoreValue(const char* name) { return Loaded<frmVD1s>().Value(name)->text(); }
+};
+
+TEST_F(ColorGridsScreens, OptionsOpenFromTheMenuWithTheirDefaults) {
+    Forms::UnloadAll();
+    frmMain& main = StartMainMenu();
+    Click(&main, "cmdTRMenu");
+    Click(&main, "cmdColorGrids");
+    ASSERT_TRUE(IsShown(frmVD1o::Name));
+    frmVD1o& o = options();
+    EXPECT_EQ(o.windowTitle(), "KOVA");
+    EXPECT_EQ(Find<QLabel>(&o, "lblTitle")->text(), "Discriminating Color Grids");
+    EXPECT_EQ(Find<QLabel>(&o, "Label2")->text(), "Grid  Size");
+    EXPECT_FALSE(o.cboGridSize->isEditable());
+    EXPECT_EQ(o.cboGridSize->Text(), "3x3");
+    EXPECT_EQ(o.cboGridSize->count(), 14);
+    EXPECT_EQ(o.cboGridSize->itemText(1), "2x2");
+    EXPECT_EQ(o.cboColorVar->Text(), "3");
+    EXPECT_EQ(o.cboColorVar->count(), 3);
+    EXPECT_EQ(Find<QLabel>(&o, "Label1")->toolTip(), o.cboColorVar->toolTip());
+    EXPECT_EQ(o.cboPracTime->Text(), "5");
+    EXPECT_EQ(o.chkColorLevel->text(), "Easier Colors (Brighter)");
+    EXPECT_EQ(o.chkBorders->text(), "Grid Borders On");
+    EXPECT_EQ(o.chkSound->text(), "Pre Display Beep Off");
+    EXPECT_TRUE(o.chkColorLevel->isChecked() && o.chkBorders->isChecked());
+    EXPECT_FALSE(o.chkSound->isChecked());
+    EXPECT_EQ(o.chkBorders->toolTip(), "If each box in grid will have a border or not.");
+
+    ClickCheck(o.chkColorLevel);
+    ClickCheck(o.chkBorders);
+    ClickCheck(o.chkSound);
+    EXPECT_EQ(o.chkColorLevel->text(), "Harder Colors");
+    EXPECT_EQ(o.chkBorders->text(), "Borders Off");
+    EXPECT_EQ(o.chkSound->text(), "Pre Display Beep On");
+    ClickCheck(o.chkBorders);
+    EXPECT_EQ(o.chkBorders->text(), "Borders On");
+
+    Click(&o, "cmdHelp");
+    ASSERT_EQ(fake().HelpFiles.size(), 1);
+    EXPECT_TRUE(fake().HelpFiles[0].endsWith("\\ColorGrids.hlp"));
+    Click(&o, "cmdToMain");
+    EXPECT_FALSE(IsLoaded(frmVD1o::Name));
+}
+
+TEST_F(ColorGridsScreens, DifferentColorsTakesOneToFour) {
+    options().activateWindow();
+    ProcessEvents();
+    ValidatingComboBox* box = options().cboColorVar;
+    const struct {
+        const char* typed;
+        bool refused;
+        const char* after;
+    } cases[] = {{"0", true, "0"}, {"1", false, "1"},   {"4", false, "4"},
+                 {"5", true, "5"}, {"2.7", false, "2"}, {"many", true, "0"}};
+    for (const auto& c : cases) {
+        fake().Messages.clear();
+        TypeInto(box, c.typed);
+        TabOut(box);
+        ProcessEvents();
+        EXPECT_EQ(box->hasFocus(), c.refused) << c.typed;
+        EXPECT_EQ(box->Text(), c.after) << c.typed;
+        ASSERT_EQ(fake().Messages.size(), c.refused ? 1 : 0) << c.typed;
+        if (c.refused) {
+            EXPECT_EQ(fake().Messages[0].prompt, "ColorVariance must be between 1 and 4.");
+            EXPECT_EQ(fake().Messages[0].style, vbExclamation);
+            EXPECT_EQ(fake().Messages[0].title, "Information");
+            TypeInto(box, "3");
+            TabOut(box);
+            ProcessEvents();
+        }
+    }
+}
+
+TEST_F(ColorGridsScreens, TherapyOpensBlankAndTakesNoAnswerBeforeASet) {
+    Click(&options(), "cmdStart");
+    frmVD1t& t = therapy();
+    EXPECT_EQ(t.windowTitle(), "KOVA.....Practice Time = 0 Mins 0 Secs");
+    EXPECT_EQ(t.palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_FALSE(t.Frame1->isVisible() || t.cmdNextSet->isVisible());
+    for (CellGrid* grid : t.lblGrids) {
+        EXPECT_FALSE(grid->isVisible());
+    }
+    EXPECT_EQ(t.lblCor->text(), "C=0");
+    EXPECT_EQ(t.lblWrng->text(), "W=0");
+    EXPECT_LE(t.frameGeometry().width(), 800);
+    EXPECT_LE(t.frameGeometry().height(), 600);
+    // The scale keeps its proportion: one unit is one twip both ways.
+    EXPECT_EQ(t.board->size(), QSize(Twips(11099), Twips(8100)));
+
+    Click(t.cmdStart);
+    EXPECT_EQ(t.cmdStart->text(), "Stop");
+    EXPECT_TRUE(t.Frame1->isVisible() && t.cmdNextSet->isVisible() && t.cmdNextSet->isEnabled());
+    EXPECT_EQ(t.focusWidget(), t.cmdNextSet);
+    EXPECT_FALSE(t.cmdScores->isEnabled() || t.cmdOptions->isEnabled());
+    for (int index = 0; index < GridCount; ++index) {
+        EXPECT_EQ(t.cmdAns[std::size_t(index)]->text(), QString::number(index + 1));
+        EXPECT_EQ(answerColor(index), AnswerColor);
+    }
+    Click(t.cmdAns[0]);
+    EXPECT_EQ(ColorGridsScores().Wrong, 0) << "no set, no answer";
+    EXPECT_EQ(fake().Beeps, 0);
+    EXPECT_EQ(t.lblInfo->text(), "");
+}
+
+TEST_F(ColorGridsScreens, ASetShowsFourFramedGridsWithOneOdd) {
+    frmVD1t& t = startTherapy();
+    // Palette 2, odd grid 3, colours 1, 2, 3 ..., two changes: cells 8 and 2.
+    QList<double> draws{0.3, 0.67};
+    for (int cell = 0; cell < 9; ++cell) {
+        draws << (cell % 3) / 3.0 + 0.1;
+    }
+    draws << 0.4 << 0.999 << 0.2;
+    fake().ScriptRnd(draws);
+    const int reseeds = fake().RandomizeCalls;
+    Click(t.cmdNextSet);
+    EXPECT_EQ(fake().RandomizeCalls, reseeds + 9);
+    EXPECT_EQ(t.CurrentSet().oddGrid, 3);
+    const QList<QColor> palette{Red, QColor(255, 0, 255), QColor(255, 255, 0)};
+    for (int grid = 1; grid <= GridCount; ++grid) {
+        CellGrid* cells = t.lblGrids[std::size_t(grid - 1)];
+        ASSERT_TRUE(cells->isVisible());
+        ASSERT_EQ(cells->Count(), 9);
+        for (int cell = 0; cell < 9; ++cell) {
+            QColor expected = palette[cell % 3];
+            if (grid == 3 && cell == 7) {
+                expected = palette[2]; // colour 2 goes forward
+            } else if (grid == 3 && cell == 1) {
+                expected = palette[2];
+            }
+            EXPECT_EQ(cells->Cell(cell)->BackColor(), expected) << grid << " " << cell;
+            EXPECT_TRUE(cells->Cell(cell)->Border());
+        }
+        const QRect first = cells->Cell(0)->geometry();
+        EXPECT_LE(std::abs(first.width() - first.height()), 1) << "square cells";
+        EXPECT_EQ(cells->Cell(1)->geometry().left(), first.right()) << "one shared border line";
+    }
+    EXPECT_EQ(t.lblGrids[2]->Cell(4)->accessibleName(), "Grid 3 square 5");
+    EXPECT_FALSE(t.cmdNextSet->isEnabled());
+    EXPECT_TRUE(t.Frame1->isEnabled());
+
+    // The 3x3 frames are blue, 3 pixels wide, around each grid and under nothing.
+    const QImage drawn = t.board->grab().toImage();
+    const QRectF frame = GridFrame(Geometry(t.GridSizeCode()), 4);
+    const QPoint onLine(Twips(frame.left()), Twips(frame.center().y()));
+    int bluePixels = 0;
+    for (int dx = -4; dx <= 4; ++dx) {
+        bluePixels += QColor(drawn.pixel(onLine + QPoint(dx, 0))) == QColor(0, 0, 255);
+    }
+    EXPECT_EQ(bluePixels, 3);
+    EXPECT_EQ(QColor(drawn.pixel(onLine + QPoint(4, 0))), QColor(Qt::white));
+    const QRect gridArea = TwipsRect(2855, 295, 5690, 5450);
+    for (QWidget* control : t.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (control != t.board && control->isVisible()) {
+            EXPECT_FALSE(control->geometry().intersects(gridArea))
+                << control->objectName().toStdString();
+            EXPECT_TRUE(t.rect().contains(control->geometry()))
+                << control->objectName().toStdString();
+        }
+    }
+}
+
+TEST_F(ColorGridsScreens, GridSizeBordersAndOneColour) {
+    options().cboGridSize->SetText("1x2");
+    ClickCheck(options().chkBorders);
+    options().cboColorVar->SetText("1");
+    frmVD1t& t = startTherapy();
+    nextSet(4);
+    for (CellGrid* grid : t.lblGrids) {
+        ASSERT_EQ(grid->Count(), 2);
+        EXPECT_FALSE(grid->Cell(0)->Border());
+    }
+    EXPECT_EQ(t.lblGrids[3]->Cell(0)->BackColor(), QColor(Qt::black));
+    EXPECT_EQ(t.lblGrids[3]->Cell(1)->BackColor(), QColor(0, 0, 255));
+    EXPECT_EQ(t.lblGrids[0]->Cell(0)->BackColor(), QColor(0, 0, 255));
+}
+
+TEST_F(ColorGridsScreens, TheOddGridsButtonIsRight) {
+    frmVD1t& t = startTherapy();
+    nextSet(2);
+    fake().Now += 2.5;
+    Click(t.cmdAns[1]);
+    EXPECT_EQ(t.lblCor->text(), "C= 1");
+    EXPECT_EQ(t.lblWrng->text(), "W=0");
+    EXPECT_EQ(t.lblInfo->text(), "2 Is Correct!");
+    EXPECT_EQ(answerColor(1), Green);
+    EXPECT_EQ(answerColor(0), AnswerColor);
+    EXPECT_EQ(fake().Beeps, 0);
+    EXPECT_EQ(t.lblAveTime->text(), "AveTime= 2.50");
+    EXPECT_FALSE(t.Frame1->isEnabled());
+    EXPECT_TRUE(t.cmdNextSet->isEnabled());
+    EXPECT_EQ(t.focusWidget(), t.cmdNextSet);
+
+    Click(t.cmdAns[0]);
+    EXPECT_EQ(ColorGridsScores().Wrong, 0) << "one answer per set";
+    EXPECT_EQ(ColorGridsScores().Correct, 1);
+    nextSet(1);
+    EXPECT_EQ(answerColor(1), AnswerColor) << "Next Set resets the buttons";
+    EXPECT_EQ(t.lblInfo->text(), "");
+}
+
+TEST_F(ColorGridsScreens, AnotherButtonIsWrongAndTheOddGridIsShownGreen) {
+    frmVD1t& t = startTherapy();
+    nextSet(2);
+    Click(t.cmdAns[0]);
+    EXPECT_EQ(fake().Beeps, 1);
+    EXPECT_EQ(t.lblWrng->text(), "W= 1");
+    EXPECT_EQ(t.lblCor->text(), "C=0");
+    EXPECT_EQ(t.lblInfo->text(), "1 Is Wrong! WHY?");
+    EXPECT_EQ(answerColor(0), Red);
+    EXPECT_EQ(answerColor(1), Green);
+    EXPECT_EQ(answerColor(2), AnswerColor);
+    Click(t.cmdAns[1]);
+    EXPECT_EQ(ColorGridsScores().Correct, 0);
+    EXPECT_EQ(fake().Beeps, 1);
+}
+
+TEST_F(ColorGridsScreens, ASetLeftByStopIsAnsweredAfterStart) {
+    frmVD1t& t = startTherapy();
+    nextSet(3);
+    fake().Now += 65;
+    Click(t.cmdStart);
+    EXPECT_EQ(t.windowTitle(), "KOVA.....Practice Time = 1 Mins  5 Secs");
+    EXPECT_FALSE(t.Frame1->isVisible() || t.cmdNextSet->isVisible());
+    EXPECT_TRUE(t.lblGrids[0]->isVisible()) << "the set stays in view";
+    EXPECT_TRUE(t.cmdScores->isEnabled() && t.cmdOptions->isEnabled());
+    Click(t.cmdStart);
+    Click(t.cmdAns[2]);
+    EXPECT_EQ(t.lblInfo->text(), "3 Is Correct!");
+}
+
+TEST_F(ColorGridsScreens, ScoresCountSetsAnsweredAndTheAverageTime) {
+    frmVD1t& t = startTherapy();
+    for (int answer : {2, 2, 1}) {
+        nextSet(2);
+        fake().Now += 2.5;
+        Click(t.cmdAns[std::size_t(answer - 1)]);
+    }
+    EXPECT_EQ(t.lblAveTime->text(), "AveTime= 2.50");
+    Click(t.cmdStart);
+    Click(t.cmdScores);
+    ASSERT_TRUE(IsShown(frmVD1s::Name));
+    frmVD1s& s = Loaded<frmVD1s>();
+    EXPECT_EQ(s.Title()->text(), "Discriminating Color Grids");
+    EXPECT_EQ(s.Caption("Label1")->text(), "Correct Responses");
+    EXPECT_EQ(s.Caption("Label4")->text(), "Total Displayed");
+    EXPECT_EQ(s.Caption("lblAuto3")->text(), "Grid Size");
+    EXPECT_EQ(scoreValue("lblCorrect"), "2");
+    EXPECT_EQ(scoreValue("lblTotalWrong"), "1");
+    EXPECT_EQ(scoreValue("lblTotalGrids"), "3");
+    EXPECT_EQ(scoreValue("lblAveRTime"), "2.50 Secs");
+    EXPECT_EQ(scoreValue("lblPerCor"), "66%");
+    EXPECT_EQ(scoreValue("lblAuto4"), "3x3");
+    EXPECT_EQ(scoreValue("lblPracTime"), "0 Mins  7 Secs");
+    Click(&s, "cmdOptions");
+    EXPECT_EQ(ColorGridsScores().Correct, 0);
+    EXPECT_FALSE(IsLoaded(frmVD1t::Name));
+}
+
+TEST_F(ColorGridsScreens, ScoresWithoutAnAnswer) {
+    Click(&options(), "cmdStart");
+    Click(therapy().cmdScores);
+    EXPECT_EQ(scoreValue("lblCorrect"), "0");
+    EXPECT_EQ(scoreValue("lblTotalWrong"), "0");
+    EXPECT_EQ(scoreValue("lblTotalGrids"), "0");
+    EXPECT_EQ(scoreValue("lblAveRTime"), "0.00 Secs");
+    EXPECT_EQ(scoreValue("lblPerCor"), "");
+}
+
+TEST_F(ColorGridsScreens, PracticeTimeUsedUpOpensTheScoresAtNextSet) {
+    options().cboPracTime->SetText("1");
+    options().cboGridSize->SetText("5x5");
+    const double loaded = fake().Now;
+    frmVD1t& t = startTherapy();
+    fake().Now = loaded + 59;
+    nextSet(1);
+    Click(t.cmdAns[0]);
+    fake().Now = loaded + 60;
+    const int draws = fake().RandomizeCalls;
+    Click(t.cmdNextSet);
+    ASSERT_TRUE(IsShown(frmVD1s::Name));
+    EXPECT_EQ(fake().RandomizeCalls, draws) << "no set drawn";
+    EXPECT_EQ(scoreValue("lblTotalGrids"), "1");
+    EXPECT_EQ(scoreValue("lblAuto4"), "5x5");
+    EXPECT_EQ(scoreValue("lblPracTime"), "1 Mins  0 Secs");
+}
+
+TEST_F(ColorGridsScreens, PreDisplayBeepComesBeforeTheSet) {
+    ClickCheck(options().chkSound);
+    frmVD1t& t = startTherapy();
+    QList<bool> setShownAtWait;
+    fake().OnSleep = [&](int) { setShownAtWait << t.lblGrids[0]->isVisible(); };
+    const double clicked = fake().MonotonicMs();
+    nextSet(1);
+    EXPECT_EQ(fake().Sleeps, (QList<int>{250, 250, 250}));
+    EXPECT_EQ(setShownAtWait, (QList<bool>{false, false, false}));
+    ASSERT_EQ(fake().Sounds.size(), 3);
+    for (int ding = 0; ding < 3; ++ding) {
+        EXPECT_TRUE(fake().Sounds[ding].endsWith("Ding.wav"));
+        EXPECT_DOUBLE_EQ(fake().SoundTimes[ding], clicked + 250 * ding);
+    }
+    EXPECT_TRUE(t.lblGrids[0]->isVisible());
+    EXPECT_FLOAT_EQ(QuestionShownAt, Single((clicked + 750) / 1000));
+}
