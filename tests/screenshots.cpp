@@ -1,6 +1,7 @@
 // Saves pictures of the main menu and of every registered exercise's three
 // screens, for looking at them: screenshots <folder> [width height].
 #include "shell/app.h"
+#include "shell/controls/combo_box.h"
 #include "shell/forms.h"
 #include "shell/main_menu.h"
 #include "shell/mod_dodi.h"
@@ -132,6 +133,45 @@ static void colorGridsRuns(Form& options, const QString& folder, const QString& 
     brighter->setChecked(true);
 }
 
+// Character Searching at its smallest and largest grids and fonts: a grid as
+// shown, then its answer grid after a wrong count.
+static void characterSearchingGrids(Form& options, const QString& folder,
+                                    const QString& buttonName) {
+    const struct {
+        const char* rows;
+        const char* perRow;
+        const char* font;
+        const char* type;
+    } grids[] = {{"5", "10", "12", "optNumbers"},
+                 {"15", "15", "18", "OptRandom"},
+                 {"10", "15", "30", "optUCLetters"},
+                 {"10", "15", "25", "optLCLetters"}};
+    for (const auto& grid : grids) {
+        auto* font = options.findChild<ValidatingComboBox*>("cboFont");
+        font->SetText(grid.font);
+        font->Validate();
+        options.findChild<ValidatingComboBox*>("cboRows")->SetText(grid.rows);
+        options.findChild<ValidatingComboBox*>("cboPerRow")->SetText(grid.perRow);
+        options.findChild<QRadioButton*>(grid.type)->setChecked(true);
+        clickIfThere(options, "cmdStart");
+        Form* therapy = Forms::Active();
+        // Maximized on the display, below a title bar.
+        const QSize display = FakePlatform::Installed().Display;
+        therapy->showNormal();
+        therapy->resize(display.width(), display.height() - 30);
+        const QString name = buttonName + "_" + grid.rows + "x" + grid.perRow + "_font" + grid.font;
+        clickIfThere(*therapy, "cmdStart");
+        clickIfThere(*therapy, "cmdBegin");
+        save(*therapy, folder, name + "_grid");
+        auto* answer = therapy->findChild<QLineEdit*>("txtAns");
+        QTest::keyClicks(answer, "99999");
+        QTest::keyClick(answer, Qt::Key_Return);
+        save(*therapy, folder, name + "_answered");
+        clickIfThere(*therapy, "cmdStart");
+        clickIfThere(*therapy, "cmdOptions");
+    }
+}
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     SetUpAppearance(app);
@@ -166,6 +206,9 @@ int main(int argc, char** argv) {
         }
         if (options->findChild<QWidget*>("cboColorVar") != nullptr) {
             colorGridsRuns(*options, folder, buttonName);
+        }
+        if (options->findChild<QWidget*>("cboPerRow") != nullptr) {
+            characterSearchingGrids(*options, folder, buttonName);
         }
         if (auto* clockwise = options->findChild<QRadioButton*>("optRotRight")) {
             clockwise->setChecked(true);
