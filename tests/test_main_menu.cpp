@@ -124,7 +124,26 @@ TEST_F(MainMenu, ExerciseButtonsOpenBuiltExercisesAndTheOthersAreDisabled) {
     }
     EXPECT_EQ(Find<QPushButton>(&main, "cmdFlipper")->text(), "Flipper");
     EXPECT_EQ(Find<QPushButton>(&main, "cmdMNBD")->text(), "Shape Counting");
-    EXPECT_FALSE(Find<QPushButton>(&main, "cmdCharSearch")->isEnabled()) << "not built yet";
+    // A button is enabled exactly when its exercise is built (its options
+    // screen registered).
+    const QList<QPair<QString, QString>> optionsScreens = {{"cmdEyeRot", "frmDotO"},
+                                                           {"cmdTNL", "frmTrackO"},
+                                                           {"cmdTS", "frmTrackO"},
+                                                           {"cmdCharSearch", "frmFG7o"},
+                                                           {"cmdRL", "frmRLO"},
+                                                           {"cmdFlipper", "frmFlipperO"},
+                                                           {"cmdFlipForm", "frmFlipFormO"},
+                                                           {"cmdTicTacToe", "frmVSS1o"},
+                                                           {"cmdVisSequence", "frmVSS2o"},
+                                                           {"cmdColorGrids", "frmVD1o"},
+                                                           {"cmdPatternDup", "frmVD8o"},
+                                                           {"cmdMNBD", "frmFG1o"},
+                                                           {"cmdLinesBoxes", "frmVC2o"},
+                                                           {"cmdCloseNL", "frmLetterO"}};
+    for (const auto& [button, options] : optionsScreens) {
+        EXPECT_EQ(Find<QPushButton>(&main, button)->isEnabled(), Forms::IsRegistered(options))
+            << button.toStdString();
+    }
 
     Click(&main, "cmdFlipper");
     EXPECT_FALSE(open(main, "frmMenu"));
