@@ -21,7 +21,11 @@ constexpr int CounterFrameWidth = 3735;
 constexpr int CounterFrameHeight = 1095;
 constexpr int RightMargin = 225;
 constexpr int LeftMargin = 120;
-constexpr int GapBelowFrame = 90;
+constexpr int GapBelowFrame = 45;
+// The form is drawn on at a scale of 0 to 100 down its whole height; the
+// drawing surface only needs to reach just below the grid's frame, so that a
+// new grid repaints none of the controls below it.
+constexpr double SurfaceBottom = 80;
 constexpr int InfoHeight = 405;
 constexpr int ButtonHeight = 495;
 // The longest answer kept: more digits than any grid has characters.
@@ -51,7 +55,8 @@ frmFG7t::frmFG7t()
     setWindowTitle("KOVA.....Practice Time = 0 Mins 0 Secs");
     // The form's own drawing, under every other control.
     surface->lower();
-    surface->Scale(0, 0, 100, 100);
+    surface->setAttribute(Qt::WA_OpaquePaintEvent); // it fills its own background
+    surface->Scale(0, 0, 100, SurfaceBottom);
     surface->SetBackColor(palette().color(QPalette::Window));
     surface->setAccessibleName("Character grid");
     buildCounters();
@@ -104,10 +109,9 @@ void frmFG7t::resizeEvent(QResizeEvent* event) {
 }
 
 void frmFG7t::placeControls() {
-    surface->setGeometry(rect());
-    surface->Scale(0, 0, 100, 100);
+    surface->setGeometry(0, 0, width(), int(height() * SurfaceBottom / 100));
     // Everything else sits below the grid's frame.
-    const int infoTop = int(surface->ToPixels(0, FrameBottom).y()) + Twips(GapBelowFrame);
+    const int infoTop = surface->height() + Twips(GapBelowFrame);
     const int rowTop = infoTop + Twips(InfoHeight + 75);
     const int counterLeft = width() - Twips(CounterFrameWidth + RightMargin);
     Frame1->setGeometry(counterLeft, infoTop, Twips(CounterFrameWidth), Twips(CounterFrameHeight));
