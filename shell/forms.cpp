@@ -45,6 +45,28 @@ void activateTopmost() {
     }
 }
 
+// Every screen but the main window is a dialog window that the window
+// manager keeps above its owner: a click on the main menu beside an
+// exercise must not bury the exercise. (Qt tells the window system a
+// window's owner only for dialog windows.)
+void stayAboveOwner(Form& form) {
+    Registry& r = registry();
+    if (r.firstShown == nullptr || &form == r.firstShown) {
+        return;
+    }
+    Form* owner = form.StaysAbove().isEmpty() ? nullptr : Forms::Find(form.StaysAbove());
+    if (owner == nullptr || !owner->isVisible()) {
+        owner = r.firstShown;
+    }
+    if (form.windowType() != Qt::Dialog) {
+        form.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                            Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    }
+    owner->winId();
+    form.winId();
+    form.windowHandle()->setTransientParent(owner->windowHandle());
+}
+
 void placeFirstTime(Form& form) {
     Registry& r = registry();
     if (form.property("kovaPlaced").toBool()) {
@@ -55,11 +77,7 @@ void placeFirstTime(Form& form) {
         r.firstShown = &form;
         return;
     }
-    // Exercise screens stay above the main window and open centred on the screen.
-    form.winId();
-    if (r.firstShown->windowHandle() != nullptr && form.windowHandle() != nullptr) {
-        form.windowHandle()->setTransientParent(r.firstShown->windowHandle());
-    }
+    // Exercise screens open centred on the screen.
     if (!form.testAttribute(Qt::WA_Moved)) {
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
             QRect frame = form.frameGeometry();
@@ -156,6 +174,12 @@ bool IsRegistered(const QString& name) {
     return registry().factories.contains(name);
 }
 
+QStringList RegisteredNames() {
+    QStringList names = registry().factories.keys();
+    names.sort();
+    return names;
+}
+
 Form* Find(const QString& name) {
     Form* form = registry().loaded.value(name);
     return form != nullptr && !registry().unloading.contains(form) ? form : nullptr;
@@ -179,6 +203,7 @@ void Show(Form& form) {
     }
     if (!form.isVisible()) {
         placeFirstTime(form);
+        stayAboveOwner(form);
         form.show();
     }
     form.raise();

@@ -41,6 +41,10 @@ public:
     // true when the loop finished and the form is still there to go on.
     bool RunEventLoop(const std::function<bool()>& loop);
 
+    // The form whose window this one stays above (a window manager keeps it
+    // there); empty means the main window, the first form shown.
+    virtual QString StaysAbove() const { return {}; }
+
     // From the first show of this form until it is unloaded, the form named
     // held takes no clicks: "the main menu takes no clicks while this is
     // open". Call in the constructor.
@@ -73,6 +77,8 @@ using Factory = std::function<Form*()>;
 // Makes a form loadable by name (the main menu opens exercises this way).
 void Register(const QString& name, Factory factory);
 bool IsRegistered(const QString& name);
+// Every name registered, in alphabetical order.
+QStringList RegisteredNames();
 
 // The loaded form of that name, or nullptr.
 Form* Find(const QString& name);

@@ -1,10 +1,14 @@
-// The in-program help window: shows the HTML page made for a help file.
+// The in-program help window: shows the HTML page made for a help file, with
+// a Close button; Escape closes it too.
 #pragma once
 
 #include <QString>
 #include <QTextBrowser>
+#include <QWidget>
 
-class HelpWindow : public QTextBrowser {
+class VbButton;
+
+class HelpWindow : public QWidget {
     Q_OBJECT
 public:
     // Shows the page for a name such as "C:\dir\Flipper.hlp" (the page made
@@ -16,6 +20,15 @@ public:
 
     static QString PageName(const QString& helpFile);
 
+    QTextBrowser* Page() const { return page_; }
+    VbButton* cmdClose;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     HelpWindow();
+    bool showPage(const QString& pageName); // false when there is no page
+
+    QTextBrowser* page_;
 };

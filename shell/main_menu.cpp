@@ -86,6 +86,7 @@ frmMain::frmMain() : Form(Name) {
 
     auto* Image1 = new ImageBox("Image1", this);
     Image1->SetPicture(drawLogo());
+    Image1->KeepProportions = true; // the menu stretches to any screen shape
     Image1->setAccessibleName("KOVA logo");
     Place(Image1, 480, 4440, 1800, 1800);
 
@@ -164,6 +165,7 @@ void frmMain::buildWarningFrame() {
     frmDisplayMode = MakeFrame("frmDisplayMode", "Display Screen Warning", this);
     SetFontSize(frmDisplayMode, 10, true);
     Place(frmDisplayMode, 2634, 1680, 6612, 5895);
+    frmDisplayMode->setAutoFillBackground(true); // it lies over the tools frame
     lblDisplayMode = new VbLabel("lblDisplayMode", "", frmDisplayMode);
     SetFontSize(lblDisplayMode, 10);
     Place(lblDisplayMode, 240, 480, 6255, 4575);

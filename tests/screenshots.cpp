@@ -1,8 +1,18 @@
-// Saves pictures of the main menu and of every registered exercise's three
-// screens, for looking at them: screenshots <folder> [width height].
+// Saves pictures of the main menu and of every exercise the menu offers, in
+// the states worth looking at: screenshots <folder> [width height].
+//
+// Each exercise: its options screen (and any frame it shows over itself),
+// its therapy screen idle, the start message and a running page of the
+// screens that wait for OK, each question of a screen that asks one (with a
+// right and a wrong answer), each step of a screen worked in steps, Stop,
+// and its scores screen, also with the widest values filled in.
 #include "shell/app.h"
+#include "shell/controls/basic.h"
 #include "shell/controls/combo_box.h"
+#include "shell/controls/covering_frame.h"
 #include "shell/forms.h"
+#include "shell/framework/options_screen.h"
+#include "shell/framework/therapy_screen.h"
 #include "shell/main_menu.h"
 #include "shell/mod_dodi.h"
 #include "tests/support/fake_platform.h"
@@ -10,167 +20,351 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTest>
 
-static void save(QWidget& window, const QString& folder, const QString& name) {
-    QApplication::processEvents();
-    window.grab().save(folder + "/" + name + ".png");
-}
+namespace {
 
-// Types letters into a letter answer box until one is right and the box
-// turns itself off.
-static void nameTheLetter(QWidget& form) {
-    auto* box = form.findChild<QLineEdit*>("txtAnswer");
-    for (char letter = 'a'; box != nullptr && box->isEnabled() && letter <= 'z'; ++letter) {
-        QTest::keyClick(box, letter);
+class Shooter {
+public:
+    Shooter(QString folder, FakePlatform& fake) : folder_(std::move(folder)), fake_(fake) {}
+
+    void MainMenu() {
+        frmMain& menu = StartMainMenu();
+        save(menu, "main_menu_start");
+        menu.cmdTools_Click();
+        save(menu, "main_menu_tools");
+        menu.cmdTRMenu_Click();
+        save(menu, "main_menu");
     }
-}
 
-static void clickIfThere(QWidget& form, const char* name) {
-    if (auto* button = form.findChild<QAbstractButton*>(name); button && button->isEnabled()) {
-        button->click();
+    void Exercise(const QString& buttonName) {
+        prefix_ = buttonName;
+        frmMain& menu = StartMainMenu();
+        menu.cmdTRMenu_Click();
+        menu.findChild<QPushButton*>(buttonName)->click();
+        auto* options = dynamic_cast<OptionsScreen*>(Forms::Active());
+        if (options == nullptr) {
+            return;
+        }
+        const Triad names = options->Names();
+        save(*options, "options");
+        frames(*options, "options");
+        if (options->findChild<QWidget*>("chkGridSize") != nullptr) {
+            patternDuplicatorRuns(*options);
+        }
+        if (options->findChild<QWidget*>("cboColorVar") != nullptr) {
+            colorGridsRuns(*options);
+        }
+        if (options->findChild<QWidget*>("cboPerRow") != nullptr) {
+            characterSearchingGrids(*options);
+        }
+        if (auto* clockwise = options->findChild<QRadioButton*>("optRotRight")) {
+            clockwise->setChecked(true); // Tic Tac Toe Rotations: a turned pattern
+        }
+        options->cmdStart_Click();
+        Form& therapy = Forms::Get(names.therapy);
+        save(therapy, "therapy");
+        frames(therapy, "therapy");
+        if (auto* pictures = dynamic_cast<PictureTherapyScreen*>(&therapy)) {
+            pictureRun(*pictures);
+        } else if (therapy.findChild<QWidget*>("frmStartMess") != nullptr) {
+            waitingRun(therapy);
+        } else if (therapy.findChild<QPushButton*>("cmdNextPat") != nullptr) {
+            ticTacToeTurn(therapy);
+        }
+        if (Forms::Find(names.therapy) != nullptr) {
+            Forms::Hide(names.therapy);
+            Forms::Show(names.scores);
+            Form& scores = Forms::Get(names.scores);
+            save(scores, "scores");
+            widestValues(scores);
+            save(scores, "scores_wide");
+        }
+        Forms::UnloadAll();
         QApplication::processEvents();
     }
-}
 
-// Tic Tac Toe Rotations: a pattern of three X's while it is shown, then the
-// same pattern answered as shown and checked under a clockwise turn.
-static void ticTacToeTurn(Form& therapy, const QString& folder, const QString& buttonName) {
-    FakePlatform& fake = FakePlatform::Installed();
-    clickIfThere(therapy, "cmdStart");
-    fake.ScriptRnd({0.9, 0.1, 0.1, 0.1, 0.9, 0.9, 0.1, 0.1, 0.1});
-    clickIfThere(therapy, "cmdNextPat");
-    save(therapy, folder, buttonName + "_flash");
-    fake.AdvanceTime(5000);
-    for (const char* cell : {"cmdX(0)", "cmdX(4)", "cmdX(5)"}) {
-        clickIfThere(therapy, cell);
+    // The metronome at rest, then swung left on its first beat.
+    void Metronome() {
+        prefix_.clear();
+        frmMain& menu = StartMainMenu();
+        auto* button = menu.findChild<QPushButton*>("cmdMetronome");
+        if (button == nullptr || !button->isEnabled()) {
+            return;
+        }
+        button->click();
+        Form* metronome = Forms::Active();
+        save(*metronome, "cmdMetronome_rest");
+        FakePlatform& fake = fake_;
+        fake.OnPlaySound = [&] {
+            save(*metronome, "cmdMetronome_swung");
+            fake.OnPlaySound = nullptr;
+        };
+        fake.OnDoEvents = [&] { click(*metronome, "cmdStart"); };
+        click(*metronome, "cmdStart");
+        fake.OnDoEvents = nullptr;
     }
-    clickIfThere(therapy, "cmdChkAnswer");
-    save(therapy, folder, buttonName + "_checked");
-    clickIfThere(therapy, "cmdStart");
-}
 
-// Pattern Duplicator at both grid sizes, borders on and off: a pattern of
-// ten draws, then an answer with wrong squares checked three times.
-static void patternDuplicatorRuns(Form& options, const QString& folder, const QString& buttonName) {
-    FakePlatform& fake = FakePlatform::Installed();
-    auto* gridSize = options.findChild<QAbstractButton*>("chkGridSize");
-    auto* borders = options.findChild<QAbstractButton*>("chkBorders");
-    for (const bool small : {true, false}) {
-        for (const bool bordersOn : {true, false}) {
-            gridSize->setChecked(small);
-            borders->setChecked(bordersOn);
-            clickIfThere(options, "cmdStart");
-            Form* therapy = Forms::Active();
-            const QString name =
-                buttonName + (small ? "_25" : "_100") + (bordersOn ? "_borders" : "_plain");
-            clickIfThere(*therapy, "cmdStart");
-            fake.ScriptRnd({0.9, 0.0, 0.1, 0.15, 0.3, 0.42, 0.5, 0.61, 0.7, 0.85, 0.999});
-            clickIfThere(*therapy, "cmdNextSet");
-            save(*therapy, folder, name + "_pattern");
-            const QString answerGrid = small ? "lbl2R" : "lblRGrid";
-            for (int cell : {0, 1, 2, 12}) {
-                clickIfThere(*therapy, (answerGrid + "(%1)").arg(cell).toLatin1().constData());
-            }
-            for (int check = 0; check < 3; ++check) {
-                clickIfThere(*therapy, "cmdChkAnsw");
-            }
-            save(*therapy, folder, name + "_third_wrong");
-            clickIfThere(*therapy, "cmdStart");
-            clickIfThere(*therapy, "cmdOptions");
+private:
+    void save(QWidget& window, const QString& state) {
+        QApplication::processEvents();
+        const QString name = prefix_.isEmpty() ? state : prefix_ + "_" + state;
+        window.grab().save(folder_ + "/" + name + ".png");
+    }
+
+    static void click(QWidget& form, const QString& name) {
+        if (auto* button = form.findChild<QAbstractButton*>(name); button && button->isEnabled()) {
+            button->click();
+            QApplication::processEvents();
         }
     }
-}
 
-// The metronome at rest, then swung left on its first beat.
-static void saveMetronome(const QString& folder) {
-    frmMain& menu = *Forms::Find<frmMain>();
-    auto* button = menu.findChild<QPushButton*>("cmdMetronome");
-    if (button == nullptr || !button->isEnabled()) {
-        return;
-    }
-    button->click();
-    Form* metronome = Forms::Active();
-    save(*metronome, folder, "cmdMetronome_rest");
-    auto& fake = static_cast<FakePlatform&>(platform());
-    fake.OnPlaySound = [&] {
-        save(*metronome, folder, "cmdMetronome_swung");
-        fake.OnPlaySound = nullptr;
-    };
-    fake.OnDoEvents = [&] { clickIfThere(*metronome, "cmdStart"); };
-    clickIfThere(*metronome, "cmdStart");
-    fake.OnDoEvents = nullptr;
-}
-
-// Discriminating Color Grids at the smallest, middle and largest sizes,
-// borders on and off, bright and harder colours: a set, then a wrong answer.
-static void colorGridsRuns(Form& options, const QString& folder, const QString& buttonName) {
-    auto* gridSize = options.findChild<QComboBox*>("cboGridSize");
-    auto* borders = options.findChild<QAbstractButton*>("chkBorders");
-    auto* brighter = options.findChild<QAbstractButton*>("chkColorLevel");
-    for (const char* size : {"1x2", "3x3", "5x5"}) {
-        for (const bool bordersOn : {true, false}) {
-            gridSize->setCurrentText(size);
-            borders->setChecked(bordersOn);
-            brighter->setChecked(bordersOn);
-            clickIfThere(options, "cmdStart");
-            Form* therapy = Forms::Active();
-            const QString name = buttonName + "_" + size + (bordersOn ? "_borders" : "_plain");
-            clickIfThere(*therapy, "cmdStart");
-            clickIfThere(*therapy, "cmdNextSet");
-            save(*therapy, folder, name + "_set");
-            clickIfThere(*therapy, "cmdAns(0)");
-            save(*therapy, folder, name + "_answered");
-            clickIfThere(*therapy, "cmdStart");
-            clickIfThere(*therapy, "cmdOptions");
+    // Every frame the screen shows over its controls, one at a time.
+    void frames(QWidget& form, const QString& state) {
+        for (CoveringFrame* frame : form.findChildren<CoveringFrame*>()) {
+            if (frame->isHidden() && frame->objectName() != "frmStartMess") {
+                frame->ShowCovering();
+                save(form, state + "_" + frame->objectName());
+                frame->hide();
+            }
         }
     }
-    gridSize->setCurrentText("3x3");
-    borders->setChecked(true);
-    brighter->setChecked(true);
-}
 
-// Character Searching at its smallest and largest grids and fonts: a grid as
-// shown, then its answer grid after a wrong count.
-static void characterSearchingGrids(Form& options, const QString& folder,
-                                    const QString& buttonName) {
-    const struct {
-        const char* rows;
-        const char* perRow;
-        const char* font;
-        const char* type;
-    } grids[] = {{"5", "10", "12", "optNumbers"},
-                 {"15", "15", "18", "OptRandom"},
-                 {"10", "15", "30", "optUCLetters"},
-                 {"10", "15", "25", "optLCLetters"}};
-    for (const auto& grid : grids) {
-        auto* font = options.findChild<ValidatingComboBox*>("cboFont");
-        font->SetText(grid.font);
-        font->Validate();
-        options.findChild<ValidatingComboBox*>("cboRows")->SetText(grid.rows);
-        options.findChild<ValidatingComboBox*>("cboPerRow")->SetText(grid.perRow);
-        options.findChild<QRadioButton*>(grid.type)->setChecked(true);
-        clickIfThere(options, "cmdStart");
-        Form* therapy = Forms::Active();
-        // Maximized on the display, below a title bar.
-        const QSize display = FakePlatform::Installed().Display;
-        therapy->showNormal();
-        therapy->resize(display.width(), display.height() - 30);
-        const QString name = buttonName + "_" + grid.rows + "x" + grid.perRow + "_font" + grid.font;
-        clickIfThere(*therapy, "cmdStart");
-        clickIfThere(*therapy, "cmdBegin");
-        save(*therapy, folder, name + "_grid");
-        auto* answer = therapy->findChild<QLineEdit*>("txtAns");
-        QTest::keyClicks(answer, "99999");
-        QTest::keyClick(answer, Qt::Key_Return);
-        save(*therapy, folder, name + "_answered");
-        clickIfThere(*therapy, "cmdStart");
-        clickIfThere(*therapy, "cmdOptions");
+    void pictureRun(PictureTherapyScreen& therapy) {
+        therapy.cmdStart->click();
+        if (therapy.findChild<QPushButton*>("cmdAnswer0") != nullptr) {
+            eachQuestion(therapy);
+        } else if (therapy.findChild<QPushButton*>("cmdOK1") != nullptr) {
+            eachStep(therapy);
+        } else {
+            therapy.cmdNextSet->click();
+            save(therapy, "question");
+            if (therapy.findChild<QPushButton*>("cmdEraseTiles") != nullptr) {
+                for (int i = 0; i < 8; ++i) {
+                    click(therapy, "cmdEraseTiles");
+                }
+                save(therapy, "erased");
+                nameTheLetter(therapy);
+            }
+            click(therapy, "cmdAnswer1");
+            click(therapy, "cmdHand1");
+            save(therapy, "answered");
+        }
+        therapy.cmdStart->click();
+        save(therapy, "stopped");
     }
-}
+
+    // A question for every combination of arrangement and answer position
+    // that asks something new; a right answer to the first, wrong to the others.
+    void eachQuestion(PictureTherapyScreen& therapy) {
+        auto* question = therapy.findChild<QLabel*>("lblQuestion");
+        QSet<QString> seen;
+        for (int arrangement = 0; arrangement < 3; ++arrangement) {
+            for (int answer = 0; answer < 4; ++answer) {
+                fake_.ScriptRnd({answer / 4.0 + 0.01, arrangement == 2 ? 0.99 : arrangement / 2.0});
+                therapy.cmdNextSet->click();
+                if (question == nullptr || seen.contains(question->text())) {
+                    click(therapy, "cmdAnswer" + QString::number(answer));
+                    continue;
+                }
+                const int n = static_cast<int>(seen.size()) + 1;
+                seen.insert(question->text());
+                save(therapy, QString("question%1").arg(n));
+                const int clicked = n == 1 ? answer : (answer + 1) % 4;
+                click(therapy, "cmdAnswer" + QString::number(clicked));
+                save(therapy, QString("question%1_%2").arg(n).arg(n == 1 ? "right" : "wrong"));
+            }
+        }
+    }
+
+    // A set worked box by box: each instruction, the results, a repeat.
+    void eachStep(PictureTherapyScreen& therapy) {
+        therapy.cmdNextSet->click();
+        for (int box = 1; box <= 3; ++box) {
+            save(therapy, QString("step%1").arg(box));
+            if (auto* picture = therapy.findChild<QWidget*>("Picture" + QString::number(box))) {
+                fake_.ScriptRnd({0.3});
+                QMetaObject::invokeMethod(picture, "clicked");
+            }
+            click(therapy, "cmdOK" + QString::number(box));
+        }
+        save(therapy, "results");
+        click(therapy, "cmdRepeat");
+        save(therapy, "repeat");
+    }
+
+    // A screen that shows a start message and waits for OK: the message, then
+    // the run a moment later, then Stop.
+    void waitingRun(Form& therapy) {
+        int calls = 0;
+        bool messageSaved = false;
+        fake_.OnDoEvents = [&] {
+            auto* message = therapy.findChild<QWidget*>("frmStartMess");
+            if (message != nullptr && message->isVisible()) {
+                if (!messageSaved) {
+                    save(therapy, "start_message");
+                }
+                messageSaved = true;
+                click(*message, "cmdOK2");
+            } else if (messageSaved && ++calls == 60) {
+                save(therapy, "running");
+                click(therapy, "cmdStart");
+            }
+        };
+        click(therapy, "cmdStart");
+        auto* start = therapy.findChild<QPushButton*>("cmdStart");
+        if (Forms::Find(therapy.objectName()) != nullptr && start != nullptr &&
+            start->text() == "Stop") {
+            fake_.AdvanceTime(3000); // a screen run by a form timer
+            save(therapy, "running");
+            click(therapy, "cmdStart");
+        }
+        fake_.OnDoEvents = nullptr;
+        save(therapy, "stopped");
+    }
+
+    // Types letters into a letter answer box until one is right and the box
+    // turns itself off.
+    static void nameTheLetter(QWidget& form) {
+        auto* box = form.findChild<QLineEdit*>("txtAnswer");
+        for (char letter = 'a'; box != nullptr && box->isEnabled() && letter <= 'z'; ++letter) {
+            QTest::keyClick(box, letter);
+        }
+    }
+
+    // Tic Tac Toe Rotations: a pattern of three X's while it is shown, then
+    // the same pattern answered as shown and checked under a clockwise turn.
+    void ticTacToeTurn(Form& therapy) {
+        click(therapy, "cmdStart");
+        fake_.ScriptRnd({0.9, 0.1, 0.1, 0.1, 0.9, 0.9, 0.1, 0.1, 0.1});
+        click(therapy, "cmdNextPat");
+        save(therapy, "flash");
+        fake_.AdvanceTime(5000);
+        for (const char* cell : {"cmdX(0)", "cmdX(4)", "cmdX(5)"}) {
+            click(therapy, cell);
+        }
+        click(therapy, "cmdChkAnswer");
+        save(therapy, "checked");
+        click(therapy, "cmdStart");
+    }
+
+    // Pattern Duplicator at both grid sizes, borders on and off: a pattern of
+    // ten draws, then an answer with wrong squares checked three times.
+    void patternDuplicatorRuns(Form& options) {
+        auto* gridSize = options.findChild<QAbstractButton*>("chkGridSize");
+        auto* borders = options.findChild<QAbstractButton*>("chkBorders");
+        for (const bool small : {true, false}) {
+            for (const bool bordersOn : {true, false}) {
+                gridSize->setChecked(small);
+                borders->setChecked(bordersOn);
+                click(options, "cmdStart");
+                Form* therapy = Forms::Active();
+                const QString name =
+                    QString(small ? "25" : "100") + (bordersOn ? "_borders" : "_plain");
+                click(*therapy, "cmdStart");
+                fake_.ScriptRnd({0.9, 0.0, 0.1, 0.15, 0.3, 0.42, 0.5, 0.61, 0.7, 0.85, 0.999});
+                click(*therapy, "cmdNextSet");
+                save(*therapy, name + "_pattern");
+                const QString answerGrid = small ? "lbl2R" : "lblRGrid";
+                for (int cell : {0, 1, 2, 12}) {
+                    click(*therapy, (answerGrid + "(%1)").arg(cell));
+                }
+                for (int check = 0; check < 3; ++check) {
+                    click(*therapy, "cmdChkAnsw");
+                }
+                save(*therapy, name + "_third_wrong");
+                click(*therapy, "cmdStart");
+                click(*therapy, "cmdOptions");
+            }
+        }
+    }
+
+    // The value labels (boxed) with the widest values they may show.
+    static void widestValues(QWidget& scores) {
+        for (VbLabel* value : scores.findChildren<VbLabel*>()) {
+            if (value->frameShape() == QFrame::Box) {
+                value->setText(value->objectName() == "lblPracTime" ? "59 Mins  59 Secs" : "32767");
+            }
+        }
+    }
+
+    // Discriminating Color Grids at the smallest, middle and largest sizes,
+    // borders on and off, bright and harder colours: a set, then a wrong answer.
+    void colorGridsRuns(Form& options) {
+        auto* gridSize = options.findChild<QComboBox*>("cboGridSize");
+        auto* borders = options.findChild<QAbstractButton*>("chkBorders");
+        auto* brighter = options.findChild<QAbstractButton*>("chkColorLevel");
+        for (const char* size : {"1x2", "3x3", "5x5"}) {
+            for (const bool bordersOn : {true, false}) {
+                gridSize->setCurrentText(size);
+                borders->setChecked(bordersOn);
+                brighter->setChecked(bordersOn);
+                click(options, "cmdStart");
+                Form* therapy = Forms::Active();
+                const QString name = size + (bordersOn ? "_borders" : "_plain");
+                click(*therapy, "cmdStart");
+                click(*therapy, "cmdNextSet");
+                save(*therapy, name + "_set");
+                click(*therapy, "cmdAns(0)");
+                save(*therapy, name + "_answered");
+                click(*therapy, "cmdStart");
+                click(*therapy, "cmdOptions");
+            }
+        }
+        gridSize->setCurrentText("3x3");
+        borders->setChecked(true);
+        brighter->setChecked(true);
+    }
+
+    // Character Searching at its smallest and largest grids and fonts: a grid as
+    // shown, then its answer grid after a wrong count.
+    void characterSearchingGrids(Form& options) {
+        const struct {
+            const char* rows;
+            const char* perRow;
+            const char* font;
+            const char* type;
+        } grids[] = {{"5", "10", "12", "optNumbers"},
+                     {"15", "15", "18", "OptRandom"},
+                     {"10", "15", "30", "optUCLetters"},
+                     {"10", "15", "25", "optLCLetters"}};
+        for (const auto& grid : grids) {
+            auto* font = options.findChild<ValidatingComboBox*>("cboFont");
+            font->SetText(grid.font);
+            font->Validate();
+            options.findChild<ValidatingComboBox*>("cboRows")->SetText(grid.rows);
+            options.findChild<ValidatingComboBox*>("cboPerRow")->SetText(grid.perRow);
+            options.findChild<QRadioButton*>(grid.type)->setChecked(true);
+            click(options, "cmdStart");
+            Form* therapy = Forms::Active();
+            // Maximized on the display, below a title bar.
+            const QSize display = fake_.Display;
+            therapy->showNormal();
+            therapy->resize(display.width(), display.height() - 30);
+            const QString name = grid.rows + "x" + grid.perRow + "_font" + grid.font;
+            click(*therapy, "cmdStart");
+            click(*therapy, "cmdBegin");
+            save(*therapy, name + "_grid");
+            auto* answer = therapy->findChild<QLineEdit*>("txtAns");
+            QTest::keyClicks(answer, "99999");
+            QTest::keyClick(answer, Qt::Key_Return);
+            save(*therapy, name + "_answered");
+            click(*therapy, "cmdStart");
+            click(*therapy, "cmdOptions");
+        }
+    }
+
+    QString folder_;
+    FakePlatform& fake_;
+    QString prefix_;
+};
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -178,82 +372,25 @@ int main(int argc, char** argv) {
     const QString folder = argc > 1 ? argv[1] : "shots";
     QDir().mkpath(folder);
     auto fake = std::make_unique<FakePlatform>();
+    FakePlatform& platformInUse = *fake;
     if (argc > 3) {
         fake->Display = QSize(QString(argv[2]).toInt(), QString(argv[3]).toInt());
     }
     SetPlatform(std::move(fake));
     RegisterExercises();
-    frmMain& menu = StartMainMenu();
-    menu.cmdTRMenu_Click();
-    save(menu, folder, "main_menu");
-
-    const QStringList buttons = {
-        "cmdEyeRot",     "cmdTNL",      "cmdTS",         "cmdCharSearch",  "cmdRL",
-        "cmdFlipper",    "cmdFlipForm", "cmdTicTacToe",  "cmdVisSequence", "cmdColorGrids",
-        "cmdPatternDup", "cmdMNBD",     "cmdLinesBoxes", "cmdCloseNL"};
-    for (const QString& buttonName : buttons) {
-        auto* button = menu.findChild<QPushButton*>(buttonName);
-        if (button == nullptr || !button->isEnabled()) {
-            continue;
+    Shooter shooter(folder, platformInUse);
+    shooter.MainMenu();
+    QStringList exercises;
+    for (QPushButton* button : Forms::Get("frmMain").findChildren<QPushButton*>()) {
+        if (button->parentWidget()->objectName() == "frmMenu" && button->isEnabled()) {
+            exercises << button->objectName();
         }
-        menu.cmdTRMenu_Click();
-        button->click();
-        QApplication::processEvents();
-        Form* options = Forms::Active();
-        save(*options, folder, buttonName + "_options");
-        if (options->findChild<QWidget*>("chkGridSize") != nullptr) {
-            patternDuplicatorRuns(*options, folder, buttonName);
-        }
-        if (options->findChild<QWidget*>("cboColorVar") != nullptr) {
-            colorGridsRuns(*options, folder, buttonName);
-        }
-        if (options->findChild<QWidget*>("cboPerRow") != nullptr) {
-            characterSearchingGrids(*options, folder, buttonName);
-        }
-        if (auto* clockwise = options->findChild<QRadioButton*>("optRotRight")) {
-            clockwise->setChecked(true);
-        }
-        for (const char* therapyButton : {"cmdStart", "cmdToTherapy"}) {
-            clickIfThere(*options, therapyButton);
-        }
-        Form* therapy = Forms::Active();
-        if (therapy != options) {
-            save(*therapy, folder, buttonName + "_therapy");
-            // One stimulus of a picture exercise (a loop-driven screen is
-            // left alone: its start message waits for OK).
-            if (therapy->findChild<QPushButton*>("cmdNextSet") != nullptr) {
-                clickIfThere(*therapy, "cmdStart");
-                clickIfThere(*therapy, "cmdNextSet");
-                save(*therapy, folder, buttonName + "_question");
-                if (therapy->findChild<QPushButton*>("cmdEraseTiles") != nullptr) {
-                    for (int i = 0; i < 8; ++i) {
-                        clickIfThere(*therapy, "cmdEraseTiles");
-                    }
-                    save(*therapy, folder, buttonName + "_erased");
-                    nameTheLetter(*therapy);
-                }
-                for (const char* answerButton : {"cmdAnswer1", "cmdHand1", "cmdAns(1)"}) {
-                    clickIfThere(*therapy, answerButton);
-                }
-                save(*therapy, folder, buttonName + "_answered");
-                clickIfThere(*therapy, "cmdStart");
-            } else if (therapy->findChild<QPushButton*>("cmdNextPat") != nullptr) {
-                ticTacToeTurn(*therapy, folder, buttonName);
-            }
-            for (const char* scoresButton : {"cmdScores", "cmdDOTScores"}) {
-                clickIfThere(*therapy, scoresButton);
-            }
-            Form* scores = Forms::Active();
-            if (scores != therapy) {
-                save(*scores, folder, buttonName + "_scores");
-                clickIfThere(*scores, "cmdMainMenu");
-            }
-        }
-        Forms::UnloadAll();
-        QApplication::processEvents();
-        StartMainMenu();
     }
-    saveMetronome(folder);
+    Forms::UnloadAll();
+    for (const QString& buttonName : exercises) {
+        shooter.Exercise(buttonName);
+    }
+    shooter.Metronome();
     Forms::UnloadAll();
     return 0;
 }

@@ -1,8 +1,11 @@
 #include "shell/assets.h"
 #include "shell/controls/basic.h"
+#include "shell/controls/colors.h"
 #include "shell/controls/combo_box.h"
+#include "shell/controls/covering_frame.h"
 #include "shell/controls/drawing_surface.h"
 #include "shell/controls/picture_box.h"
+#include "shell/controls/text_fit.h"
 #include "shell/controls/vb_timer.h"
 #include "shell/help_window.h"
 #include "shell/twips.h"
@@ -16,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -346,17 +350,39 @@ TEST_F(Controls, HelpWindowShowsThePageMadeForTheHelpFile) {
     SetAssetDirectory(assets.path());
     QFile page(assets.filePath("Flipper.html"));
     ASSERT_TRUE(page.open(QIODevice::WriteOnly));
-    page.write("<h1>Flipper help</h1><p>How to use it.</p>");
+    page.write("<html><head><title>Flip Forms</title></head>"
+               "<body><h1>Flipper help</h1><p>How to use it.</p></body></html>");
     page.close();
 
     EXPECT_TRUE(HelpWindow::Open("C:\\KOVA\\Flipper.hlp"));
-    ASSERT_NE(HelpWindow::Instance(), nullptr);
-    EXPECT_TRUE(HelpWindow::Instance()->isVisible());
-    EXPECT_TRUE(HelpWindow::Instance()->toPlainText().contains("Flipper help"));
+    HelpWindow* help = HelpWindow::Instance();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(help->Page()->toPlainText().contains("Flipper help"));
+    EXPECT_EQ(help->windowTitle(), "KOVA Help - Flip Forms"); // the page's title, not its file
 
     EXPECT_FALSE(HelpWindow::Open(QDir::currentPath() + "\\NoSuchHelp.hlp"));
-    EXPECT_TRUE(HelpWindow::Instance()->toPlainText().contains("No help page is available"));
+    EXPECT_TRUE(help->Page()->toPlainText().contains("No help page is available"));
+    EXPECT_EQ(help->windowTitle(), "KOVA Help");
     SetAssetDirectory({});
+}
+
+TEST_F(Controls, HelpWindowClosesWithEscapeOrItsCloseButton) {
+    HelpWindow::Open("KOVA_MainHelp.hlp");
+    QPointer<HelpWindow> help = HelpWindow::Instance();
+    ASSERT_NE(help, nullptr);
+    help->Page()->setFocus();
+    QTest::keyClick(help->Page(), Qt::Key_Escape);
+    ProcessEvents();
+    EXPECT_EQ(help, nullptr); // closed and gone
+
+    HelpWindow::Open("KOVA_MainHelp.hlp");
+    help = HelpWindow::Instance();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->windowTitle(), "KOVA Help");
+    Click(help->cmdClose);
+    ProcessEvents();
+    EXPECT_EQ(help, nullptr);
 }
 
 TEST_F(Controls, AssetsAreFoundInTheWorkingDirectoryFirst) {
@@ -376,4 +402,138 @@ TEST_F(Controls, AssetsAreFoundInTheWorkingDirectoryFirst) {
         << "case does not matter";
     QDir::setCurrent(previous);
     SetAssetDirectory({});
+}
+
+namespace {
+
+// The pixel of image that differs most from back.
+QColor mostDifferentPixel(const QImage& image, QColor back) {
+    QColor found = back;
+    int best = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (colourDistance(pixel, back) > best) {
+                best = colourDistance(pixel, back);
+                found = pixel;
+            }
+        }
+    }
+    return found;
+}
+
+// Whether any pixel of the column x differs clearly from back.
+bool columnHasInk(const QImage& image, int x, QColor back) {
+    for (int y = 0; y < image.height(); ++y) {
+        if (colourDistance(image.pixelColor(x, y), back) > 120) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+TEST_F(Controls, DisabledAnswerButtonInGreenOrRedKeepsADarkReadableCaption) {
+    for (std::uint32_t colour : {VbColors::Green, VbColors::Red, VbColors::LightYellow}) {
+        QWidget window;
+        VbButton button("cmdAnswer0", "8", &window);
+        QFont font = button.font();
+        font.setPointSize(12);
+        font.setBold(true);
+        button.setFont(font);
+        button.setGeometry(0, 0, 81, 33);
+        button.SetBackColor(VbColor(colour));
+        button.setEnabled(false);
+        // The caption's ink on the face of the button, away from the bevel.
+        const QImage inner = button.grab().toImage().copy(20, 8, 41, 17);
+        const QColor face = inner.pixelColor(0, 0);
+        const QColor ink = mostDifferentPixel(inner, face);
+        EXPECT_GE(ContrastRatio(ink, face), 4.5)
+            << "ink " << ink.name().toStdString() << " on " << face.name().toStdString();
+        EXPECT_LT(ink.lightness(), 100) << "the caption stays dark";
+    }
+}
+
+TEST_F(Controls, CaptionTooBigForItsControlWrapsOrStepsItsFontDown) {
+    QWidget window;
+    window.resize(400, 200);
+    VbButton name("cmdName", "Enter New Patient Name", &window);
+    QFont bold = name.font();
+    bold.setPointSize(10);
+    bold.setBold(true);
+    name.setFont(bold);
+    name.setGeometry(0, 0, 145, 57);
+    // Two lines are enough here: the font stays.
+    TextFit::Fitting drawn = name.DrawnText();
+    EXPECT_EQ(drawn.font.pointSizeF(), 10);
+    EXPECT_TRUE(TextFit::Fits(drawn.font, name.text(), name.TextRoom().size(), drawn.flags));
+    EXPECT_FALSE(TextFit::Fits(drawn.font, name.text(), name.TextRoom().size(), 0));
+    name.setGeometry(0, 0, 120, 24); // one short line: the font gets smaller
+    drawn = name.DrawnText();
+    EXPECT_LT(drawn.font.pointSizeF(), 10);
+    EXPECT_TRUE(TextFit::Fits(drawn.font, name.text(), name.TextRoom().size(), drawn.flags));
+
+    // A label that does not wrap, centred: clipped, its text would touch both sides.
+    VbLabel caption("Label5", "Flipped  Upside Down And Left To Right", &window);
+    caption.setWordWrap(false);
+    caption.setAlignment(Qt::AlignCenter);
+    caption.setFont(bold);
+    caption.SetBackColor(Qt::white);
+    caption.setGeometry(0, 100, 200, 20);
+    const QImage image = caption.grab().toImage();
+    EXPECT_FALSE(columnHasInk(image, 0, Qt::white));
+    EXPECT_FALSE(columnHasInk(image, image.width() - 1, Qt::white));
+    EXPECT_TRUE(columnHasInk(image, image.width() / 2, Qt::white));
+
+    // Texts it may show are drawn in one size: the widest sets it.
+    VbLabel question("lblQuestion", "Short?", &window);
+    question.setGeometry(0, 150, 200, 24);
+    question.setFont(bold);
+    const double alone = question.DrawnText().font.pointSizeF();
+    question.SetTextVariants({"Which Pattern Is Flipped Upside Down AND Also Flipped?"});
+    EXPECT_LT(question.DrawnText().font.pointSizeF(), alone);
+}
+
+TEST_F(Controls, FrameShownOverControlsHidesThemWholeAndPaintsItsBackground) {
+    QWidget window;
+    window.resize(400, 300);
+    QWidget surface(&window); // a background under everything
+    surface.setGeometry(window.rect());
+    VbLabel inked("lblInk", "", &window); // solid black: shows if anything shows through
+    inked.SetBackColor(Qt::black);
+    inked.setGeometry(60, 60, 40, 40);
+    VbLabel halfCovered("lblHalf", "Target Character:", &window);
+    halfCovered.setGeometry(10, 120, 100, 20);
+    VbLabel apart("lblApart", "Far", &window);
+    apart.setGeometry(300, 250, 50, 20);
+    CoveringFrame frame("Information:", &window);
+    frame.setGeometry(50, 50, 200, 80); // over the ink and half the caption
+    frame.hide();
+    window.show();
+
+    frame.ShowCovering();
+    EXPECT_TRUE(frame.geometry().contains(halfCovered.geometry()));
+    EXPECT_TRUE(frame.geometry().contains(inked.geometry()));
+    EXPECT_FALSE(frame.geometry().intersects(apart.geometry()));
+    EXPECT_NE(frame.geometry(), window.rect()); // the background is not a control to hide
+    const QImage shown = window.grab().toImage();
+    EXPECT_NE(shown.pixelColor(80, 80), QColor(Qt::black));
+
+    // Shown again, it grows from where the screen placed it, not further.
+    frame.hide();
+    halfCovered.hide();
+    frame.ShowCovering();
+    EXPECT_EQ(frame.geometry(), QRect(50, 50, 200, 80));
+}
+
+TEST_F(Controls, ImageThatKeepsItsProportionsIsCentredUndistorted) {
+    ImageBox box("Image1", nullptr);
+    QImage picture(200, 100, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    box.SetPicture(picture);
+    box.resize(400, 400);
+    EXPECT_EQ(box.PictureRect(), QRect(0, 0, 400, 400)); // stretched
+    box.KeepProportions = true;
+    EXPECT_EQ(box.PictureRect(), QRect(0, 100, 400, 200));
 }

@@ -87,6 +87,7 @@ frmFlipFormT::frmFlipFormT() : PictureTherapyScreen(Name, FlipFormTriad()) {
         lblInfo[i]->SetBorder(true);
         SetFontSize(lblInfo[i], 10, true);
         Place(lblInfo[i], at.resultLeft, at.resultTop, 1215, 495);
+        lblInfo[i]->SetTextVariants({"Correct", "Incorrect"});
         lblInfo[i]->hide();
     }
     connect(Boxes[0], &PictureBox::clicked, this, &frmFlipFormT::Picture1_Click);
@@ -105,6 +106,7 @@ frmFlipFormT::frmFlipFormT() : PictureTherapyScreen(Name, FlipFormTriad()) {
     lblInfo4->setMargin(6);
     SetFontSize(lblInfo4, 11, true);
     Place(lblInfo4, 120, 240, 2280, 2820);
+    lblInfo4->SetTextVariants({StepInstructions[0], StepInstructions[1], StepInstructions[2]});
 
     cmdRepeat = new VbButton("cmdRepeat", "Repeat", this);
     cmdRepeat->SetBackColor(VbColor(LightCyan));

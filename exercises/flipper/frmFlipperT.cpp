@@ -24,6 +24,10 @@ frmFlipperT::frmFlipperT() : PictureTherapyScreen(Name, FlipperTriad()) {
     lblQuestion->SetBorder(true);
     SetFontSize(lblQuestion, 11, true);
     Place(lblQuestion, 3600, 3120, 3975, 615);
+    // Every question in one size, fitted to the longest.
+    lblQuestion->SetTextVariants(
+        {QuestionFor(Orientation::Unchanged), QuestionFor(Orientation::RightToLeft),
+         QuestionFor(Orientation::UpsideDown), QuestionFor(Orientation::Both)});
 
     const int boxLefts[4] = {240, 3120, 6000, 8880};
     const int buttonLefts[4] = {960, 3840, 6720, 9840};

@@ -1,7 +1,26 @@
 #include "shell/controls/basic.h"
 
+#include "shell/controls/colors.h"
+#include "shell/controls/text_fit.h"
+
 #include <QAbstractButton>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace {
+
+// Keeps a caption off the bevel or frame it sits in.
+constexpr int CaptionPadding = 2;
+
+// How the text shown and every other text the control may show fit.
+TextFit::Fitting FitAll(const QFont& font, const QString& shown, const QStringList& variants,
+                        QRect room, int flags) {
+    return TextFit::Fit(font, QStringList{shown} + variants, room.size(), flags);
+}
+
+} // namespace
 
 VbButton::VbButton(const QString& name, const QString& caption, QWidget* parent)
     : QPushButton(caption, parent) {
@@ -12,7 +31,37 @@ VbButton::VbButton(const QString& name, const QString& caption, QWidget* parent)
 void VbButton::SetBackColor(const QColor& color) {
     QPalette p = palette();
     p.setColor(QPalette::Button, color);
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, ReadableTextOn(color));
     setPalette(p);
+}
+
+QRect VbButton::TextRoom() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()
+        ->subElementRect(QStyle::SE_PushButtonContents, &option, this)
+        .adjusted(CaptionPadding, 0, -CaptionPadding, 0);
+}
+
+TextFit::Fitting VbButton::DrawnText() const {
+    return FitAll(font(), text(), variants_, TextRoom(), Qt::TextShowMnemonic | Qt::TextWordWrap);
+}
+
+void VbButton::paintEvent(QPaintEvent* event) {
+    const QRect room = TextRoom();
+    const TextFit::Fitting drawn = DrawnText();
+    if (drawn.font == font() && TextFit::Fits(font(), text(), room.size(), Qt::TextShowMnemonic)) {
+        QPushButton::paintEvent(event); // one line at the button's own font
+        return;
+    }
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    painter.setFont(drawn.font);
+    style()->drawItemText(&painter, room, Qt::AlignCenter | drawn.flags, option.palette,
+                          isEnabled(), text(), QPalette::ButtonText);
 }
 
 QColor VbButton::BackColor() const {
@@ -52,6 +101,51 @@ void VbLabel::SetFontSize(double points) {
 void VbLabel::SetBorder(bool single) {
     setFrameStyle(single ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
     setLineWidth(1);
+}
+
+QRect VbLabel::TextRoom() const {
+    QRect room = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    int indentation = indent();
+    if (indentation < 0 && frameWidth() > 0) {
+        indentation = fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - margin();
+    }
+    if (indentation > 0) {
+        const Qt::Alignment align = alignment();
+        if (align & Qt::AlignLeft) {
+            room.setLeft(room.left() + indentation);
+        }
+        if (align & Qt::AlignRight) {
+            room.setRight(room.right() - indentation);
+        }
+        if (align & Qt::AlignTop) {
+            room.setTop(room.top() + indentation);
+        }
+        if (align & Qt::AlignBottom) {
+            room.setBottom(room.bottom() - indentation);
+        }
+    }
+    if (frameWidth() > 0) { // nor touching the border
+        room.adjust(1, 0, -1, 0);
+    }
+    return room;
+}
+
+TextFit::Fitting VbLabel::DrawnText() const {
+    return FitAll(font(), text(), variants_, TextRoom(), wordWrap() ? int(Qt::TextWordWrap) : 0);
+}
+
+void VbLabel::paintEvent(QPaintEvent* event) {
+    const TextFit::Fitting drawn = DrawnText();
+    if (drawn.font == font() &&
+        (drawn.flags & Qt::TextWordWrap) == (wordWrap() ? Qt::TextWordWrap : 0)) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    drawFrame(&painter);
+    painter.setFont(drawn.font);
+    style()->drawItemText(&painter, TextRoom(), int(alignment()) | drawn.flags, palette(),
+                          isEnabled(), text(), foregroundRole());
 }
 
 void VbLabel::mousePressEvent(QMouseEvent* event) {

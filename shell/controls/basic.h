@@ -1,8 +1,14 @@
 // Buttons and labels with a back colour; a label that reports clicks.
+// Their captions always fit: a caption that needs more room than the
+// control has is wrapped (buttons, and labels that wrap) and drawn in a
+// smaller font until it fits (TextFit).
 #pragma once
 
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
+
+#include "shell/controls/text_fit.h"
 
 class QAbstractButton;
 
@@ -10,8 +16,27 @@ class VbButton : public QPushButton {
     Q_OBJECT
 public:
     explicit VbButton(const QString& name, const QString& caption, QWidget* parent);
+    // Also keeps the caption dark and readable while the button is disabled,
+    // so that an answer coloured green or red stays legible.
     void SetBackColor(const QColor& color);
     QColor BackColor() const;
+
+    // Other captions the button may show: it draws them all in one font size.
+    void SetTextVariants(const QStringList& texts) {
+        variants_ = texts;
+        update();
+    }
+    const QStringList& TextVariants() const { return variants_; }
+    // The room the caption is laid out in, and how it is drawn there (the
+    // button's font, or a smaller one when a caption needs it).
+    QRect TextRoom() const;
+    TextFit::Fitting DrawnText() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QStringList variants_;
 };
 
 class VbLabel : public QLabel {
@@ -24,11 +49,26 @@ public:
     void SetFontSize(double points);
     void SetBorder(bool single);
 
+    // Other texts the label may show: it draws them all in one font size.
+    void SetTextVariants(const QStringList& texts) {
+        variants_ = texts;
+        update();
+    }
+    const QStringList& TextVariants() const { return variants_; }
+    // The room the text is laid out in, and how it is drawn there (the
+    // label's font, or a smaller one when a text needs it).
+    QRect TextRoom() const;
+    TextFit::Fitting DrawnText() const;
+
 Q_SIGNALS:
     void clicked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QStringList variants_;
 };
 
 // Keeps the caption of a check box or option button in step with its value:

@@ -12,6 +12,12 @@ inline std::uint32_t VbColorValue(const QColor& color) {
            (std::uint32_t(color.blue()) << 16);
 }
 
+// A text colour that reads well on back: a dark shade of it, or white on a
+// back too dark for any dark text.
+QColor ReadableTextOn(const QColor& back);
+// The contrast ratio of two colours, 1 (none) to 21 (black on white).
+double ContrastRatio(const QColor& a, const QColor& b);
+
 // Entry n (0 to 15) of the standard 16-colour palette.
 QColor QBColor(int n);
 

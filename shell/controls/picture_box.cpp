@@ -84,10 +84,19 @@ void ImageBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (Stretch) {
-        painter.drawImage(rect(), picture_);
+        painter.drawImage(PictureRect(), picture_);
     } else {
         painter.drawImage(0, 0, picture_);
     }
+}
+
+QRect ImageBox::PictureRect() const {
+    if (!KeepProportions || picture_.isNull()) {
+        return rect();
+    }
+    QRect fitted({0, 0}, picture_.size().scaled(size(), Qt::KeepAspectRatio));
+    fitted.moveCenter(rect().center());
+    return fitted;
 }
 
 void ImageBox::mousePressEvent(QMouseEvent* event) {

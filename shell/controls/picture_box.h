@@ -39,7 +39,8 @@ private:
 // Loads a picture by name (FindAsset); a null image when it cannot be read.
 QImage LoadPictureFile(const QString& fileName);
 
-// An image control: shows its picture stretched to its own size.
+// An image control: shows its picture stretched to its own size, or, when it
+// keeps the picture's proportions, as large as fits, centred.
 class ImageBox : public QWidget {
     Q_OBJECT
 public:
@@ -48,6 +49,9 @@ public:
     void SetPicture(const QImage& picture);
     const QImage& Picture() const { return picture_; }
     bool Stretch = true;
+    bool KeepProportions = false;
+    // Where the stretched picture is drawn.
+    QRect PictureRect() const;
 
 Q_SIGNALS:
     void clicked();

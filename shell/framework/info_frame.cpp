@@ -5,9 +5,8 @@
 #include <QVBoxLayout>
 
 InfoFrame::InfoFrame(QWidget* parent, const QString& textName, const QString& text)
-    : QGroupBox("Information:", parent) {
+    : CoveringFrame("Information:", parent) {
     setObjectName("frmInfo");
-    setAutoFillBackground(true);
     Text = new VbLabel(textName, text, this);
     SetFontSize(Text, 10);
     cmdOK = new VbButton("cmdOK", "OK", this);
@@ -20,7 +19,6 @@ InfoFrame::InfoFrame(QWidget* parent, const QString& textName, const QString& te
 }
 
 void InfoFrame::ShowOnTop() {
-    show();
-    raise();
+    ShowCovering();
     cmdOK->setFocus();
 }

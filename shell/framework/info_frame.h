@@ -3,16 +3,15 @@
 #pragma once
 
 #include "shell/controls/basic.h"
+#include "shell/controls/covering_frame.h"
 
-#include <QGroupBox>
-
-class InfoFrame : public QGroupBox {
+class InfoFrame : public CoveringFrame {
     Q_OBJECT
 public:
     // textName is the design name of the text label ("Label2", "Label5", ...).
     InfoFrame(QWidget* parent, const QString& textName, const QString& text);
 
-    // Shows the frame above the other controls, with the focus on OK.
+    // Shows the frame over the other controls, with the focus on OK.
     void ShowOnTop();
 
     VbLabel* Text;

@@ -8,7 +8,7 @@
 
 #include <QVBoxLayout>
 
-StartMessage::StartMessage(QWidget* parent) : QGroupBox(parent) {
+StartMessage::StartMessage(QWidget* parent) : CoveringFrame("", parent) {
     setObjectName("frmStartMess");
     Label3 = new VbLabel("Label3", "", this);
     Label3->setAlignment(Qt::AlignCenter);
@@ -33,8 +33,7 @@ QString StartMessage::Text(const QString& what, const QString& target) {
 bool StartMessage::ShowAndWait(TherapyScreen& screen, const QString& text) {
     Label3->setText(text);
     readyClicked_ = false;
-    show();
-    raise();
+    ShowCovering();
     cmdOK2->setFocus();
     QPointer<StartMessage> self(this);
     const bool alive = screen.WaitFor([self] { return self == nullptr || self->readyClicked_; });

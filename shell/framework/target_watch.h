@@ -5,15 +5,14 @@
 #pragma once
 
 #include "shell/controls/basic.h"
+#include "shell/controls/covering_frame.h"
 #include "shell/framework/counters.h"
 #include "shell/framework/start_cues.h"
-
-#include <QGroupBox>
 
 class TherapyScreen;
 
 // The frame "frmStartMess" with its message "Label3" and button "cmdOK2".
-class StartMessage : public QGroupBox {
+class StartMessage : public CoveringFrame {
     Q_OBJECT
 public:
     explicit StartMessage(QWidget* parent);

@@ -24,6 +24,8 @@ public:
     void Form_Unload() override;
 
     const Triad& Names() const { return triad_; }
+    // Stays above its options screen, which lies greyed under it.
+    QString StaysAbove() const override { return triad_.options; }
 
     // Recomputes the elapsed practice time and shows it in the caption.
     void ShowPracticeTime();
