@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QGroupBox>
+#include <QWindow>
 
 using namespace ModDODI;
 
@@ -211,6 +212,34 @@ TEST_F(MainMenu, ClosingAnOptionsScreenMidPracticeEndsTheExercise) {
         ++exercisesTried;
     }
     EXPECT_GE(exercisesTried, 6) << "every landed exercise, Tracking from both its buttons";
+}
+
+// A window manager keeps a window above the one it is transient for: the
+// exercise above the menu, the therapy screen above its greyed options.
+TEST_F(MainMenu, ExerciseWindowsTellTheWindowSystemWhichWindowTheyStayAbove) {
+    frmMain& main = start();
+    Click(&main, "cmdTRMenu");
+    Click(&main, "cmdFlipper");
+    ASSERT_TRUE(IsLoaded("frmFlipperO"));
+    Form& options = *Forms::Find("frmFlipperO");
+    ASSERT_NE(options.windowHandle(), nullptr);
+    EXPECT_EQ(options.windowType(), Qt::Dialog); // the hint reaches X only for dialogs
+    EXPECT_EQ(options.windowHandle()->transientParent(), main.windowHandle());
+    Click(&options, "cmdStart");
+    ASSERT_TRUE(IsLoaded("frmFlipperT"));
+    Form& therapy = *Forms::Find("frmFlipperT");
+    EXPECT_EQ(therapy.windowHandle()->transientParent(), options.windowHandle());
+    Click(&therapy, "cmdScores");
+    ASSERT_TRUE(IsLoaded("frmFlipperS"));
+    Form& scores = *Forms::Find("frmFlipperS");
+    EXPECT_EQ(scores.windowHandle()->transientParent(), main.windowHandle());
+    EXPECT_EQ(main.windowType(), Qt::Window);
+}
+
+TEST_F(MainMenu, LogoKeepsItsProportionsOnAWideScreen) {
+    frmMain& main = start({1920, 1080});
+    const QRect logo = Find<ImageBox>(&main, "Image1")->PictureRect();
+    EXPECT_EQ(logo.width(), logo.height());
 }
 
 TEST_F(MainMenu, ClosingTheMenuUnloadsEveryScreen) {
