@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QThread>
 #include <QWindow>
 #include <cstdio>
@@ -91,7 +92,7 @@ private:
     xcb_atom_t atom(const char* name) {
         auto* reply = xcb_intern_atom_reply(
             connection_, xcb_intern_atom(connection_, 0, qstrlen(name), name), nullptr);
-        const xcb_atom_t found = reply != nullptr ? reply->atom : XCB_ATOM_NONE;
+        const xcb_atom_t found = reply != nullptr ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
         free(reply);
         return found;
     }
