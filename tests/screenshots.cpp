@@ -306,7 +306,7 @@ private:
                 brighter->setChecked(bordersOn);
                 click(options, "cmdStart");
                 Form* therapy = Forms::Active();
-                const QString name = size + (bordersOn ? "_borders" : "_plain");
+                const QString name = QString(size) + (bordersOn ? "_borders" : "_plain");
                 click(*therapy, "cmdStart");
                 click(*therapy, "cmdNextSet");
                 save(*therapy, name + "_set");
@@ -346,7 +346,7 @@ private:
             const QSize display = fake_.Display;
             therapy->showNormal();
             therapy->resize(display.width(), display.height() - 30);
-            const QString name = grid.rows + "x" + grid.perRow + "_font" + grid.font;
+            const QString name = QString(grid.rows) + "x" + grid.perRow + "_font" + grid.font;
             click(*therapy, "cmdStart");
             click(*therapy, "cmdBegin");
             save(*therapy, name + "_grid");
