@@ -347,7 +347,7 @@ TEST_F(ColorGridsScreens, PreDisplayBeepComesBeforeTheSet) {
     fake().OnSleep = [&](int) { setShownAtWait << t.lblGrids[0]->isVisible(); };
     const double clicked = fake().MonotonicMs();
     nextSet(1);
-    EXPECT_EQ(fake().Sleeps, (QList<int>{250, 250, 250}));
+    EXPECT_EQ(fake().Deadlines, (QList<double>{clicked + 250, clicked + 500, clicked + 750}));
     EXPECT_EQ(setShownAtWait, (QList<bool>{false, false, false}));
     ASSERT_EQ(fake().Sounds.size(), 3);
     for (int ding = 0; ding < 3; ++ding) {

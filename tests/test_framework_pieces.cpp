@@ -180,16 +180,18 @@ TEST_F(FrameworkPieces, ReadySignalTakesAnyCaptionSetter) {
     EXPECT_EQ(fake().Sleeps, QList<int>(6, 250));
 }
 
-TEST_F(FrameworkPieces, PreDisplayBeepIsThreeDingsEachFollowedByAQuarterSecond) {
-    const double before = fake().Now;
+TEST_F(FrameworkPieces, PreDisplayBeepIsThreeDingsOnAQuarterSecondGrid) {
+    const double start = fake().MonotonicMs();
     QList<qsizetype> soundsAtWait;
     fake().OnSleep = [&](int) { soundsAtWait << fake().Sounds.size(); };
+    // Starting a sound takes 4 ms; the beats stay on the grid all the same.
+    fake().OnPlaySound = [&] { fake().Now += 0.004; };
     PreDisplayBeep();
-    EXPECT_EQ(fake().Sleeps, QList<int>(3, 250));
+    EXPECT_EQ(fake().Deadlines, (QList<double>{start + 250, start + 500, start + 750}));
+    EXPECT_EQ(fake().SoundTimes, (QList<double>{start, start + 250, start + 500}));
     EXPECT_EQ(soundsAtWait, (QList<qsizetype>{1, 2, 3})) << "each wait follows its sound";
-    EXPECT_EQ(fake().Sounds.size(), 3);
     EXPECT_TRUE(AllDings(fake().Sounds));
-    EXPECT_NEAR(fake().Now - before, 0.75, 1e-6);
+    EXPECT_NEAR(fake().MonotonicMs() - start, 750, 1e-6);
     EXPECT_EQ(ApiResult, VbTrue);
 }
 

@@ -42,8 +42,12 @@ void ReadySignal(const CaptionTarget& target, const QString& mark) {
 }
 
 void PreDisplayBeep() {
-    for (int beat = 0; beat < BeatCount; ++beat) {
+    // Each wait runs to a deadline from the start, so the time a sound takes
+    // to start does not add up: the beep ends exactly three quarters of a
+    // second after it began.
+    const double start = platform().MonotonicMs();
+    for (int beat = 1; beat <= BeatCount; ++beat) {
         playDing();
-        platform().Sleep(HalfBeatMs);
+        platform().SleepUntil(start + beat * HalfBeatMs);
     }
 }

@@ -28,5 +28,6 @@ private:
 // Three beats, each: the Ding sound, the mark for 250 ms, a blank for 250 ms.
 void ReadySignal(const CaptionTarget& target, const QString& mark);
 
-// Three times the Ding sound, each followed by a 250 ms wait.
+// Three times the Ding sound, each followed by a wait to the next quarter
+// second from the start: 750 ms in all, whatever starting a sound costs.
 void PreDisplayBeep();
