@@ -140,8 +140,9 @@ TEST_F(ColorGridsScreens, TherapyOpensBlankAndTakesNoAnswerBeforeASet) {
     EXPECT_EQ(t.lblWrng->text(), "W=0");
     EXPECT_LE(t.frameGeometry().width(), 800);
     EXPECT_LE(t.frameGeometry().height(), 600);
-    // The scale keeps its proportion: one unit is one twip both ways.
-    EXPECT_EQ(t.board->size(), QSize(Twips(11099), Twips(8100)));
+    // The scale of 11099 x 8100 units keeps its proportion: a unit is a twip.
+    EXPECT_EQ(t.size(), QSize(Twips(11099), Twips(8100)));
+    EXPECT_EQ(t.board->ToPixels(8565, 5760), QPointF(t.board->width(), t.board->height()));
 
     Click(t.cmdStart);
     EXPECT_EQ(t.cmdStart->text(), "Stop");
@@ -197,7 +198,7 @@ TEST_F(ColorGridsScreens, ASetShowsFourFramedGridsWithOneOdd) {
     // The 3x3 frames are blue, 3 pixels wide, around each grid and under nothing.
     const QImage drawn = t.board->grab().toImage();
     const QRectF frame = GridFrame(Geometry(t.GridSizeCode()), 4);
-    const QPoint onLine(Twips(frame.left()), Twips(frame.center().y()));
+    const QPoint onLine = t.board->ToPixels(frame.left(), frame.center().y()).toPoint();
     int bluePixels = 0;
     for (int dx = -4; dx <= 4; ++dx) {
         bluePixels += QColor(drawn.pixel(onLine + QPoint(dx, 0))) == QColor(0, 0, 255);

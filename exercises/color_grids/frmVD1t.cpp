@@ -18,6 +18,12 @@ namespace {
 constexpr int ScaleWidth = 11099;
 constexpr int ScaleHeight = 8100;
 constexpr int FrameLineWidth = 3;
+// The part of the screen the grids and their frames lie on, with room for
+// the frame lines: a small sheet repaints quickly.
+constexpr int BoardLeft = 2835;
+constexpr int BoardTop = 285;
+constexpr int BoardRight = 8565;
+constexpr int BoardBottom = 5760;
 constexpr int AnswerSide = 960;
 constexpr int AnswerGap = 120;
 constexpr int RightColumnLeft = 8760;
@@ -66,9 +72,9 @@ frmVD1t::frmVD1t()
 
 void frmVD1t::buildBoard() {
     board = new DrawingSurface("board", this);
-    Place(board, 0, 0, ScaleWidth, ScaleHeight);
+    Place(board, BoardLeft, BoardTop, BoardRight - BoardLeft, BoardBottom - BoardTop);
     board->SetBackColor(Qt::white);
-    board->Scale(0, 0, ScaleWidth, ScaleHeight);
+    board->Scale(BoardLeft, BoardTop, BoardRight, BoardBottom);
     board->DrawWidth = FrameLineWidth;
     board->lower();
     for (int grid = 1; grid <= GridCount; ++grid) {
@@ -154,8 +160,9 @@ void frmVD1t::ReadGridSize() {
     for (int grid = 1; grid <= GridCount; ++grid) {
         const QPointF origin = GridOrigin(geometry, grid);
         CellGrid* cells = lblGrids[std::size_t(grid - 1)];
-        cells->SetLayout({Rows(geometry), Columns(geometry), origin.x() + FirstCellOffset,
-                          origin.y() + FirstCellOffset, CellSide, CellStep});
+        cells->SetLayout({Rows(geometry), Columns(geometry),
+                          origin.x() + FirstCellOffset - BoardLeft,
+                          origin.y() + FirstCellOffset - BoardTop, CellSide, CellStep});
         cells->NameCells("Grid " + QString::number(grid) + " square");
     }
 }
@@ -172,14 +179,14 @@ void frmVD1t::cmdNextSet_Click() {
         ShowScores();
         return;
     }
+    const bool firstSet = !framesDrawn_;
     GenerateGrids();
     lblInfo->clear();
     Frame1->show();
     Frame1->setEnabled(true);
     cmdNextSet->setEnabled(false);
     awaitingAnswer_ = true;
-    // On screen before the clock starts for the answer.
-    board->repaint();
+    showSetNow(firstSet);
     QuestionShownAt = platform().Timer();
 }
 
@@ -199,7 +206,26 @@ void frmVD1t::GenerateGrids() {
     DrawGridFrames();
 }
 
+void frmVD1t::showSetNow(bool firstSet) {
+    // On screen before the clock starts for the answer. After the first set
+    // only the squares change: repainting the grids alone is quicker.
+    if (firstSet) {
+        board->repaint();
+        return;
+    }
+    QRegion grids;
+    for (const CellGrid* cells : lblGrids) {
+        grids += cells->geometry();
+    }
+    board->repaint(grids);
+}
+
 void frmVD1t::DrawGridFrames() {
+    // The frames of a size never change: drawn with its first set.
+    if (framesDrawn_) {
+        return;
+    }
+    framesDrawn_ = true;
     const GridGeometry& geometry = Geometry(gridSizeCode_);
     board->Cls();
     DrawingPass pass(*board);

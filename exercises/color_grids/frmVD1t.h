@@ -32,8 +32,8 @@ public:
     // A set is on show and not yet answered.
     bool AwaitingAnswer() const { return awaitingAnswer_; }
 
-    // The white sheet the grids lie on, in a scale of 11099 × 8100 units;
-    // the frames around the grids are drawn on it.
+    // The white sheet the grids lie on, in the screen's scale of 11099 ×
+    // 8100 units (one a twip); the frames around the grids are drawn on it.
     DrawingSurface* board;
     std::array<CellGrid*, ColorGrids::GridCount> lblGrids; // lbl1 to lbl4
     QGroupBox* Frame1;                                     // the answer buttons
@@ -57,6 +57,7 @@ private:
     void ReadGridSize();
     void GenerateGrids();
     void DrawGridFrames();
+    void showSetNow(bool firstSet);
     void ShowScores();
     void judge(int grid);
     void recordResponseTime();
@@ -65,4 +66,5 @@ private:
     int gridSizeCode_ = 9; // "3x3"
     ColorGrids::ColorSet set_;
     bool awaitingAnswer_ = false;
+    bool framesDrawn_ = false;
 };
