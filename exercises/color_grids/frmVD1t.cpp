@@ -108,15 +108,17 @@ void frmVD1t::buildAnswerFrame() {
 
 void frmVD1t::buildCounters() {
     MakeWhite(Frame3);
-    Place(Frame3, CountersLeft, CountersTop, 6600, 615);
+    Place(Frame3, CountersLeft, CountersTop, RightColumnLeft + RightColumnWidth - CountersLeft,
+          615);
+    // Room for the widest texts: "C= 999", "AveTime= 999.99", "4 Is Wrong! WHY?".
     const struct {
         VbLabel* label;
         int left;
         int width;
-    } places[] = {{lblCor, 120, 1020},
-                  {lblWrng, 1140, 1020},
-                  {lblAveTime, 2160, 1980},
-                  {lblInfo, 4140, 2340}};
+    } places[] = {{lblCor, 120, 1260},
+                  {lblWrng, 1380, 1260},
+                  {lblAveTime, 2640, 2520},
+                  {lblInfo, 5160, 3300}};
     for (const auto& place : places) {
         place.label->setWordWrap(false);
         place.label->setAlignment(Qt::AlignCenter);
