@@ -73,20 +73,6 @@ TEST(ColorGridsRules, EverySizeHasItsRowsColumnsAndAlterableCells) {
     EXPECT_EQ(SizeCode("3X3"), 0);
 }
 
-TEST(ColorGridsRules, EachChangeDrawsItsOwnCell) {
-    // 5x5: six changes at most, cells 1 to 24, never 25.
-    const GridGeometry& large = Geometry(SizeCode("5x5"));
-    Script script{0.0, 0.0};
-    script.Add(0.0, 25);
-    script.Add(0.999);
-    for (double cell : {0.0, 0.2, 0.4, 0.6, 0.8, 0.999}) {
-        script.Add(cell);
-    }
-    const ColorSet set = DrawSet(large, 3, true, script.Reseeds(), script.Source());
-    EXPECT_EQ(set.AlteredCells(), (std::vector<int>{0, 4, 9, 14, 19, 23}));
-    EXPECT_EQ(script.reseeds, 25) << "a reseed before every cell";
-}
-
 TEST(ColorGridsRules, OddGridRoundsHalfToEven) {
     EXPECT_EQ(OddGrid(0.16), 1);
     EXPECT_EQ(OddGrid(0.17), 2);
