@@ -1,4 +1,5 @@
 #include "shell/controls/cell_grid.h"
+#include "shell/controls/lined_board.h"
 #include "shell/framework/start_cues.h"
 #include "shell/twips.h"
 #include "tests/support/kova_test.h"
@@ -186,4 +187,33 @@ TEST_F(CellGridTest, TheCentreCellCarriesTheReadySignal) {
     ReadySignal(screen.board->Cell(4), "*");
     EXPECT_EQ(shown, (QStringList{"*", " ", "*", " ", "*", " "}));
     EXPECT_EQ(screen.board->Cell(4)->Caption(), " ");
+}
+
+TEST_F(CellGridTest, ALinedBoardPartsItsNineCellsWithFourThickLinesOnWhite) {
+    QWidget window;
+    auto* board = new LinedBoard("Frame2", "cmdX", &window);
+    board->PlaceAt(300, 300);
+    window.resize(420, 420);
+    window.show();
+    ProcessEvents();
+    EXPECT_EQ(board->geometry(), TwipsRect(300, 300, 5055, 5055));
+    CellGrid* cells = board->Cells();
+    ASSERT_EQ(cells->Count(), 9);
+    EXPECT_EQ(cells->objectName(), "cmdX");
+    // 1335-twip cells every 1560 twips from 360: 89 pixels every 104 from 24.
+    EXPECT_EQ(cells->Cell(4)->geometry().topLeft() + cells->pos(), QPoint(24 + 104, 24 + 104));
+    EXPECT_EQ(cells->Cell(8)->width(), 89);
+    EXPECT_FALSE(cells->Cell(0)->Border());
+
+    const QImage sheet = board->grab().toImage();
+    const int gap = 24 + 89 + 7; // the middle of the gap after the first column
+    EXPECT_EQ(sheet.pixelColor(gap, 60), QColor(Qt::black)) << "Line1";
+    EXPECT_EQ(sheet.pixelColor(gap + 104, 60), QColor(Qt::black)) << "Line2";
+    EXPECT_EQ(sheet.pixelColor(60, gap), QColor(Qt::black)) << "Line3";
+    EXPECT_EQ(sheet.pixelColor(60, gap + 104), QColor(Qt::black)) << "Line6";
+    EXPECT_EQ(sheet.pixelColor(60, 60), QColor(Qt::white)) << "a cell";
+    EXPECT_EQ(sheet.pixelColor(12, 60), QColor(Qt::white)) << "the sheet";
+    for (const char* line : {"Line1", "Line2", "Line3", "Line6"}) {
+        EXPECT_NE(board->findChild<QWidget*>(line), nullptr) << line;
+    }
 }

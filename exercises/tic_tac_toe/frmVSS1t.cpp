@@ -15,10 +15,6 @@ using namespace TicTacToe;
 
 namespace {
 
-constexpr int BoardCell = 1335;
-constexpr int BoardPitch = 1560;
-constexpr int BoardMargin = 360;
-constexpr int BoardSide = 5055;
 constexpr int SmallGridPitch = 720;
 constexpr int ButtonRowTop = 6480;
 constexpr int CentreCell = 4;
@@ -64,36 +60,11 @@ frmVSS1t::frmVSS1t()
 }
 
 void frmVSS1t::buildBoard() {
-    // A white sheet with a plain border, on which the board lines are drawn.
-    Frame2 = new QFrame(this);
-    Frame2->setObjectName("Frame2");
-    Frame2->setFrameShape(QFrame::Box);
-    QPalette sheet = Frame2->palette();
-    sheet.setColor(QPalette::Window, Qt::white);
-    Frame2->setPalette(sheet);
-    Frame2->setAutoFillBackground(true);
-    Place(Frame2, 3413, 1080, BoardSide, BoardSide);
-    cmdX = new CellGrid("cmdX", Frame2);
-    cmdX->SetLayout({3, 3, BoardMargin, BoardMargin, BoardCell, BoardPitch});
-    cmdX->SetBorders(false);
+    Frame2 = new LinedBoard("Frame2", "cmdX", this);
+    Frame2->PlaceAt(3413, 1080);
+    cmdX = Frame2->Cells();
     cmdX->NameCells("Board square");
     connect(cmdX, &CellGrid::CellClick, this, &frmVSS1t::cmdX_Click);
-
-    // The four thick lines of the board, in the gaps between the cells.
-    const double inner = BoardMargin + BoardCell + (BoardPitch - BoardCell) / 2.0;
-    const double far = BoardSide - BoardMargin + 105;
-    const struct {
-        const char* name;
-        double x1, y1, x2, y2;
-    } lines[] = {{"Line1", inner, BoardMargin, inner, far},
-                 {"Line2", inner + BoardPitch, BoardMargin, inner + BoardPitch, far},
-                 {"Line3", BoardMargin, inner, far, inner},
-                 {"Line6", BoardMargin, inner + BoardPitch, far, inner + BoardPitch}};
-    for (const auto& each : lines) {
-        auto* line = new LineControl(each.name, Frame2);
-        line->BorderWidth = 5;
-        line->SetEnds(each.x1, each.y1, each.x2, each.y2);
-    }
 }
 
 QGroupBox* frmVSS1t::buildSmallGrid(const QString& frameName, const QString& caption,
@@ -125,7 +96,7 @@ void frmVSS1t::buildCounters() {
     lblInfo->setAlignment(Qt::AlignCenter);
     lblInfo->setWordWrap(false);
     SetFontSize(lblInfo, 12, true);
-    Place(lblInfo, 3413, 480, BoardSide, 495);
+    Place(lblInfo, 3413, 480, LinedBoard::Side, 495);
 }
 
 void frmVSS1t::buildButtons() {

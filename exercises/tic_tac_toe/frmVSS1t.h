@@ -4,8 +4,7 @@
 #pragma once
 
 #include "exercises/tic_tac_toe/tic_tac_toe_rules.h"
-#include "shell/controls/cell_grid.h"
-#include "shell/controls/shapes.h"
+#include "shell/controls/lined_board.h"
 #include "shell/controls/vb_timer.h"
 #include "shell/framework/counters.h"
 #include "shell/framework/therapy_screen.h"
@@ -35,7 +34,7 @@ public:
     // False from Next Pattern until the display time ends: the board takes no clicks.
     bool AnswerEnabled = false;
 
-    QFrame* Frame2; // the board
+    LinedBoard* Frame2; // the board
     CellGrid* cmdX;
     QGroupBox* Frame1; // "Correct Answer:  "
     CellGrid* cmdAnsX;
