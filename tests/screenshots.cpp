@@ -8,6 +8,7 @@
 // and its scores screen, also with the widest values filled in.
 #include "shell/app.h"
 #include "shell/controls/basic.h"
+#include "shell/controls/cell_grid.h"
 #include "shell/controls/combo_box.h"
 #include "shell/controls/covering_frame.h"
 #include "shell/forms.h"
@@ -63,6 +64,11 @@ public:
         if (options->findChild<QWidget*>("cboPerRow") != nullptr) {
             characterSearchingGrids(*options);
         }
+        if (auto* increasing = options->findChild<QRadioButton*>("optSequencing")) {
+            increasing->setChecked(true); // Visual Sequencing: the new-or-same choice
+            save(*options, "options_increasing");
+            options->findChild<QRadioButton*>("optFixed")->setChecked(true);
+        }
         if (auto* clockwise = options->findChild<QRadioButton*>("optRotRight")) {
             clockwise->setChecked(true); // Tic Tac Toe Rotations: a turned pattern
         }
@@ -74,6 +80,8 @@ public:
             pictureRun(*pictures);
         } else if (therapy.findChild<QWidget*>("frmStartMess") != nullptr) {
             waitingRun(therapy);
+        } else if (therapy.findChild<QPushButton*>("cmdRepeat") != nullptr) {
+            visualSequencingRun(therapy);
         } else if (therapy.findChild<QPushButton*>("cmdNextPat") != nullptr) {
             ticTacToeTurn(therapy);
         }
@@ -250,6 +258,33 @@ private:
         }
         click(therapy, "cmdChkAnswer");
         save(therapy, "checked");
+        click(therapy, "cmdStart");
+    }
+
+    // Visual Sequencing: a square lit during a sequence, a sequence answered
+    // right, then one answered wrong with Repeat offered.
+    void visualSequencingRun(Form& therapy) {
+        click(therapy, "cmdStart");
+        bool litSaved = false;
+        fake_.OnSleep = [&](int) {
+            for (GridCell* square : therapy.findChildren<GridCell*>()) {
+                if (!litSaved && square->BackColor() != QColor(Qt::white)) {
+                    litSaved = true;
+                    save(therapy, "lit");
+                }
+            }
+        };
+        fake_.ScriptRnd({0.05, 0.5, 0.95});
+        click(therapy, "cmdNextPat");
+        fake_.OnSleep = nullptr;
+        for (const char* square : {"cmdX(0)", "cmdX(4)", "cmdX(8)"}) {
+            click(therapy, square);
+        }
+        save(therapy, "correct");
+        fake_.ScriptRnd({0.05, 0.5, 0.95});
+        click(therapy, "cmdNextPat");
+        click(therapy, "cmdX(2)");
+        save(therapy, "wrong");
         click(therapy, "cmdStart");
     }
 

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <stdexcept>
 
 // Installs a fresh fake platform and clean shared state for every test, and
@@ -59,3 +60,11 @@ bool IsLoaded(const QString& formName);
 
 // Accepts the next Qt warning that contains text (otherwise any warning fails the test).
 void ExpectQtWarning(const QString& text);
+
+// Failed comparisons of texts print the texts themselves.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& texts, std::ostream* out) {
+    *out << "{\"" << texts.join("\", \"").toStdString() << "\"}";
+}
