@@ -58,6 +58,7 @@ void frmVSS2t::buildBoard() {
     squares.setFamily("Times New Roman");
     cmdX->setFont(squares);
     cmdX->SetFontSize(48);
+    cmdX->NameCells("Square");
     for (int k = 0; k < cmdX->Count(); ++k) {
         // A click takes no focus: a clicked square flashes in its colour
         // alone, with no focus mark on it. The keyboard still reaches it.
@@ -115,7 +116,6 @@ void frmVSS2t::Form_Load() {
     lblLength->setText("Length = " + options().cboMaxSeq->Text());
     cmdX->SetBackColors(Unlit);
     cmdX->SetCaptions(" ");
-    cmdX->NameCells("Square");
     // No sequence yet: a click would be judged against nothing.
     setAnswerOpen(false);
     startStop_.SetStopped();
@@ -145,7 +145,6 @@ void frmVSS2t::setAnswerOpen(bool open) {
 void frmVSS2t::cmdNextPat_Click() {
     VisualSequencingScoreValues& scores = VisualSequencingScores();
     NewSequence = true;
-    IsRepeat = false;
     setFocus(); // not onto a square when Next Sequence is disabled
     cmdNextPat->setEnabled(false);
     cmdRepeat->hide();
@@ -200,7 +199,6 @@ void frmVSS2t::PlayPreDisplayBeep() {
 
 void frmVSS2t::cmdRepeat_Click() {
     VisualSequencingScoreValues& scores = VisualSequencingScores();
-    IsRepeat = true;
     lblInfo->clear();
     lblInfo->repaint();
     AnswerIndex = 0;

@@ -25,9 +25,9 @@ public:
 
     // The sequence shown: board positions from index 1 on.
     VisualSequencing::Targets Sequence{};
-    // True while a display was started by Next Sequence, false by Repeat.
+    // True while a display was started by Next Sequence, false by Repeat:
+    // only Next Sequence draws squares and changes the length.
     bool NewSequence = false;
-    bool IsRepeat = false;
     // Squares clicked so far in the answer.
     int AnswerIndex = 0;
     // The last click was wrong (set by every click).
