@@ -4,6 +4,7 @@
 #include "shell/framework/therapy_screen.h"
 #include "shell/main_menu.h"
 #include "shell/mod_dodi.h"
+#include "shell/twips.h"
 #include "tests/support/kova_test.h"
 
 #include <QDir>
@@ -27,7 +28,8 @@ public:
         AddHelpButton()->move(0, 0);
         AddTherapyButton()->move(100, 0);
         AddMenuButton()->move(200, 0);
-        AddPracticeTimeCombo()->move(0, 40);
+        AddComboRow(AddPracticeTimeCombo(), "Label7", "Practice Time (mins)", "Minutes.", 1080,
+                    2400, 600);
     }
     void Form_Activate() override { ++activations; }
     int activations = 0;
@@ -324,6 +326,17 @@ TEST_F(Framework, OptionsKeepTheirSettingsAcrossARun) {
     EXPECT_EQ(PracticeStart, restart);
     Click(therapy().cmdOptions);
     EXPECT_EQ(options().activations, activationsBefore + 1) << "options activated on return";
+}
+
+TEST_F(Framework, AComboRowPutsTheCaptionBesideTheBoxWithOneTooltip) {
+    auto* combo = Find<ValidatingComboBox>(&options(), "cboPracTime");
+    auto* label = Find<QLabel>(&options(), "Label7");
+    EXPECT_EQ(label->text(), "Practice Time (mins)");
+    EXPECT_EQ(combo->toolTip(), "Minutes.");
+    EXPECT_EQ(label->toolTip(), "Minutes.");
+    EXPECT_EQ(combo->geometry(), TwipsRect(1080, 600, 1215, 375));
+    EXPECT_EQ(label->geometry(), TwipsRect(2400, 600, 3000, 375));
+    EXPECT_TRUE(label->font().bold());
 }
 
 TEST_F(Framework, OptionsMainMenuAndHelp) {

@@ -71,6 +71,23 @@ VbLabel* OptionsScreen::AddTitle(const QString& name, const QString& text, doubl
     return title;
 }
 
+VbLabel* OptionsScreen::AddComboRow(ValidatingComboBox* combo, const QString& labelName,
+                                    const QString& caption, const QString& toolTip,
+                                    double comboLeft, double labelLeft, double top) {
+    constexpr double ComboWidth = 1215;
+    constexpr double RowHeight = 375;
+    constexpr double LabelWidth = 3000;
+    combo->setToolTip(toolTip);
+    Place(combo, comboLeft, top, ComboWidth, RowHeight);
+    auto* label = new VbLabel(labelName, caption, this);
+    label->setToolTip(toolTip);
+    label->setWordWrap(false);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    SetFontSize(label, 10, true);
+    Place(label, labelLeft, top, LabelWidth, RowHeight);
+    return label;
+}
+
 ValidatingComboBox* OptionsScreen::AddPracticeTimeCombo(const QString& name, QWidget* parent) {
     return AddCombo(name, PracticeTimeList(), "5",
                     RangeRule(1, 60, "Practice Time must be between 1 and 60 minutes."), parent);

@@ -38,6 +38,11 @@ protected:
     // The exercise's title: centred, bold, at its design place in twips.
     VbLabel* AddTitle(const QString& name, const QString& text, double points, double left,
                       double top, double width, double height);
+    // One row of the screen at top (twips): the combo box at comboLeft and its
+    // caption label at labelLeft, in bold 10 point, both with the tooltip.
+    VbLabel* AddComboRow(ValidatingComboBox* combo, const QString& labelName,
+                         const QString& caption, const QString& toolTip, double comboLeft,
+                         double labelLeft, double top);
     // "Practice Time must be between 1 and 60 minutes."
     ValidatingComboBox* AddPracticeTimeCombo(const QString& name = "cboPracTime",
                                              QWidget* parent = nullptr);

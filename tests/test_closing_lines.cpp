@@ -1,0 +1,470 @@
+// Closing Lines and Boxes driven as a therapist and patient use it: options
+// and their checks, the timing of a set, answers on the drawing, Stop, the
+// practice clock and the scores.
+#include "exercises/closing_lines/closing_lines_scores.h"
+#include "exercises/closing_lines/frmVC2o.h"
+#include "exercises/closing_lines/frmVC2s.h"
+#include "exercises/closing_lines/frmVC2t.h"
+#include "shell/app.h"
+#include "shell/main_menu.h"
+#include "tests/support/kova_test.h"
+
+#include <cmath>
+
+using namespace ClosingLines;
+using namespace ModDODI;
+
+void RegisterClosingLines();
+
+namespace {
+
+// Draws of 0.5 for every value of a figure: lines meeting at (550, 325),
+// width 3, not mirrored; a box whose missing corner is (362.5, 250).
+const QList<double> Middle{0.5, 0.5, 0.5, 0.5, 0.5, 0.5, 0.5, 0.5};
+
+class ClosingLinesScreens : public KovaTest {
+protected:
+    void SetUp() override {
+        KovaTest::SetUp();
+        RegisterClosingLines();
+        Forms::Show(frmVC2o::Name);
+        ProcessEvents();
+    }
+    frmVC2o& options() { return Loaded<frmVC2o>(); }
+    frmVC2t& therapy() { return Loaded<frmVC2t>(); }
+    // Therapy, sized so that a drawing unit is a pixel, and Start.
+    frmVC2t& startTherapy() {
+        Click(&options(), "cmdStart");
+        sizeTherapy({1000, 1000});
+        Click(therapy().cmdStart);
+        return therapy();
+    }
+    // The therapy screen as it fills a screen of that size.
+    void sizeTherapy(QSize size) {
+        therapy().setWindowState(Qt::WindowNoState);
+        therapy().resize(size);
+        ProcessEvents();
+    }
+    // Next Set with the pause draw and the figure's draws.
+    void nextSet(const QList<double>& figure = Middle, double pause = 0) {
+        fake().ScriptRnd(QList<double>{pause} + figure);
+        Click(therapy().cmdNextSet);
+    }
+    QPoint pixelOf(double x, double y) {
+        const QPointF at = therapy().surface->ToPixels(x, y);
+        return {int(std::lround(at.x())), int(std::lround(at.y()))};
+    }
+    // Clk To Answer, then a press on the drawing at (x, y).
+    void answerAt(double x, double y) {
+        Click(therapy().cmdAnswer);
+        ClickAt(therapy().surface, pixelOf(x, y));
+    }
+    QColor pixelAt(double x, double y) {
+        return therapy().surface->grab().toImage().pixelColor(pixelOf(x, y));
+    }
+    QString scoreValue(const char* name) { return Loaded<frmVC2s>().Value(name)->text(); }
+};
+
+} // namespace
+
+TEST_F(ClosingLinesScreens, OptionsOpenFromTheMenuWithTheirSettings) {
+    Forms::UnloadAll();
+    frmMain& main = StartMainMenu();
+    Click(&main, "cmdTRMenu");
+    Click(&main, "cmdLinesBoxes");
+    ASSERT_TRUE(IsShown(frmVC2o::Name));
+    frmVC2o& o = options();
+    EXPECT_EQ(o.windowTitle(), "KOVA");
+    EXPECT_EQ(Find<QLabel>(&o, "lblTitle")->text(), "Closing Lines & Boxes");
+    EXPECT_EQ(o.Frame1->title(), "Target Type:");
+    EXPECT_TRUE(o.optLines->isChecked());
+    EXPECT_EQ(o.optLines->text(), "Converging Lines");
+    EXPECT_EQ(o.optRect->text(), "Corner Of The Box");
+    EXPECT_EQ(o.cboSpeed->Text(), "0.50");
+    ASSERT_EQ(o.cboSpeed->count(), 13);
+    EXPECT_EQ(o.cboSpeed->itemText(0), "0.10");
+    EXPECT_EQ(o.cboSpeed->itemText(12), "5.00");
+    EXPECT_EQ(o.cboPracTime->Text(), "5");
+    EXPECT_EQ(Find<QLabel>(&o, "Label1")->text(), "Display Speed (Secs)");
+    EXPECT_EQ(Find<QLabel>(&o, "Label1")->toolTip(),
+              "How long the targets are displayed on the screen.");
+    EXPECT_EQ(Find<QLabel>(&o, "Label7")->toolTip(), o.cboPracTime->toolTip());
+    EXPECT_EQ(o.chkSound->toolTip(), "Beeps as each target is flashed on screen.");
+    EXPECT_EQ(o.chkConfuse->toolTip(),
+              "Shapes are flashed on the screen after the target shape has been displayed.");
+    EXPECT_EQ(o.chkConfuse->text(), "Visual Confusion Off");
+    EXPECT_EQ(o.chkSound->text(), "Pre Display Beep Off");
+    Click(o.chkConfuse);
+    Click(o.chkSound);
+    EXPECT_EQ(o.chkConfuse->text(), "Visual Confusion On");
+    EXPECT_EQ(o.chkSound->text(), "Pre Display Beep On");
+    Click(o.chkConfuse);
+    EXPECT_EQ(o.chkConfuse->text(), "Visual Confusion Off");
+
+    Click(&o, "cmdHelp");
+    ASSERT_EQ(fake().HelpFiles.size(), 1);
+    EXPECT_TRUE(fake().HelpFiles[0].endsWith("\\ClosingLines.hlp"));
+    Click(&o, "cmdToMain");
+    EXPECT_FALSE(IsLoaded(frmVC2o::Name));
+}
+
+TEST_F(ClosingLinesScreens, EveryValidationBound) {
+    options().activateWindow();
+    ProcessEvents();
+    const QString speedMessage = "Display Speed must be between 0.1 and 5 secs.";
+    const QString timeMessage = "Practice Time must be between 1 and 60 minutes.";
+    const struct {
+        ValidatingComboBox* box;
+        const char* typed;
+        QString message; // empty when accepted
+        const char* after;
+    } cases[] = {
+        {options().cboSpeed, "0.05", speedMessage, "0.05"},
+        {options().cboSpeed, "0.1", "", "0.1"},
+        {options().cboSpeed, "5", "", "5"},
+        {options().cboSpeed, "5.5", speedMessage, "5.5"},
+        {options().cboSpeed, "slow", speedMessage, "slow"},
+        {options().cboPracTime, "0", timeMessage, "0"},
+        {options().cboPracTime, "1", "", "1"},
+        {options().cboPracTime, "60", "", "60"},
+        {options().cboPracTime, "61", timeMessage, "61"},
+        {options().cboPracTime, "30.9", "", "30"},
+        {options().cboPracTime, "long", timeMessage, "0"},
+    };
+    for (const auto& c : cases) {
+        fake().Messages.clear();
+        TypeInto(c.box, c.typed);
+        TabOut(c.box);
+        ProcessEvents();
+        const bool refused = !c.message.isEmpty();
+        const std::string what = c.box->objectName().toStdString() + " " + c.typed;
+        EXPECT_EQ(c.box->hasFocus(), refused) << what;
+        EXPECT_EQ(c.box->Text(), c.after) << what;
+        ASSERT_EQ(fake().Messages.size(), refused ? 1 : 0) << what;
+        if (refused) {
+            EXPECT_EQ(fake().Messages[0].prompt, c.message) << what;
+            EXPECT_EQ(fake().Messages[0].style, vbExclamation);
+            EXPECT_EQ(fake().Messages[0].title, "Information");
+            TypeInto(c.box, "1");
+            TabOut(c.box);
+            ProcessEvents();
+        }
+    }
+}
+
+TEST_F(ClosingLinesScreens, TherapyIsAWhiteSheetWithItsControlsBelowTheFigures) {
+    options().cboSpeed->SetText("0.75");
+    Click(&options(), "cmdStart");
+    frmVC2t& t = therapy();
+    EXPECT_EQ(t.windowTitle(), "KOVA.....Practice Time = 0 Mins 0 Secs");
+    EXPECT_EQ(t.lblSpd->text(), "Spd= 0.75");
+    EXPECT_EQ(t.lblAveTime->text(), "AveTime=");
+    EXPECT_EQ(t.cmdStart->text(), "Start");
+    EXPECT_EQ(t.cmdAnswer->text(), "Clk To Answer");
+    EXPECT_EQ(t.cmdOptions->toolTip(), "This Will Zero All Scores");
+    EXPECT_EQ(t.lblConfuse->text(), "Get Ready For Visual Confusion Targets");
+    EXPECT_FALSE(t.lblConfuse->isVisible());
+    EXPECT_FALSE(t.cmdNextSet->isVisible() || t.cmdAnswer->isVisible());
+    EXPECT_TRUE(t.windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(t.surface->BackColor(), QColor(Qt::white));
+    for (const QSize screen : {QSize(800, 600), QSize(1920, 1080)}) {
+        sizeTherapy(screen);
+        const std::string size = std::to_string(screen.width());
+        EXPECT_EQ(t.surface->geometry(), t.rect()) << "the sheet lies under every control";
+        const double stripTop = t.surface->ToPixels(0, 850).y();
+        QRect buttons;
+        for (QWidget* control : QList<QWidget*>{t.cmdStart, t.cmdNextSet, t.cmdAnswer, t.cmdScores,
+                                                t.cmdOptions, t.Frame1}) {
+            const std::string name = control->objectName().toStdString() + " " + size;
+            EXPECT_GE(control->y(), stripTop) << name;
+            EXPECT_TRUE(t.rect().contains(control->geometry())) << name;
+            if (control != t.Frame1) {
+                buttons |= control->geometry();
+            }
+        }
+        EXPECT_FALSE(buttons.intersects(t.Frame1->geometry())) << size;
+    }
+    t.lblInfo->setText(OffByText(707));
+    t.lblSpd->setText("Spd= 0.75");
+    t.lblAveTime->setText("AveTime= " + SecondsText(99.99f));
+    for (QLabel* label : {t.lblInfo, t.lblSpd, t.lblAveTime}) {
+        EXPECT_LE(label->sizeHint().width(), label->width()) << label->objectName().toStdString();
+    }
+    for (QWidget* button : QList<QWidget*>{t.cmdStart, t.cmdNextSet, t.cmdAnswer}) {
+        EXPECT_LE(button->sizeHint().width(), button->width());
+    }
+
+    Click(t.cmdStart);
+    EXPECT_EQ(t.cmdStart->text(), "Stop");
+    EXPECT_TRUE(t.cmdNextSet->isVisible() && t.cmdNextSet->isEnabled());
+    EXPECT_FALSE(t.cmdAnswer->isVisible());
+    EXPECT_FALSE(t.cmdScores->isEnabled() || t.cmdOptions->isEnabled());
+}
+
+TEST_F(ClosingLinesScreens, OneSetWithBeepAndConfusionWaitsInOrder) {
+    Click(options().chkSound);
+    Click(options().chkConfuse);
+    frmVC2t& t = startTherapy();
+    struct Wait {
+        int ms;
+        bool pointerShown;
+        bool noticeShown;
+        int dings;
+    };
+    QList<Wait> waits;
+    fake().OnSleep = [&](int ms) {
+        waits.append(
+            {ms, fake().CursorVisible, t.lblConfuse->isVisible(), int(fake().Sounds.size())});
+    };
+    const int reseeds = fake().RandomizeCalls;
+    nextSet(Middle, 0.3);
+    fake().OnSleep = nullptr;
+    QList<int> lengths;
+    for (const Wait& w : waits) {
+        lengths << w.ms;
+    }
+    EXPECT_EQ(lengths,
+              (QList<int>{650, 250, 250, 250, 500, 750, 1500, 500, 500, 500, 500, 500, 500}));
+    ASSERT_EQ(waits.size(), 13);
+    EXPECT_EQ(waits[3].dings, 3);
+    EXPECT_TRUE(fake().Sounds[0].endsWith("Ding.wav"));
+    EXPECT_FALSE(waits[4].pointerShown) << "pointer hidden while the figure is shown";
+    for (int k = 0; k < waits.size(); ++k) {
+        EXPECT_EQ(waits[k].noticeShown, k == 6) << "wait " << k;
+        EXPECT_EQ(waits[k].pointerShown, k < 4) << "wait " << k;
+    }
+    EXPECT_EQ(fake().RandomizeCalls, reseeds + 2);
+    EXPECT_TRUE(fake().CursorVisible);
+    EXPECT_FALSE(t.FigureOnScreen());
+    EXPECT_TRUE(t.cmdAnswer->isVisible());
+    EXPECT_FALSE(t.cmdNextSet->isEnabled());
+    EXPECT_EQ(ClosingLinesScores().SetsDisplayed, 1);
+}
+
+TEST_F(ClosingLinesScreens, ThePauseAndNoDingWithoutTheBeep) {
+    options().cboSpeed->SetText("5.00");
+    startTherapy();
+    for (const double pauseDraw : {0.0, 0.999}) {
+        QList<int> waits;
+        fake().OnSleep = [&](int ms) { waits << ms; };
+        nextSet(Middle, pauseDraw);
+        answerAt(0, 0);
+        EXPECT_EQ(waits, (QList<int>{pauseDraw == 0 ? 500 : 1000, 5000}));
+    }
+    fake().OnSleep = nullptr;
+    EXPECT_TRUE(fake().Sounds.isEmpty());
+}
+
+TEST_F(ClosingLinesScreens, TheMeetingPointShowsOnlyAfterTheAnswer) {
+    frmVC2t& t = startTherapy();
+    bool hiddenWhileShown = false;
+    fake().OnSleep = [&](int ms) {
+        if (ms == 500 && t.FigureOnScreen()) {
+            hiddenWhileShown = pixelAt(550, 325) == QColor(Qt::white);
+        }
+    };
+    nextSet();
+    fake().OnSleep = nullptr;
+    EXPECT_TRUE(hiddenWhileShown);
+    EXPECT_EQ(t.Target().Target(), QPointF(550, 325));
+    EXPECT_EQ(t.surface->cursor().shape(), Qt::ArrowCursor);
+    Click(t.cmdAnswer);
+    EXPECT_TRUE(t.AnswerArmed());
+    EXPECT_EQ(t.surface->cursor().shape(), Qt::WhatsThisCursor);
+    EXPECT_FALSE(t.cmdAnswer->isVisible());
+    ClickAt(t.surface, pixelOf(650, 325));
+    EXPECT_EQ(t.lblInfo->text(), "You were off by 50 units.");
+    EXPECT_EQ(t.surface->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(pixelAt(550, 325), QColor(Qt::black));
+    EXPECT_EQ(pixelAt(650, 325), QColor(Qt::red));
+    EXPECT_EQ(pixelAt(450, 325), QColor(Qt::white)) << "no more than the lines";
+    EXPECT_TRUE(t.cmdNextSet->isEnabled() && t.cmdNextSet->hasFocus());
+
+    nextSet();
+    EXPECT_EQ(t.lblInfo->text(), "") << "cleared when the next figure has gone";
+    EXPECT_EQ(pixelAt(650, 325), QColor(Qt::white)) << "the drawing cleared";
+    answerAt(550, 325);
+    EXPECT_EQ(t.lblInfo->text(), "You were off by 0 units.");
+    EXPECT_EQ(ClosingLinesScores().TotalError, 50);
+}
+
+TEST_F(ClosingLinesScreens, AMirroredFigureIsJudgedAtItsMirroredPoint) {
+    frmVC2t& t = startTherapy();
+    nextSet({0.5, 0.5, 0.5, 0.5, 0.5, 0.5, 0.5, 0.7});
+    answerAt(450, 375);
+    EXPECT_EQ(t.lblInfo->text(), "You were off by 25 units.");
+    EXPECT_EQ(pixelAt(450, 325), QColor(Qt::black));
+}
+
+TEST_F(ClosingLinesScreens, TheBoxSolutionMarksTheCornerAndKeepsItsWideOutline) {
+    Click(options().optRect);
+    frmVC2t& t = startTherapy();
+    QList<QColor> shown;
+    fake().OnSleep = [&](int ms) {
+        if (ms == 500) {
+            shown = {pixelAt(557.5, 250), pixelAt(362.5, 445), pixelAt(557.5, 445),
+                     pixelAt(362.5, 250)};
+        }
+    };
+    nextSet({0.5, 0.5, 0.5, 0.5});
+    fake().OnSleep = nullptr;
+    const QColor black(Qt::black), white(Qt::white);
+    EXPECT_EQ(shown, (QList<QColor>{black, black, black, white}));
+    answerAt(362.5, 350);
+    EXPECT_EQ(t.lblInfo->text(), "You were off by 50 units.");
+    EXPECT_EQ(pixelAt(370, 258), QColor(Qt::blue)) << "the missing corner marked";
+    EXPECT_EQ(pixelAt(460, 445), QColor(Qt::black)) << "the outline's bottom edge";
+    EXPECT_EQ(t.surface->DrawWidth, 3);
+}
+
+TEST_F(ClosingLinesScreens, PressesThatAreNoAnswerChangeNothing) {
+    frmVC2t& t = startTherapy();
+    nextSet();
+    const QImage before = t.surface->grab().toImage();
+    ClickAt(t.surface, pixelOf(600, 300));
+    EXPECT_EQ(t.surface->grab().toImage(), before) << "a press before Clk To Answer";
+    EXPECT_EQ(t.lblInfo->text(), "");
+
+    answerAt(560, 325);
+    const QImage answered = t.surface->grab().toImage();
+    fake().Now += 3;
+    ClickAt(t.surface, pixelOf(900, 700));
+    EXPECT_EQ(t.surface->grab().toImage(), answered) << "a second press";
+    EXPECT_EQ(ClosingLinesScores().TotalError, 5);
+    EXPECT_EQ(t.lblInfo->text(), "You were off by 5 units.");
+
+    nextSet();
+    Click(t.cmdAnswer);
+    Click(t.cmdStart); // Stop
+    EXPECT_FALSE(t.AnswerArmed());
+    EXPECT_EQ(t.surface->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_FALSE(t.cmdAnswer->isVisible() || t.cmdNextSet->isVisible());
+    const QImage stopped = t.surface->grab().toImage();
+    ClickAt(t.surface, pixelOf(600, 300));
+    EXPECT_EQ(t.surface->grab().toImage(), stopped) << "a press after Stop";
+    EXPECT_EQ(ClosingLinesScores().TotalError, 5);
+    EXPECT_EQ(ClosingLinesScores().TotalResponseTime, Single(0.5));
+    EXPECT_TRUE(t.cmdStart->hasFocus());
+}
+
+TEST_F(ClosingLinesScreens, ScoresCountFiguresShownAndAverageAtEachAnswer) {
+    options().cboSpeed->SetText("0.10");
+    frmVC2t& t = startTherapy();
+    const double started = fake().Now;
+    nextSet();
+    fake().Now += 2.5 - 0.1;
+    answerAt(570, 325); // 20 units off
+    nextSet();
+    fake().Now += 3.2 - 0.1;
+    answerAt(550, 355); // 30 units off
+    EXPECT_EQ(t.lblAveTime->text(), "AveTime= 2.85 Secs");
+    nextSet(); // never answered
+    fake().Now = started + 125;
+    Click(t.cmdStart);
+    EXPECT_EQ(t.windowTitle(), "KOVA.....Practice Time = 2 Mins  5 Secs");
+    Click(t.cmdScores);
+    ASSERT_TRUE(IsShown(frmVC2s::Name));
+    EXPECT_FALSE(IsShown(frmVC2t::Name) || IsShown(frmVC2o::Name));
+    frmVC2s& s = Loaded<frmVC2s>();
+    EXPECT_EQ(s.windowTitle(), "KOVA");
+    EXPECT_EQ(s.Title()->text(), "Closing Lines & Boxes Scores");
+    EXPECT_EQ(s.Caption("Label2")->text(), "Total Targets Displayed");
+    EXPECT_EQ(s.Caption("Label3")->text(), "Average Error");
+    EXPECT_EQ(s.Caption("Label7")->text(), "Ave Response Time");
+    EXPECT_EQ(s.Caption("lblAuto3")->text(), "Display Speed");
+    EXPECT_EQ(scoreValue("lblTotalDis"), "3");
+    EXPECT_EQ(scoreValue("lblWrong"), "8");
+    EXPECT_EQ(scoreValue("lblAveSpd"), "2.85 Secs");
+    EXPECT_EQ(scoreValue("lblAuto4"), "0.10 Secs");
+    EXPECT_EQ(scoreValue("lblPracTime"), "2 Mins  5 Secs");
+}
+
+TEST_F(ClosingLinesScreens, ScoresBeforeAnyFigureLeaveTheAverageErrorEmpty) {
+    Click(&options(), "cmdStart");
+    Click(therapy().cmdScores);
+    EXPECT_EQ(scoreValue("lblTotalDis"), "0");
+    EXPECT_EQ(scoreValue("lblWrong"), "");
+    EXPECT_EQ(scoreValue("lblAveSpd"), "0.00 Secs");
+}
+
+TEST_F(ClosingLinesScreens, SixtyWildAnswersKeepTheirAverage) {
+    Click(options().optRect);
+    frmVC2t& t = startTherapy();
+    for (int k = 0; k < 60; ++k) {
+        nextSet({0, 0, 0, 0}); // the missing corner at (50, 50)
+        Click(t.cmdAnswer);
+        // The far corner of the sheet lies under the button strip, out of
+        // reach of a click: the press is handed to the screen directly.
+        t.Form_MouseDown(1000, 1000);
+    }
+    EXPECT_EQ(t.lblInfo->text(), "You were off by 671 units.");
+    EXPECT_EQ(ClosingLinesScores().TotalError, 671 * 60);
+    Click(t.cmdStart);
+    Click(t.cmdScores);
+    EXPECT_EQ(scoreValue("lblWrong"), "671");
+}
+
+TEST_F(ClosingLinesScreens, PracticeTimeUsedUpOpensTheScoresAndDrawsNothing) {
+    options().cboPracTime->SetText("1");
+    const double loaded = fake().Now;
+    frmVC2t& t = startTherapy();
+    fake().Now = loaded + 58;
+    nextSet();
+    answerAt(550, 325);
+    fake().Now = loaded + 60;
+    fake().ScriptRnd(QList<double>{0} + Middle);
+    fake().Sleeps.clear();
+    Click(t.cmdNextSet);
+    ASSERT_TRUE(IsShown(frmVC2s::Name));
+    EXPECT_TRUE(fake().Sleeps.isEmpty());
+    EXPECT_EQ(pixelAt(550, 325), QColor(Qt::white));
+    EXPECT_EQ(scoreValue("lblTotalDis"), "1");
+    EXPECT_EQ(scoreValue("lblPracTime"), "1 Mins  0 Secs");
+}
+
+TEST_F(ClosingLinesScreens, EveryWayOutZeroesTheScores) {
+    const auto playOne = [this] {
+        frmVC2t& t = startTherapy();
+        nextSet();
+        fake().Now += 1;
+        answerAt(600, 325);
+        Click(t.cmdStart);
+        const ClosingLinesScoreValues& s = ClosingLinesScores();
+        ASSERT_TRUE(s.TotalError == 25 && s.SetsDisplayed == 1 && s.TotalResponseTime > 0 &&
+                    s.AverageResponseTime > 0);
+    };
+    const auto zeroed = [] {
+        const ClosingLinesScoreValues& s = ClosingLinesScores();
+        return s.TotalError == 0 && s.SetsDisplayed == 0 && s.TotalResponseTime == 0 &&
+               s.AverageResponseTime == 0;
+    };
+    playOne();
+    Click(therapy().cmdOptions);
+    EXPECT_TRUE(zeroed()) << "therapy Options";
+    EXPECT_TRUE(IsShown(frmVC2o::Name));
+
+    playOne();
+    therapy().close();
+    ProcessEvents();
+    EXPECT_TRUE(zeroed()) << "therapy closed";
+
+    playOne();
+    Click(therapy().cmdScores);
+    Click(&Loaded<frmVC2s>(), "cmdOptions");
+    EXPECT_TRUE(zeroed()) << "scores Options";
+    EXPECT_TRUE(IsShown(frmVC2o::Name));
+    EXPECT_FALSE(IsLoaded(frmVC2t::Name));
+
+    playOne();
+    Click(therapy().cmdScores);
+    Loaded<frmVC2s>().close();
+    ProcessEvents();
+    EXPECT_TRUE(zeroed()) << "scores closed";
+    EXPECT_TRUE(IsShown(frmVC2o::Name));
+
+    playOne();
+    Click(therapy().cmdScores);
+    Click(&Loaded<frmVC2s>(), "cmdMainMenu");
+    EXPECT_TRUE(zeroed()) << "scores Main Menu";
+    EXPECT_FALSE(IsLoaded(frmVC2o::Name) || IsLoaded(frmVC2t::Name));
+}
