@@ -11,6 +11,7 @@
 #include "shell/controls/cell_grid.h"
 #include "shell/controls/combo_box.h"
 #include "shell/controls/covering_frame.h"
+#include "shell/controls/drawing_surface.h"
 #include "shell/forms.h"
 #include "shell/framework/options_screen.h"
 #include "shell/framework/therapy_screen.h"
@@ -64,6 +65,9 @@ public:
         if (options->findChild<QWidget*>("cboPerRow") != nullptr) {
             characterSearchingGrids(*options);
         }
+        if (options->findChild<QWidget*>("chkConfuse") != nullptr) {
+            closingLinesRuns(*options);
+        }
         if (auto* increasing = options->findChild<QRadioButton*>("optSequencing")) {
             increasing->setChecked(true); // Visual Sequencing: the new-or-same choice
             save(*options, "options_increasing");
@@ -74,6 +78,7 @@ public:
         }
         options->cmdStart_Click();
         Form& therapy = Forms::Get(names.therapy);
+        fillDisplay(therapy);
         save(therapy, "therapy");
         frames(therapy, "therapy");
         if (auto* pictures = dynamic_cast<PictureTherapyScreen*>(&therapy)) {
@@ -392,6 +397,54 @@ private:
             click(*therapy, "cmdStart");
             click(*therapy, "cmdOptions");
         }
+    }
+
+    // A screen that fills the display is shown at the display's size: the
+    // offscreen platform's own screen has a fixed size.
+    void fillDisplay(Form& form) {
+        if (form.windowState() & Qt::WindowMaximized) {
+            form.setWindowState(Qt::WindowNoState);
+            form.resize(fake_.Display);
+            QApplication::processEvents();
+        }
+    }
+
+    // Closing Lines and Boxes, both target types: the figure while it is
+    // shown, the notice and a distractor of the confusion burst, and an
+    // answer with its solution.
+    void closingLinesRuns(Form& options) {
+        options.findChild<QAbstractButton*>("chkConfuse")->setChecked(true);
+        for (const char* type : {"optLines", "optRect"}) {
+            options.findChild<QAbstractButton*>(type)->setChecked(true);
+            click(options, "cmdStart");
+            Form* therapy = Forms::Active();
+            fillDisplay(*therapy);
+            const QString name = type;
+            click(*therapy, "cmdStart");
+            int waits = 0;
+            fake_.OnSleep = [&](int) {
+                ++waits;
+                if (waits == 2) {
+                    save(*therapy, name + "_shown");
+                } else if (waits == 4) {
+                    save(*therapy, name + "_notice");
+                } else if (waits == 5) {
+                    save(*therapy, name + "_distractor");
+                }
+            };
+            fake_.ScriptRnd({0, 0.6, 0.4, 0.5, 0.5, 0.5, 0.5, 0.9, 0.2});
+            click(*therapy, "cmdNextSet");
+            fake_.OnSleep = nullptr;
+            fake_.Now += 2.37;
+            click(*therapy, "cmdAnswer");
+            auto* surface = therapy->findChild<DrawingSurface*>("surface");
+            QTest::mouseClick(surface, Qt::LeftButton, Qt::NoModifier,
+                              surface->ToPixels(640, 420).toPoint());
+            save(*therapy, name + "_answered");
+            click(*therapy, "cmdStart");
+            click(*therapy, "cmdOptions");
+        }
+        options.findChild<QAbstractButton*>("chkConfuse")->setChecked(false);
     }
 
     QString folder_;

@@ -9,7 +9,7 @@ constexpr int FormWidth = 6360;
 constexpr int ComboLeft = 1080;
 constexpr int LabelLeft = 2400;
 constexpr int RowHeight = 375;
-constexpr int ButtonTop = 5880;
+constexpr int ButtonTop = 5520;
 
 } // namespace
 

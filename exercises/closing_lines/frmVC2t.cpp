@@ -77,6 +77,7 @@ void frmVC2t::buildStrip() {
         SetFontSize(label, 10, true);
     }
     lblInfo->setAlignment(Qt::AlignCenter);
+    lblSpd->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     Place(lblInfo, 120, 150, FrameWidth - 240, 375);
     Place(lblSpd, 120, 630, 1500, 375);
     lblAveTime->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
