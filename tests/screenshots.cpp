@@ -65,6 +65,9 @@ public:
         if (options->findChild<QWidget*>("cboPerRow") != nullptr) {
             characterSearchingGrids(*options);
         }
+        if (options->findChild<QWidget*>("cboBackG") != nullptr) {
+            shapeCountingSets(*options);
+        }
         if (options->findChild<QWidget*>("chkConfuse") != nullptr) {
             closingLinesRuns(*options);
         }
@@ -445,6 +448,51 @@ private:
             click(*therapy, "cmdOptions");
         }
         options.findChild<QAbstractButton*>("chkConfuse")->setChecked(false);
+    }
+
+    static void typeCount(QWidget& therapy, const QString& count) {
+        if (auto* box = therapy.findChild<QLineEdit*>("txtAns"); box && box->isEnabled()) {
+            QTest::keyClicks(box, count);
+            QTest::keyClick(box, Qt::Key_Return);
+            QApplication::processEvents();
+        }
+    }
+    // Shape Counting: a set at each background level with the thickest edges
+    // and the most targets, the third wrong count showing them in green, and
+    // at last the widest message over 28 green boxes.
+    void shapeCountingSets(Form& options) {
+        auto setOption = [&options](const char* name, const char* text) {
+            options.findChild<QComboBox*>(name)->setCurrentText(text);
+        };
+        setOption("cboMaxTarg", "25");
+        setOption("cboBorder", "4");
+        click(options, "cmdStart");
+        Form* therapy = Forms::Active();
+        fillDisplay(*therapy);
+        click(*therapy, "cmdStart");
+        for (const QString level : {"1", "2", "3", "4", "5"}) {
+            setOption("cboBackG", qPrintable(level));
+            click(*therapy, "cmdNextSet");
+            save(*therapy, "level" + level);
+            for (int wrong = 0; wrong < 3; ++wrong) {
+                typeCount(*therapy, "0");
+            }
+            save(*therapy, "level" + level + "_shown");
+        }
+        setOption("cboBackG", "1");
+        QList<double> draws(3000, 0.5); // the dots of level 1
+        draws << 0.99 << 0.1;           // 28 boxes
+        for (int box = 0; box < 28; ++box) {
+            draws << box / 28.0 << (box % 7) / 7.0 << 0.5 << 0.3;
+        }
+        fake_.ScriptRnd(draws);
+        click(*therapy, "cmdNextSet");
+        typeCount(*therapy, "28");
+        save(*therapy, "right_28");
+        click(*therapy, "cmdStart");
+        click(*therapy, "cmdOptions");
+        setOption("cboMaxTarg", "6");
+        setOption("cboBorder", "1");
     }
 
     QString folder_;
