@@ -57,8 +57,9 @@ frmVC2t::frmVC2t()
     connect(cmdNextSet, &QPushButton::clicked, this, &frmVC2t::cmdNextSet_Click);
     connect(cmdAnswer, &QPushButton::clicked, this, &frmVC2t::cmdAnswer_Click);
     connect(surface, &DrawingSurface::mouseDown, this, &frmVC2t::Form_MouseDown);
-    SetDesignSize(12000, 9000);
-    // The figures use the whole sheet, so the screen uses all the room there is.
+    // The figures use the whole sheet, so the screen uses all the room there
+    // is: the whole display, and the work area where a window manager keeps one.
+    resize(platform().DisplaySize());
     setWindowState(Qt::WindowMaximized);
 }
 
