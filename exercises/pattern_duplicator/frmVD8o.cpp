@@ -10,7 +10,6 @@ namespace {
 constexpr int FormWidth = 6360;
 constexpr int CheckLeft = 1080;
 constexpr int ComboLeft = 1080;
-constexpr int ComboWidth = 1215;
 constexpr int RowHeight = 375;
 constexpr int LabelLeft = 2400;
 constexpr int ButtonTop = 4200;
@@ -53,30 +52,19 @@ void frmVD8o::buildCombos() {
                                 return "Maximum Squares must be between 1 and " + WholeText(most);
                             }));
     FillMaxSquaresList();
-    addComboRow(cboMaxSq, "Label2", "Maximum Squares",
-                "Maximmum number of the grid squares that will be used in the pattern.", 2400);
+    AddComboRow(cboMaxSq, "Label2", "Maximum Squares",
+                "Maximmum number of the grid squares that will be used in the pattern.", ComboLeft,
+                LabelLeft, 2400);
 
     cboPracTime = AddPracticeTimeCombo();
-    addComboRow(cboPracTime, "Label7", "Practice Time (mins)",
+    AddComboRow(cboPracTime, "Label7", "Practice Time (mins)",
                 "Practice time in minutes. Therapy ends and the Score Screen will be displayed "
                 "when the Practice Time has elapsed.",
-                3000);
+                ComboLeft, LabelLeft, 3000);
 }
 
 void frmVD8o::FillMaxSquaresList() {
     cboMaxSq->SetItems(NumberList(5, GridCells(), 5), "10");
-}
-
-void frmVD8o::addComboRow(ValidatingComboBox* combo, const QString& labelName,
-                          const QString& caption, const QString& toolTip, int top) {
-    combo->setToolTip(toolTip);
-    Place(combo, ComboLeft, top, ComboWidth, RowHeight);
-    auto* label = new VbLabel(labelName, caption, this);
-    label->setToolTip(toolTip);
-    label->setWordWrap(false);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    SetFontSize(label, 10, true);
-    Place(label, LabelLeft, top, 3000, RowHeight);
 }
 
 void frmVD8o::buildButtons() {

@@ -30,7 +30,5 @@ public:
 private:
     void buildChecks();
     void buildCombos();
-    void addComboRow(ValidatingComboBox* combo, const QString& labelName, const QString& caption,
-                     const QString& toolTip, int top);
     void buildButtons();
 };

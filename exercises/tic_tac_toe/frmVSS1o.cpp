@@ -7,7 +7,6 @@ namespace {
 
 constexpr int FormWidth = 6360;
 constexpr int ComboLeft = 1080;
-constexpr int ComboWidth = 1215;
 constexpr int RowHeight = 375;
 constexpr int LabelLeft = 2400;
 constexpr int ButtonTop = 6120;
@@ -28,41 +27,31 @@ void frmVSS1o::buildCombos() {
         "cboSpeed",
         {"0.10", "0.20", "0.30", "0.40", "0.50", "0.75", "1.00", "1.25", "1.50", "2.00", "3.00"},
         "0.50", DisplaySpeedRule(5, "Display Speed must be between 0.1 and 5 secs."));
-    addComboRow(cboSpeed, "Label1", "Display Speed (Secs)",
-                "How long the targets are displayed on the screen.", 1080);
+    AddComboRow(cboSpeed, "Label1", "Display Speed (Secs)",
+                "How long the targets are displayed on the screen.", ComboLeft, LabelLeft, 1080);
 
     cboMaxX = AddCombo("cboMaxX", NumberList(1, 7, 1), "3",
                        RangeRule(1, 7, "Number of  X's in Display Grid must be between 1 and 7."));
-    addComboRow(cboMaxX, "Label2", "Number Of X's", "Maximum number of X's in grid pattern.", 1680);
+    AddComboRow(cboMaxX, "Label2", "Number Of X's", "Maximum number of X's in grid pattern.",
+                ComboLeft, LabelLeft, 1680);
 
     cboFont = AddCombo("cboFont",
                        {"12", "14", "16", "18", "20", "24", "30", "36", "40", "44", "48", "50"},
                        "24", RangeRule(12, 50, "Font Size must be between 12 and 50."));
-    addComboRow(cboFont, "Label3", " Font Size", "Size of the X's in the grid.", 2280);
+    AddComboRow(cboFont, "Label3", " Font Size", "Size of the X's in the grid.", ComboLeft,
+                LabelLeft, 2280);
 
     cboPracTime = AddPracticeTimeCombo();
-    addComboRow(cboPracTime, "Label7", "Practice Time (mins)",
+    AddComboRow(cboPracTime, "Label7", "Practice Time (mins)",
                 "Practice time in minutes. Therapy ends and the Score Screen will be displayed "
                 "when the Practice Time has elapsed.",
-                2880);
+                ComboLeft, LabelLeft, 2880);
 
     chkSound = MakeCheck("chkSound", "Pre Display Beep Off", this);
     chkSound->setToolTip("Beeps as each target is flashed on screen.");
     SetFontSize(chkSound, 10, true);
     Place(chkSound, ComboLeft, 3480, 3495, RowHeight);
     CaptionFollowsValue(chkSound, "Pre Display Beep On", "Pre Display Beep Off");
-}
-
-void frmVSS1o::addComboRow(ValidatingComboBox* combo, const QString& labelName,
-                           const QString& caption, const QString& toolTip, int top) {
-    combo->setToolTip(toolTip);
-    Place(combo, ComboLeft, top, ComboWidth, RowHeight);
-    auto* label = new VbLabel(labelName, caption, this);
-    label->setToolTip(toolTip);
-    label->setWordWrap(false);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    SetFontSize(label, 10, true);
-    Place(label, LabelLeft, top, 3000, RowHeight);
 }
 
 void frmVSS1o::buildRotationFrame() {

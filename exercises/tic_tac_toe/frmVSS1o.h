@@ -31,8 +31,6 @@ public:
 
 private:
     void buildCombos();
-    void addComboRow(ValidatingComboBox* combo, const QString& labelName, const QString& caption,
-                     const QString& toolTip, int top);
     void buildRotationFrame();
     void buildButtons();
 };
