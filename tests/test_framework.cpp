@@ -8,6 +8,7 @@
 #include "tests/support/kova_test.h"
 
 #include <QDir>
+#include <QWindow>
 
 using namespace ModDODI;
 
@@ -155,6 +156,24 @@ TEST_F(Framework, ScreensUnderneathTakeNoClicksWhileTheTherapyIsUp) {
     EXPECT_TRUE(options().isEnabled());
     Click(&options(), "cmdMenu");
     EXPECT_TRUE(main_->isEnabled());
+}
+
+TEST_F(Framework, ClosingTheOptionsWindowEndsTheWholeExercise) {
+    for (bool onScores : {false, true}) {
+        openTherapy();
+        playOneAnswer();
+        if (onScores) {
+            Click(therapy().cmdScores);
+        }
+        options().windowHandle()->close(); // its title-bar button
+        ProcessEvents();
+        EXPECT_FALSE(IsLoaded("frmPracticeO"));
+        EXPECT_FALSE(IsLoaded("frmPracticeT"));
+        EXPECT_FALSE(IsLoaded("frmPracticeS"));
+        EXPECT_EQ(int(Scores<PracticeScores>().Correct), 0);
+        EXPECT_TRUE(main_->isEnabled());
+        Forms::Show("frmPracticeO");
+    }
 }
 
 TEST_F(Framework, StartAndStopToggleTheButtonsAndShowThePracticeTime) {
