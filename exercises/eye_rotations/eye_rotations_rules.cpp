@@ -199,3 +199,7 @@ double DiscFontSize(const QString& fontText) {
 int DiscRadius(const QString& sizeText) {
     return int(std::clamp(Int(Val(sizeText)), 1.0, 6.0));
 }
+
+int TargetsMissed(int targetsShown, int targetsCounted) {
+    return std::max(0, targetsShown - targetsCounted);
+}

@@ -77,6 +77,11 @@ struct DiscCharacter {
 };
 DiscCharacter GetRotationCharacter(TargetType type, const QString& target, const RandomSource& rnd);
 
+// Targets shown that were not counted. Every press on a target disc counts,
+// so a patient can count more than were shown: then none were missed (the
+// scores screen reports the over-count), never a negative number.
+int TargetsMissed(int targetsShown, int targetsCounted);
+
 // The colour (blue-green-red value) of a "Circle Color" entry; none for
 // "Random", which draws a colour before every disc, and for unknown texts.
 std::optional<std::uint32_t> CircleColorValue(const QString& entry);

@@ -21,7 +21,7 @@ void frmDotS::FillLines() {
     const EyeRotationScores& scores = EyeScores();
     SetValue("lblTargCount", scores.CorrectCount);
     SetValue("lblWrong", scores.WrongCount);
-    SetValue("lblMissed", scores.TargetsShown - scores.CorrectCount);
+    SetValue("lblMissed", TargetsMissed(scores.TargetsShown, scores.CorrectCount));
     SetValue("lblTargDis", scores.TargetsShown);
     SetValue("lblTotal", scores.RotationsCompleted);
 

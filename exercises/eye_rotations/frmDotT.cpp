@@ -214,7 +214,8 @@ void frmDotT::GetRotationCharacter() {
         ++scores.TargetsShown;
     }
     targetShown_ = drawn.isTarget;
-    counters.lblMissed->setText("M=" + QString::number(scores.TargetsShown - scores.CorrectCount));
+    counters.lblMissed->setText(
+        "M=" + QString::number(TargetsMissed(scores.TargetsShown, scores.CorrectCount)));
 }
 
 void frmDotT::cmdScore_Click() {
