@@ -278,4 +278,14 @@ bool IsUnloading(const Form& form) {
     return registry().unloading.contains(&form);
 }
 
+QList<Form*> ShownOrder() {
+    QList<Form*> shown;
+    for (const QPointer<Form>& form : registry().shownOrder) {
+        if (form != nullptr && form->isVisible()) {
+            shown.append(form);
+        }
+    }
+    return shown;
+}
+
 } // namespace Forms

@@ -95,6 +95,8 @@ void UnloadAll();
 
 Form* Active();
 bool IsUnloading(const Form& form);
+// The forms shown now, bottom to top (the order in which they were raised).
+QList<Form*> ShownOrder();
 
 // Typed access: T has `static constexpr const char* Name`.
 template <class T> T& Get() {

@@ -35,6 +35,7 @@ public:
     // Zeroes the scores; closed by its title-bar button, goes back to the options.
     void Form_Unload() override;
 
+    const Triad& Names() const { return triad_; }
     VbLabel* Title() const { return title_; }
     VbLabel* Caption(const QString& captionName) const;
     VbLabel* Value(const QString& valueName) const;

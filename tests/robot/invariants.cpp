@@ -1,0 +1,252 @@
+#include "tests/robot/invariants.h"
+
+#include "shell/forms.h"
+#include "shell/framework/options_screen.h"
+#include "shell/framework/scores_screen.h"
+#include "shell/framework/therapy_screen.h"
+#include "shell/mod_dodi.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QScreen>
+#include <QSet>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QString MainMenuName = "frmMain";
+
+QString describe(const QWidget* window) {
+    const QString name = window->objectName();
+    return name.isEmpty() ? QString(window->metaObject()->className()) : name;
+}
+
+bool isMainMenu(const Form* form) {
+    return form->objectName() == MainMenuName;
+}
+
+QList<Form*> loadedExerciseForms() {
+    QList<Form*> forms = LoadedForms();
+    forms.erase(std::remove_if(forms.begin(), forms.end(), isMainMenu), forms.end());
+    return forms;
+}
+
+} // namespace
+
+QList<Form*> LoadedForms() {
+    QList<Form*> loaded;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* form = qobject_cast<Form*>(window);
+        if (form != nullptr && Forms::Find(form->objectName()) == form) {
+            loaded.append(form);
+        }
+    }
+    std::sort(loaded.begin(), loaded.end(),
+              [](const Form* a, const Form* b) { return a->objectName() < b->objectName(); });
+    return loaded;
+}
+
+QString ExerciseOf(const Form& form) {
+    if (const auto* options = qobject_cast<const OptionsScreen*>(&form)) {
+        return options->Names().options;
+    }
+    if (const auto* therapy = qobject_cast<const TherapyScreen*>(&form)) {
+        return therapy->Names().options;
+    }
+    if (const auto* scores = qobject_cast<const ScoresScreen*>(&form)) {
+        return scores->Names().options;
+    }
+    return isMainMenu(&form) ? QString() : form.objectName();
+}
+
+QList<QWidget*> VisibleWindows() {
+    QList<QWidget*> windows;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible() && window->windowType() != Qt::ToolTip) {
+            windows.append(window);
+        }
+    }
+    // topLevelWidgets() comes in no fixed order; a replay needs one.
+    auto key = [](const QWidget* w) {
+        return QString(w->metaObject()->className()) + "/" + w->objectName() + "/" +
+               w->windowTitle();
+    };
+    std::stable_sort(windows.begin(), windows.end(),
+                     [&key](const QWidget* a, const QWidget* b) { return key(a) < key(b); });
+    return windows;
+}
+
+QString MoreThanOneExerciseOpen() {
+    QSet<QString> open;
+    for (const Form* form : loadedExerciseForms()) {
+        open.insert(ExerciseOf(*form));
+    }
+    if (open.size() <= 1) {
+        return {};
+    }
+    QStringList names = open.values();
+    names.sort();
+    return "more than one exercise open: " + names.join(", ");
+}
+
+QString MainMenuTakesClicksWrongly() {
+    const Form* main = Forms::Find(MainMenuName);
+    if (main == nullptr) {
+        return {};
+    }
+    const QList<Form*> open = loadedExerciseForms();
+    if (open.isEmpty() && !main->isEnabled()) {
+        return "the main menu takes no clicks although no exercise is open";
+    }
+    if (!open.isEmpty() && main->isEnabled()) {
+        return "the main menu takes clicks while " + open.first()->objectName() + " is open";
+    }
+    if (!main->isVisible()) {
+        return "the main menu is not shown";
+    }
+    return {};
+}
+
+QString WindowNobodyCanReach() {
+    const QList<Form*> open = loadedExerciseForms();
+    if (open.isEmpty()) {
+        return {};
+    }
+    for (const Form* form : open) {
+        if (form->isVisible() && form->isEnabled()) {
+            return {};
+        }
+    }
+    QStringList names;
+    for (const Form* form : open) {
+        names << form->objectName() +
+                     (form->isVisible() ? " (shown, takes no clicks)" : " (hidden)");
+    }
+    return "screens loaded that nobody can reach: " + names.join(", ");
+}
+
+QString WindowOffScreen() {
+    for (const QWidget* window : VisibleWindows()) {
+        const QScreen* screen = window->screen();
+        if (screen == nullptr) {
+            continue;
+        }
+        const QRect area = screen->geometry();
+        const QRect frame = window->frameGeometry();
+        const bool titleReachable = frame.top() >= area.top() && frame.left() >= area.left() &&
+                                    frame.top() < area.bottom() - 10 &&
+                                    frame.left() < area.right() - 40;
+        if (!titleReachable) {
+            return QString("window %1 lies off the screen at (%2, %3)")
+                .arg(describe(window))
+                .arg(frame.left())
+                .arg(frame.top());
+        }
+    }
+    return {};
+}
+
+QString WindowBehindOneThatTakesNoClicks() {
+    const QList<Form*> order = Forms::ShownOrder();
+    for (int upper = 1; upper < order.size(); ++upper) {
+        const Form* above = order[upper];
+        if (above->isEnabled()) {
+            continue;
+        }
+        for (int lower = 0; lower < upper; ++lower) {
+            const Form* below = order[lower];
+            if (below->isEnabled() && below->frameGeometry().intersects(above->frameGeometry())) {
+                return "window " + below->objectName() + " lies behind " + above->objectName() +
+                       ", which takes no clicks";
+            }
+        }
+    }
+    return {};
+}
+
+QString InsaneFigure(const QString& text, bool overCountAllowed) {
+    const QString lower = text.toLower();
+    for (const char* word : {"nan", "inf"}) {
+        for (qsizetype at = lower.indexOf(word); at >= 0; at = lower.indexOf(word, at + 1)) {
+            const bool startsWord = at == 0 || !lower[at - 1].isLetter();
+            const bool endsWord = at + 3 >= lower.size() || !lower[at + 3].isLetter();
+            if (startsWord && endsWord) {
+                return "\"" + text + "\" shows " + word;
+            }
+        }
+    }
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        const bool minusBeforeDigit = text[i] == '-' && text[i + 1].isDigit();
+        const bool partOfWord = i > 0 && (text[i - 1].isLetterOrNumber());
+        if (minusBeforeDigit && !partOfWord) {
+            return "\"" + text + "\" shows a negative number";
+        }
+    }
+    for (qsizetype percent = text.indexOf('%'); percent >= 0;
+         percent = text.indexOf('%', percent + 1)) {
+        qsizetype start = percent;
+        while (start > 0 && text[start - 1].isDigit()) {
+            --start;
+        }
+        if (start == percent) {
+            continue;
+        }
+        const double value = text.mid(start, percent - start).toDouble();
+        if (value > 100 && !overCountAllowed) {
+            return "\"" + text + "\" shows a percentage above 100";
+        }
+    }
+    return {};
+}
+
+QString InsaneNumberShown() {
+    for (const Form* form : LoadedForms()) {
+        if (!form->isVisible() || isMainMenu(form)) {
+            continue;
+        }
+        const QList<QLabel*> labels = form->findChildren<QLabel*>();
+        bool overCounted = false;
+        for (const QLabel* label : labels) {
+            overCounted = overCounted || label->text().contains("Over Counted");
+        }
+        if (QString broken = InsaneFigure(form->windowTitle(), false); !broken.isEmpty()) {
+            return form->objectName() + " caption " + broken;
+        }
+        for (const QLabel* label : labels) {
+            if (!label->isVisible()) {
+                continue;
+            }
+            if (QString broken = InsaneFigure(label->text(), overCounted); !broken.isEmpty()) {
+                return form->objectName() + "." + label->objectName() + " " + broken;
+            }
+        }
+    }
+    return {};
+}
+
+QString InsaneElapsedTime() {
+    using namespace ModDODI;
+    const bool sane = std::isfinite(ElapsedMinutes) && std::isfinite(ElapsedSeconds) &&
+                      ElapsedMinutes >= 0 && ElapsedSeconds >= 0 && ElapsedTotalSeconds >= 0;
+    if (sane) {
+        return {};
+    }
+    return QString("elapsed time %1 min %2 s (%3 s in all)")
+        .arg(ElapsedMinutes)
+        .arg(ElapsedSeconds)
+        .arg(ElapsedTotalSeconds);
+}
+
+QString BrokenInvariant() {
+    for (QString (*check)() :
+         {MoreThanOneExerciseOpen, MainMenuTakesClicksWrongly, WindowNobodyCanReach,
+          WindowOffScreen, WindowBehindOneThatTakesNoClicks, InsaneNumberShown,
+          InsaneElapsedTime}) {
+        if (QString broken = check(); !broken.isEmpty()) {
+            return broken;
+        }
+    }
+    return {};
+}

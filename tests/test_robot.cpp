@@ -1,0 +1,195 @@
+// The random-input robot over every exercise of the main menu: short runs
+// here; the sanitizer step and `./dev.sh robot` make them long
+// (KOVA_ROBOT_SCALE, KOVA_ROBOT_EVENTS), and run the real platform under Xvfb.
+#include "tests/robot/robot.h"
+
+#include "tests/robot/invariants.h"
+#include "tests/robot/robot_platform.h"
+
+#include "shell/assets.h"
+#include "shell/controls/picture_box.h"
+#include "shell/forms.h"
+#include "shell/help_window.h"
+#include "shell/real_platform.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Events per exercise in an ordinary test run, before KOVA_ROBOT_SCALE.
+constexpr long ShortRunEvents = 1500;
+constexpr long BadAssetsRunEvents = 300;
+// Seconds of the real-platform run, shared by all exercises.
+constexpr int RealPlatformSeconds = 60;
+
+long scaled(long events) {
+    bool ok = false;
+    const long scale = qEnvironmentVariable("KOVA_ROBOT_SCALE").toLong(&ok);
+    return ok && scale > 0 ? events * scale : events;
+}
+
+void report(const QString& entry, const Robot& robot, const char* what) {
+    std::printf("[  robot   ] %s%s: %ld events in %.1f s (%.0f events/s)\n", qPrintable(entry),
+                what, robot.EventsRun(), robot.Seconds(),
+                robot.Seconds() > 0 ? robot.EventsRun() / robot.Seconds() : 0.0);
+    std::fflush(stdout);
+}
+
+class RobotTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        Forms::UnloadAll();
+        if (HelpWindow* help = HelpWindow::Instance()) {
+            help->close();
+        }
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        SetPlatform(nullptr);
+        SetAssetDirectory({});
+    }
+
+    // Runs the robot on the fake platform; returns the platform's records.
+    int RunOnFake(const QString& entry, long defaultEvents, const char* what = "",
+                  std::function<QString()> alsoCheck = {}) {
+        const RobotRun run = RobotRun::FromEnvironment(entry, defaultEvents);
+        auto owned = std::make_unique<RobotPlatform>(run.seed);
+        RobotPlatform& fake = *owned;
+        SetPlatform(std::move(owned));
+        Robot robot(run);
+        robot.AlsoCheck = std::move(alsoCheck);
+        robot.RunOnFakePlatform(fake);
+        report(entry, robot, what);
+        return fake.SoundsPlayed;
+    }
+};
+
+class RobotOnExercise : public RobotTest, public ::testing::WithParamInterface<QString> {};
+
+std::string entryName(const ::testing::TestParamInfo<QString>& info) {
+    return info.param.toStdString();
+}
+
+} // namespace
+
+void PrintTo(const QString& text, std::ostream* out) {
+    *out << text.toStdString();
+}
+
+TEST_P(RobotOnExercise, SurvivesRandomUserEvents) {
+    RunOnFake(GetParam(), scaled(ShortRunEvents));
+}
+
+INSTANTIATE_TEST_SUITE_P(Menu, RobotOnExercise, ::testing::ValuesIn(MenuEntries()), entryName);
+
+// ---- Bad assets: nothing crashes, boxes stay empty, sounds stay silent ----
+
+namespace {
+
+// A copy of the built-in assets in which damage() spoils some files.
+class SpoiltAssets {
+public:
+    explicit SpoiltAssets(const std::function<void(const QString& path)>& damage) {
+        QDirIterator files(AssetDirectory(), QDir::Files);
+        while (files.hasNext()) {
+            const QString source = files.next();
+            const QString copy = folder_.filePath(files.fileName());
+            QFile::copy(source, copy);
+            damage(copy);
+        }
+        SetAssetDirectory(folder_.path());
+    }
+
+private:
+    QTemporaryDir folder_;
+};
+
+void overwrite(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+// Whether any exercise screen holds a picture.
+QString PictureShown() {
+    for (const Form* form : LoadedForms()) {
+        if (form->objectName() == "frmMain") {
+            continue;
+        }
+        for (const PictureBox* box : form->findChildren<PictureBox*>()) {
+            if (!box->Picture().isNull()) {
+                return PathOf(box) + " shows a picture";
+            }
+        }
+        for (const ImageBox* box : form->findChildren<ImageBox*>()) {
+            if (!box->Picture().isNull()) {
+                return PathOf(box) + " shows a picture";
+            }
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+class RobotWithBadAssets : public RobotOnExercise {};
+
+TEST_P(RobotWithBadAssets, AssetsFolderMissing) {
+    SetAssetDirectory(QDir::temp().filePath("kova-no-such-assets-folder"));
+    EXPECT_EQ(RunOnFake(GetParam(), scaled(BadAssetsRunEvents), " without assets"), 0);
+}
+
+TEST_P(RobotWithBadAssets, ZeroByteDing) {
+    SpoiltAssets assets([](const QString& path) {
+        if (path.endsWith("/ding.wav", Qt::CaseInsensitive)) {
+            overwrite(path, {});
+        }
+    });
+    EXPECT_EQ(RunOnFake(GetParam(), scaled(BadAssetsRunEvents), " with a zero-byte Ding.wav"), 0);
+}
+
+TEST_P(RobotWithBadAssets, PicturesThatAreNotJpegs) {
+    int spoilt = 0;
+    SpoiltAssets assets([&spoilt](const QString& path) {
+        if (!path.endsWith(".jpg", Qt::CaseInsensitive)) {
+            return;
+        }
+        const QByteArray kinds[] = {"this is not a picture\n", QByteArray(),
+                                    QByteArray("\xff\xd8\xff\xe0\x00\x10JFIF", 10) +
+                                        QByteArray(64, '\x55'),
+                                    QByteArray(512, '\x9c')};
+        overwrite(path, kinds[spoilt++ % 4]);
+    });
+    RunOnFake(GetParam(), scaled(BadAssetsRunEvents), " with pictures that are not JPEGs",
+              PictureShown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Menu, RobotWithBadAssets, ::testing::ValuesIn(MenuEntries()), entryName);
+
+// ---- The real platform under Xvfb: real timers, waits and nested loops ----
+
+TEST_F(RobotTest, RealPlatformUnderXvfb) {
+    if (qEnvironmentVariable("QT_QPA_PLATFORM") == "offscreen") {
+        GTEST_SKIP() << "runs under Xvfb with the xcb platform (./dev.sh sanitize, ./dev.sh robot)";
+    }
+    const QStringList entries = MenuEntries();
+    ASSERT_FALSE(entries.isEmpty());
+    for (const QString& entry : entries) {
+        RobotRun run = RobotRun::FromEnvironment(entry, 1000000);
+        run.seconds = std::max(4, RealPlatformSeconds / static_cast<int>(entries.size()));
+        SetPlatform(std::make_unique<RealPlatform>());
+        Robot robot(run);
+        robot.RunOnRealPlatform();
+        report(entry, robot, " on the real platform");
+        SetPlatform(nullptr);
+        if (robot.Failed()) {
+            break;
+        }
+    }
+}
