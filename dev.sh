@@ -3,6 +3,11 @@
 #   ./dev.sh run    install what is missing, build, start KOVA
 #   ./dev.sh test   install what is missing, build, run every test headless
 #   ./dev.sh bench  install what is missing, build and run the benchmarks
+#   ./dev.sh sanitize  build in build-sanitize with AddressSanitizer,
+#                   UndefinedBehaviorSanitizer and leak detection; run every
+#                   test, the long robot runs and the robot on the real platform
+#   ./dev.sh robot [events]  long robot run: events per exercise (100000),
+#                   seed from KOVA_ROBOT_SEED or the clock
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -28,6 +33,14 @@ build() {
     cmake --build "$BUILD_DIR" -j"$(nproc)" "$@"
 }
 
+# The sanitizers' settings: every error ends the run; leaks are checked at
+# exit, with the suppressions for leaks inside Qt and system libraries.
+sanitizer_environment() {
+    export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:detect_stack_use_after_return=0:strict_init_order=1"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+    export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizer/lsan.supp:print_suppressions=0"
+}
+
 case "${1:-}" in
 run)
     install_missing
@@ -45,8 +58,43 @@ bench)
     build
     cmake --build "$BUILD_DIR" --target bench
     ;;
+sanitize)
+    install_missing
+    dir=${KOVA_SANITIZE_DIR:-build-sanitize}
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Debug -DKOVA_SANITIZE=ON -DKOVA_LONG_TESTS=ON >/dev/null
+    cmake --build "$dir" -j"$(nproc)"
+    sanitizer_environment
+    cd "$dir"
+    ctest --output-on-failure -j"$(nproc)"
+    ;;
+robot)
+    install_missing
+    build --target test_robot
+    events=${2:-100000}
+    seed=${KOVA_ROBOT_SEED:-$(date +%s)}
+    echo "Robot: $events events per exercise, seed $seed"
+    cd "$BUILD_DIR"
+    export QT_QPA_PLATFORM=offscreen LC_ALL=C LANG=C XDG_RUNTIME_DIR="$PWD/runtime"
+    export KOVA_ROBOT_SEED=$seed KOVA_ROBOT_EVENTS=$events
+    shards=$(nproc)
+    pids=()
+    for ((i = 0; i < shards; i++)); do
+        GTEST_TOTAL_SHARDS=$shards GTEST_SHARD_INDEX=$i \
+            bin/test_robot --gtest_filter='Menu/RobotOnExercise.*' >"robot-$i.log" 2>&1 &
+        pids+=($!)
+    done
+    status=0
+    for ((i = 0; i < shards; i++)); do
+        wait "${pids[$i]}" || status=1
+        grep -E '^\[  robot|Failure|replay|KOVA robot|ERROR|PASSED|FAILED' "robot-$i.log" || true
+    done
+    unset KOVA_ROBOT_EVENTS
+    QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" \
+        bin/test_robot --gtest_filter=RobotTest.RealPlatformUnderXvfb || status=1
+    exit $status
+    ;;
 *)
-    echo "usage: $0 run|test|bench" >&2
+    echo "usage: $0 run|test|bench|sanitize|robot [events]" >&2
     exit 2
     ;;
 esac
