@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWindow>
+#include <algorithm>
 
 namespace {
 
@@ -269,7 +270,9 @@ QString UserEvents::typeText() {
     if (focused != nullptr) {
         QTest::keyClick(focused, Qt::Key_Delete);
     }
-    if (focused != nullptr && text.size() > 40) {
+    const bool typeable = std::all_of(
+        text.begin(), text.end(), [](QChar c) { return c.unicode() >= 32 && c.unicode() < 127; });
+    if (focused != nullptr && (text.size() > 40 || !typeable)) {
         focused->insert(text); // pasted
     } else if (focused != nullptr) {
         QTest::keyClicks(focused, text);
