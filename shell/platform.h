@@ -73,6 +73,10 @@ public:
     virtual void TimerStopped(VbTimer* timer) = 0;
 };
 
+// Whether a file holds a WAV sound: a RIFF/WAVE header and some data after
+// it. An empty or damaged file plays nothing and is reported as not played.
+bool IsPlayableWav(const QString& path);
+
 // The platform in use; the real one unless a test installed another.
 Platform& platform();
 void SetPlatform(std::unique_ptr<Platform> replacement);

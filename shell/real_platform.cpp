@@ -154,8 +154,17 @@ QSoundEffect* RealPlatform::SoundOf(const QString& path) {
     return effect;
 }
 
+bool RealPlatform::Playable(const QString& path) {
+    // Read once per file: a beat must not wait for the disk.
+    const auto known = playable_.constFind(path);
+    if (known != playable_.constEnd()) {
+        return *known;
+    }
+    return playable_[path] = IsPlayableWav(path);
+}
+
 bool RealPlatform::PlaySound(const QString& path) {
-    if (!QFileInfo::exists(path)) {
+    if (!Playable(path)) {
         return false;
     }
     if (AudioAvailable()) { // otherwise the file is fine, there is just nothing to play it on
@@ -165,7 +174,7 @@ bool RealPlatform::PlaySound(const QString& path) {
 }
 
 bool RealPlatform::PreloadSound(const QString& path) {
-    if (!QFileInfo::exists(path)) {
+    if (!Playable(path)) {
         return false;
     }
     if (AudioAvailable()) {

@@ -36,6 +36,7 @@ public:
 
 private:
     bool AudioAvailable();
+    bool Playable(const QString& path);
     // The loaded sound of a file, loading it the first time.
     QSoundEffect* SoundOf(const QString& path);
 
@@ -43,4 +44,5 @@ private:
     bool audioAvailable_ = false;
     bool audioChecked_ = false;
     QHash<QString, QSoundEffect*> sounds_;
+    QHash<QString, bool> playable_;
 };

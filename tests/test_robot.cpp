@@ -56,8 +56,9 @@ protected:
     }
 
     // Runs the robot on the fake platform; returns the platform's records.
-    int RunOnFake(const QString& entry, long defaultEvents, const char* what = "",
-                  std::function<QString()> alsoCheck = {}) {
+    // Returns how often each sound file really played.
+    QHash<QString, int> RunOnFake(const QString& entry, long defaultEvents, const char* what = "",
+                                  std::function<QString()> alsoCheck = {}) {
         const RobotRun run = RobotRun::FromEnvironment(entry, defaultEvents);
         auto owned = std::make_unique<RobotPlatform>(run.seed);
         RobotPlatform& fake = *owned;
@@ -159,7 +160,7 @@ class RobotWithBadAssets : public RobotOnExercise {};
 
 TEST_P(RobotWithBadAssets, AssetsFolderMissing) {
     SetAssetDirectory(QDir::temp().filePath("kova-no-such-assets-folder"));
-    EXPECT_EQ(RunOnFake(GetParam(), scaled(BadAssetsRunEvents), " without assets"), 0);
+    EXPECT_TRUE(RunOnFake(GetParam(), scaled(BadAssetsRunEvents), " without assets").isEmpty());
 }
 
 TEST_P(RobotWithBadAssets, ZeroByteDing) {
@@ -170,7 +171,9 @@ TEST_P(RobotWithBadAssets, ZeroByteDing) {
         return std::nullopt;
     });
     assets.Use();
-    EXPECT_EQ(RunOnFake(GetParam(), scaled(BadAssetsRunEvents), " with a zero-byte Ding.wav"), 0);
+    const auto played =
+        RunOnFake(GetParam(), scaled(BadAssetsRunEvents), " with a zero-byte Ding.wav");
+    EXPECT_EQ(played.value("ding.wav"), 0) << "the other sounds may play";
 }
 
 TEST_P(RobotWithBadAssets, PicturesThatAreNotJpegs) {

@@ -7,7 +7,9 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <limits>
 
@@ -215,4 +217,26 @@ TEST(RealPlatformRules, MissingSoundFilesAreIgnoredQuietly) {
     RealPlatform real;
     EXPECT_FALSE(real.PlaySound("/no/such/Ding.wav"));
     EXPECT_FALSE(real.PreloadSound("/no/such/Ding.wav"));
+}
+
+TEST(RealPlatformRules, EmptyOrDamagedSoundFilesAreNotReportedAsPlayed) {
+    QTemporaryDir folder;
+    const auto write = [&folder](const char* name, const QByteArray& bytes) {
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    };
+    const QString empty = write("Empty.wav", {});
+    const QString text = write("Text.wav", QByteArray(100, 'x'));
+    const QString cutShort = write("Short.wav", QByteArray("RIFF\x24\0\0\0WAVE", 12));
+    QByteArray wave("RIFF\x24\0\0\0WAVEfmt ", 16);
+    wave.append(QByteArray(64, '\0'));
+    const QString sound = write("Sound.wav", wave);
+    RealPlatform real;
+    for (const QString& bad : {empty, text, cutShort}) {
+        EXPECT_FALSE(real.PlaySound(bad)) << bad.toStdString();
+        EXPECT_FALSE(real.PreloadSound(bad)) << bad.toStdString();
+    }
+    EXPECT_TRUE(IsPlayableWav(sound));
 }

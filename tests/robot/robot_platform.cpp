@@ -3,6 +3,7 @@
 #include "shell/help_window.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 RobotPlatform::RobotPlatform(std::uint64_t seed) : chance_(seed) {}
 
@@ -32,7 +33,7 @@ bool RobotPlatform::PlaySound(const QString& path) {
     if (!IsPlayableWav(path)) {
         return false;
     }
-    ++SoundsPlayed;
+    ++SoundsPlayed[QFileInfo(path).fileName().toLower()];
     return true;
 }
 
@@ -44,14 +45,4 @@ void RobotPlatform::ForgetRecords() {
     Sleeps.clear();
     MsgBoxAnswers.clear();
     InputAnswers.clear();
-}
-
-bool IsPlayableWav(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    const QByteArray header = file.read(12);
-    return header.size() == 12 && header.startsWith("RIFF") && header.mid(8, 4) == "WAVE" &&
-           file.size() > 44;
 }

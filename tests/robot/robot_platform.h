@@ -6,6 +6,7 @@
 
 #include "tests/support/fake_platform.h"
 
+#include <QHash>
 #include <functional>
 #include <random>
 
@@ -30,11 +31,9 @@ public:
     void ForgetRecords();
 
     int MessagesShown = 0;
-    int SoundsPlayed = 0;
+    // How often each sound file (by name, in lower case) really played.
+    QHash<QString, int> SoundsPlayed;
 
 private:
     std::mt19937_64 chance_;
 };
-
-// Whether a file holds a WAV sound (a RIFF/WAVE header with data).
-bool IsPlayableWav(const QString& path);
