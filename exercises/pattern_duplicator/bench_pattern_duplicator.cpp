@@ -1,5 +1,5 @@
 // Benchmark: how fast the 100-square grids answer. Runs the therapy screen on
-// a real X display (run it under xvfb-run when there is none) with the
+// a real X display (again under xvfb-run when there is none) with the
 // largest patterns and measures, from the click to the end of the paint that
 // follows, Next Set until its pattern is painted and an answer-square click
 // until that square is repainted.
@@ -7,6 +7,7 @@
 #include "exercises/pattern_duplicator/frmVD8t.h"
 #include "shell/app.h"
 #include "shell/forms.h"
+#include "tests/support/bench_display.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -71,12 +72,9 @@ Figures FiguresOf(std::vector<double> times) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
-        std::fprintf(stderr, "bench_pattern_duplicator: needs an X display; run it under "
-                             "xvfb-run -a -s \"-screen 0 1024x768x24\"\n");
+    if (!RunOnDisplay(argc, argv)) {
         return 1;
     }
-    qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
     SetUpAppearance(app);
     RegisterPatternDuplicator();

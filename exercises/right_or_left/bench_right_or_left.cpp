@@ -1,12 +1,13 @@
 // Benchmark: how long each stick figure stays on screen at display speed
 // 0.10. Runs the therapy screen on an X display, presents 20 pictures and
 // times each from the paint of imgStkMan that shows it to the paint that takes
-// it away, against the 100 ms asked for. It needs an X display: run it under
-// xvfb-run when there is none.
+// it away, against the 100 ms asked for. Without a display it runs itself again
+// under xvfb-run.
 #include "exercises/right_or_left/frmRLO.h"
 #include "exercises/right_or_left/frmRLT.h"
 #include "shell/app.h"
 #include "shell/forms.h"
+#include "tests/support/bench_display.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -66,12 +67,9 @@ double Quantile(std::vector<double> sorted, double q) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
-        std::fprintf(stderr, "bench_right_or_left: needs an X display; run it under "
-                             "xvfb-run -a -s \"-screen 0 1024x768x24\"\n");
+    if (!RunOnDisplay(argc, argv)) {
         return 1;
     }
-    qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
     SetUpAppearance(app);
     RegisterRightOrLeft();

@@ -8,6 +8,8 @@
 #include "shell/framework/options_screen.h"
 #include "shell/platform.h"
 
+#include <algorithm>
+
 using namespace ModDODI;
 
 namespace {
@@ -73,7 +75,11 @@ void frmRLT::ShowQuestion() {
     Label1->setText(QuestionText(Question.Kind));
     CorrectHand = CorrectHandFor(Question.PictureChoice);
     imgStkMan->LoadPicture(PictureFile(Question));
+    const double beforePaintMs = platform().MonotonicMs();
     imgStkMan->repaint();
+    // The picture is up from the start of its paint (a box that painted
+    // nothing, being hidden, counts from now).
+    PictureShownAtMs = std::max(beforePaintMs, imgStkMan->PaintStartedMs());
 }
 
 void frmRLT::ChooseQuestion() {
@@ -96,7 +102,7 @@ void frmRLT::cmdNextSet_Click() {
     lblInfo->repaint();
     ChooseQuestion();
     if (const std::optional<int> shownFor = DisplayTime()) {
-        platform().Sleep(*shownFor);
+        platform().SleepUntil(PictureShownAtMs + *shownFor);
         RemovePicture();
     }
     SetHandsEnabled(true);

@@ -24,6 +24,8 @@ public:
 
     RLQuestion Question;
     int CorrectHand = 0;
+    // Monotonic time at which the current picture began to be painted.
+    double PictureShownAtMs = 0;
 
 protected:
     void ClearStimulus() override;

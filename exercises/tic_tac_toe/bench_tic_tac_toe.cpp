@@ -1,11 +1,13 @@
 // Benchmark: how long a pattern of X's is really on screen. Runs the therapy
 // screen on an X display at a display speed of 0.1 s and measures, for each
 // pattern, the time from the paint that shows its X's to the paint that
-// blanks them. It needs an X display: run it under xvfb-run when there is none.
+// blanks them.
+// Without a display it runs itself again under xvfb-run.
 #include "exercises/tic_tac_toe/frmVSS1o.h"
 #include "exercises/tic_tac_toe/frmVSS1t.h"
 #include "shell/app.h"
 #include "shell/forms.h"
+#include "tests/support/bench_display.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -72,12 +74,9 @@ double At(const std::vector<double>& sorted, double q) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
-        std::fprintf(stderr, "bench_tic_tac_toe: needs an X display; run it under "
-                             "xvfb-run -a -s \"-screen 0 1024x768x24\"\n");
+    if (!RunOnDisplay(argc, argv)) {
         return 1;
     }
-    qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
     SetUpAppearance(app);
     RegisterTicTacToe();

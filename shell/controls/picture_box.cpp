@@ -1,6 +1,7 @@
 #include "shell/controls/picture_box.h"
 
 #include "shell/assets.h"
+#include "shell/platform.h"
 #include "shell/twips.h"
 
 #include <QMouseEvent>
@@ -78,6 +79,7 @@ void ImageBox::SetPicture(const QImage& picture) {
 }
 
 void ImageBox::paintEvent(QPaintEvent*) {
+    paintStartedMs_ = platform().MonotonicMs();
     if (picture_.isNull()) {
         return;
     }

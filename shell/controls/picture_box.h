@@ -52,6 +52,9 @@ public:
     bool KeepProportions = false;
     // Where the stretched picture is drawn.
     QRect PictureRect() const;
+    // The monotonic time at which the last paint began (0 before any): a
+    // picture shown for a time is timed from here, not from after its drawing.
+    double PaintStartedMs() const { return paintStartedMs_; }
 
 Q_SIGNALS:
     void clicked();
@@ -62,4 +65,5 @@ protected:
 
 private:
     QImage picture_;
+    double paintStartedMs_ = 0;
 };
