@@ -126,13 +126,24 @@ bool waitForWindowManager(X11& x) {
     return false;
 }
 
-bool waitManaged(X11& x, const QWidget& window) {
-    for (int i = 0; i < 50; ++i) {
-        if (x.WindowList("_NET_CLIENT_LIST").contains(xcb_window_t(window.winId()))) {
-            settle(200);
-            return true;
+bool isManaged(X11& x, const QWidget& window) {
+    return x.WindowList("_NET_CLIENT_LIST").contains(xcb_window_t(window.winId()));
+}
+
+// Waits until the window manager lists the window. A window mapped while the
+// manager was still starting may never be adopted: it is mapped again once.
+bool waitManaged(X11& x, QWidget& window) {
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        for (int i = 0; i < 50; ++i) {
+            if (isManaged(x, window)) {
+                settle(200);
+                return true;
+            }
+            settle(100);
         }
+        window.hide();
         settle(100);
+        window.show();
     }
     return false;
 }
