@@ -65,17 +65,12 @@ void frmFG7o::buildCombos() {
 
 void frmFG7o::addComboRow(ValidatingComboBox* combo, const QString& labelName,
                           const QString& caption, const QString& toolTip, bool labelTip, int top) {
-    combo->setToolTip(toolTip);
     SetFontSize(combo, 10, true);
-    Place(combo, ComboLeft, top, ComboWidth, RowHeight);
-    auto* label = new VbLabel(labelName, caption, this);
-    if (labelTip) {
-        label->setToolTip(toolTip);
+    VbLabel* label = AddComboRow(combo, labelName, caption, toolTip, ComboLeft, LabelLeft, top,
+                                 FormWidth - LabelLeft - 120, ComboWidth);
+    if (!labelTip) {
+        label->setToolTip({});
     }
-    label->setWordWrap(false);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    SetFontSize(label, 10, true);
-    Place(label, LabelLeft, top, FormWidth - LabelLeft - 120, RowHeight);
 }
 
 void frmFG7o::buildTypeFrame() {

@@ -42,32 +42,20 @@ int frmVD1o::Colors() const {
 void frmVD1o::buildCombos() {
     cboGridSize = new ValidatingComboBox("cboGridSize", this, /*listOnly=*/true);
     cboGridSize->SetItems(ColorGrids::SizeTexts(), "3x3");
-    placeComboRow(cboGridSize, "Label2", "Grid  Size", "", FirstComboTop);
+    AddComboRow(cboGridSize, "Label2", "Grid  Size", "", ComboLeft, LabelLeft, FirstComboTop);
 
     cboColorVar =
         AddCombo("cboColorVar", {"2", "3", "4"}, "3",
                  RangeRule(1, ColorGrids::MostColors, "ColorVariance must be between 1 and 4."));
-    placeComboRow(cboColorVar, "Label1", "Different Colors",
-                  "How many different colors will be used to make pattern.",
-                  FirstComboTop + ComboStep);
+    AddComboRow(cboColorVar, "Label1", "Different Colors",
+                "How many different colors will be used to make pattern.", ComboLeft, LabelLeft,
+                FirstComboTop + ComboStep);
 
     cboPracTime = AddPracticeTimeCombo();
-    placeComboRow(cboPracTime, "Label7", "Practice Time (mins)",
-                  "Practice time in minutes. Therapy ends and the Score Screen will be displayed "
-                  "when the Practice Time has elapsed.",
-                  FirstComboTop + 2 * ComboStep);
-}
-
-void frmVD1o::placeComboRow(ValidatingComboBox* combo, const QString& labelName,
-                            const QString& caption, const QString& toolTip, int top) {
-    combo->setToolTip(toolTip);
-    Place(combo, ComboLeft, top, ComboWidth, RowHeight);
-    auto* label = new VbLabel(labelName, caption, this);
-    label->setToolTip(toolTip);
-    label->setWordWrap(false);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    SetFontSize(label, 10, true);
-    Place(label, LabelLeft, top, 3000, RowHeight);
+    AddComboRow(cboPracTime, "Label7", "Practice Time (mins)",
+                "Practice time in minutes. Therapy ends and the Score Screen will be displayed "
+                "when the Practice Time has elapsed.",
+                ComboLeft, LabelLeft, FirstComboTop + 2 * ComboStep);
 }
 
 void frmVD1o::buildChecks() {

@@ -30,8 +30,6 @@ public:
 
 private:
     void buildCombos();
-    void placeComboRow(ValidatingComboBox* combo, const QString& labelName, const QString& caption,
-                       const QString& toolTip, int top);
     void buildChecks();
     void buildButtons();
 };

@@ -30,14 +30,15 @@ void frmVSS2o::buildCombos() {
     cboSpeed =
         AddCombo("cboSpeed", {"0.10", "0.20", "0.30", "0.40", "0.50", "0.75", "1.00"}, "0.50",
                  DisplaySpeedRule(1, "Display Speed must be between 0.1 and 1 sec."));
-    addComboRow(cboSpeed, "Label1", "Display Speed (Secs)",
-                "How long the squares are displayed on the screen.", 960);
+    AddComboRow(cboSpeed, "Label1", "Display Speed (Secs)",
+                "How long the squares are displayed on the screen.", ComboLeft, LabelLeft, 960,
+                FormWidth - LabelLeft - 120);
 
     cboPracTime = AddPracticeTimeCombo();
-    addComboRow(cboPracTime, "Label7", "Practice Time (mins)",
+    AddComboRow(cboPracTime, "Label7", "Practice Time (mins)",
                 "Practice time in minutes. Therapy ends and the Score Screen will be displayed "
                 "when the Practice Time has elapsed.",
-                1680);
+                ComboLeft, LabelLeft, 1680, FormWidth - LabelLeft - 120);
 
     QStringList squares = NumberList(1, 10, 1);
     squares << "15"
@@ -46,8 +47,9 @@ void frmVSS2o::buildCombos() {
     // The whole part is kept: a count of clicks can never match 2.5 squares.
     cboMaxSeq = AddCombo("cboMaxSeq", squares, FixedStart,
                          RangeRule(1, 25, "Max Targets in Sequence must be between 1 and 25."));
-    Label2 = addComboRow(cboMaxSeq, "Label2", "Number Of Squares",
-                         "Number of squares used in the sequence.", 2400);
+    Label2 = AddComboRow(cboMaxSeq, "Label2", "Number Of Squares",
+                         "Number of squares used in the sequence.", ComboLeft, LabelLeft, 2400,
+                         FormWidth - LabelLeft - 120);
 
     chkSeqType = addCheck("chkSeqType", "New Sequence Each Time",
                           "See Help for explanation of this control.", 2400);
@@ -58,19 +60,6 @@ void frmVSS2o::buildCombos() {
     chkSound = addCheck("chkSound", "Pre Display Beep Off",
                         "Beeps with each square displayed in the pattern.", 3240);
     CaptionFollowsValue(chkSound, "Pre Display Beep On", "Pre Display Beep Off");
-}
-
-VbLabel* frmVSS2o::addComboRow(ValidatingComboBox* combo, const QString& labelName,
-                               const QString& caption, const QString& toolTip, int top) {
-    combo->setToolTip(toolTip);
-    Place(combo, ComboLeft, top, ComboWidth, RowHeight);
-    auto* label = new VbLabel(labelName, caption, this);
-    label->setToolTip(toolTip);
-    label->setWordWrap(false);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    SetFontSize(label, 10, true);
-    Place(label, LabelLeft, top, FormWidth - LabelLeft - 120, RowHeight);
-    return label;
 }
 
 QCheckBox* frmVSS2o::addCheck(const QString& name, const QString& caption, const QString& toolTip,

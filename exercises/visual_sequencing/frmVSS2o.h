@@ -36,8 +36,6 @@ public:
     QRadioButton* optSequencing;
 
 private:
-    VbLabel* addComboRow(ValidatingComboBox* combo, const QString& labelName,
-                         const QString& caption, const QString& toolTip, int top);
     QCheckBox* addCheck(const QString& name, const QString& caption, const QString& toolTip,
                         int top);
     void buildCombos();

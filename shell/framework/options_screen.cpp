@@ -73,18 +73,17 @@ VbLabel* OptionsScreen::AddTitle(const QString& name, const QString& text, doubl
 
 VbLabel* OptionsScreen::AddComboRow(ValidatingComboBox* combo, const QString& labelName,
                                     const QString& caption, const QString& toolTip,
-                                    double comboLeft, double labelLeft, double top) {
-    constexpr double ComboWidth = 1215;
+                                    double comboLeft, double labelLeft, double top,
+                                    double labelWidth, double comboWidth) {
     constexpr double RowHeight = 375;
-    constexpr double LabelWidth = 3000;
     combo->setToolTip(toolTip);
-    Place(combo, comboLeft, top, ComboWidth, RowHeight);
+    Place(combo, comboLeft, top, comboWidth, RowHeight);
     auto* label = new VbLabel(labelName, caption, this);
     label->setToolTip(toolTip);
     label->setWordWrap(false);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     SetFontSize(label, 10, true);
-    Place(label, labelLeft, top, LabelWidth, RowHeight);
+    Place(label, labelLeft, top, labelWidth, RowHeight);
     return label;
 }
 

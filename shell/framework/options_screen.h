@@ -42,7 +42,8 @@ protected:
     // caption label at labelLeft, in bold 10 point, both with the tooltip.
     VbLabel* AddComboRow(ValidatingComboBox* combo, const QString& labelName,
                          const QString& caption, const QString& toolTip, double comboLeft,
-                         double labelLeft, double top);
+                         double labelLeft, double top, double labelWidth = 3000,
+                         double comboWidth = 1215);
     // "Practice Time must be between 1 and 60 minutes."
     ValidatingComboBox* AddPracticeTimeCombo(const QString& name = "cboPracTime",
                                              QWidget* parent = nullptr);
