@@ -37,6 +37,17 @@ protected:
         }
         return "none";
     }
+    // The swing each beat leaves on screen, noted at the wait after its sound.
+    void RecordSwings(QStringList& swings) {
+        fake().OnPlaySound = [this] { beatPending_ = true; };
+        fake().OnSleep = [this, &swings](int) {
+            if (beatPending_) {
+                swings.append(Swinging());
+                beatPending_ = false;
+            }
+        };
+    }
+    bool beatPending_ = false;
     // Presses Stop at the event step once count sounds have played.
     void StopAfter(int count) {
         fake().OnDoEvents = [this, count] {
@@ -108,7 +119,7 @@ TEST_F(MetronomeTest, OpensAtSixtyWithThePendulumAtRestAndHoldsTheMenu) {
 
 TEST_F(MetronomeTest, BeatsSwingLeftAndRightWithTheSoundAndRestInTheMiddleAfterStop) {
     QStringList swings;
-    fake().OnPlaySound = [this, &swings] { swings.append(Swinging()); };
+    RecordSwings(swings);
     StopAfter(4);
     Click(form().cmdStart);
     EXPECT_EQ(swings, QStringList({"L", "R", "L", "R"}));
@@ -215,7 +226,7 @@ TEST_F(MetronomeTest, ALongEventStepGivesOneBeatAtOnceAndNoBurst) {
 
 TEST_F(MetronomeTest, StopAndStartInOneEventStepKeepOneLoopRunning) {
     QStringList swings;
-    fake().OnPlaySound = [this, &swings] { swings.append(Swinging()); };
+    RecordSwings(swings);
     fake().OnDoEvents = [this] {
         if (fake().DoEventsCalls == 1) {
             Click(form().cmdStart);

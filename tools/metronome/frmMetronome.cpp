@@ -144,8 +144,11 @@ bool frmMetronome::RunBeats() {
 void frmMetronome::Beat(BeatGrid& grid, Swing swing) {
     platform().SleepUntil(grid.DueMs());
     grid.BeatStarted(platform().MonotonicMs(), HScroll1->value());
-    ShowOnly(swing);
+    // The sound starts first: hiding and showing the pendulum's parts takes
+    // about half a millisecond, and the swing reaches the screen only with
+    // the repaint that follows anyway.
     ModDODI::ApiResult = ModDODI::PlaySoundFile(SoundFileName());
+    ShowOnly(swing);
     repaint();
 }
 

@@ -43,7 +43,7 @@ private:
 
     // Beats until stopped; false when the form went away meanwhile.
     bool RunBeats();
-    // Waits for the beat's deadline, then shows the swing and plays the sound.
+    // Waits for the beat's deadline, then plays the sound and shows the swing.
     void Beat(Metronome::BeatGrid& grid, Metronome::Swing swing);
     void ShowOnly(Metronome::Swing swing);
     QString SoundFileName() const;
