@@ -204,6 +204,36 @@ QString UserEvents::openEntry() {
     return "open " + entry_ + " from the main menu";
 }
 
+namespace {
+
+// A key pressed and released as a user does. The press may close the window
+// or control it went to: the release then goes nowhere, as on a desktop.
+template <typename Target>
+void PressAndRelease(Target* target, Qt::Key key,
+                     Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QPointer<Target> alive(target);
+    QTest::keyPress(target, key, modifiers);
+    if (alive != nullptr) {
+        QTest::keyRelease(alive.data(), key, modifiers);
+    }
+}
+
+// Typed character by character; stops when the box goes away.
+void TypeInto(QLineEdit* box, const QString& text) {
+    QPointer<QLineEdit> alive(box);
+    for (QChar c : text) {
+        if (alive == nullptr) {
+            return;
+        }
+        QTest::keyPress(alive.data(), c.toLatin1());
+        if (alive != nullptr) {
+            QTest::keyRelease(alive.data(), c.toLatin1());
+        }
+    }
+}
+
+} // namespace
+
 QString UserEvents::click(Qt::MouseButton button, bool twice) {
     QWidget* window = pickWindow();
     if (window == nullptr) {
@@ -235,7 +265,7 @@ QString UserEvents::typeKey() {
     const Qt::KeyboardModifiers modifiers = chance(0.05) ? Qt::ShiftModifier : Qt::NoModifier;
     const QString what =
         "key " + QKeySequence(key | modifiers).toString() + " in " + PathOf(window);
-    QTest::keyClick(window->windowHandle(), key, modifiers);
+    PressAndRelease(window->windowHandle(), key, modifiers);
     return what;
 }
 
@@ -266,27 +296,27 @@ QString UserEvents::typeText() {
     }
     QString done = "type \"" + text.left(12) + (text.size() > 12 ? "...\"" : "\"") + " into " +
                    PathOf(focused);
-    QTest::keyClick(focused, Qt::Key_A, Qt::ControlModifier);
+    PressAndRelease(focused.data(), Qt::Key_A, Qt::ControlModifier);
     if (focused != nullptr) {
-        QTest::keyClick(focused, Qt::Key_Delete);
+        PressAndRelease(focused.data(), Qt::Key_Delete);
     }
     const bool typeable = std::all_of(
         text.begin(), text.end(), [](QChar c) { return c.unicode() >= 32 && c.unicode() < 127; });
     if (focused != nullptr && (text.size() > 40 || !typeable)) {
         focused->insert(text); // pasted
     } else if (focused != nullptr) {
-        QTest::keyClicks(focused, text);
+        TypeInto(focused.data(), text);
     }
     if (window == nullptr || window->windowHandle() == nullptr) {
         return done;
     }
     switch (below(4)) {
     case 0:
-        QTest::keyClick(window->windowHandle(), Qt::Key_Tab);
+        PressAndRelease(window->windowHandle(), Qt::Key_Tab);
         done += ", Tab";
         break;
     case 1:
-        QTest::keyClick(window->windowHandle(), Qt::Key_Return);
+        PressAndRelease(window->windowHandle(), Qt::Key_Return);
         done += ", Enter";
         break;
     default:
