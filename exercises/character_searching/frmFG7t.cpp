@@ -69,21 +69,11 @@ frmFG7t::frmFG7t()
 }
 
 void frmFG7t::buildCounters() {
-    const struct {
-        VbLabel* label;
-        int left;
-        int top;
-        int width;
-    } places[] = {{lblRows, 120, 180, 1560},
-                  {lblAveTime, 1740, 180, 1875},
-                  {lblCor, 120, 600, 1560},
-                  {lblWrng, 1740, 600, 1875}};
-    for (const auto& place : places) {
-        place.label->setWordWrap(false);
-        place.label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        SetFontSize(place.label, 10, true);
-        Place(place.label, place.left, place.top, place.width, 360);
-    }
+    PlaceValueLabels({{lblRows, 120, 180, 1560},
+                      {lblAveTime, 1740, 180, 1875},
+                      {lblCor, 120, 600, 1560},
+                      {lblWrng, 1740, 600, 1875}},
+                     360, 10, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void frmFG7t::buildAnswerRow() {

@@ -111,29 +111,18 @@ void frmVD1t::buildCounters() {
     Place(Frame3, CountersLeft, CountersTop, RightColumnLeft + RightColumnWidth - CountersLeft,
           615);
     // Room for the widest texts: "C= 999", "AveTime= 999.99", "4 Is Wrong! WHY?".
-    const struct {
-        VbLabel* label;
-        int left;
-        int width;
-    } places[] = {{lblCor, 120, 1260},
-                  {lblWrng, 1380, 1260},
-                  {lblAveTime, 2640, 2520},
-                  {lblInfo, 5160, 3300}};
-    for (const auto& place : places) {
-        place.label->setWordWrap(false);
-        place.label->setAlignment(Qt::AlignCenter);
-        SetFontSize(place.label, 11, true);
-        Place(place.label, place.left, 120, place.width, 420);
-    }
+    PlaceValueLabels({{lblCor, 120, 120, 1260},
+                      {lblWrng, 1380, 120, 1260},
+                      {lblAveTime, 2640, 120, 2520},
+                      {lblInfo, 5160, 120, 3300}},
+                     420, 11, Qt::AlignCenter);
 }
 
 void frmVD1t::buildButtons() {
-    int left = CountersLeft;
     for (VbButton* button : {cmdStart, cmdScores, cmdOptions}) {
         SetFontSize(button, 10, true);
-        Place(button, left, ButtonRowTop, 1335, 495);
-        left += 1455;
     }
+    PlaceSideBySide({cmdStart, cmdScores, cmdOptions}, CountersLeft, ButtonRowTop, 1335, 495, 1455);
     SetFontSize(cmdNextSet, 11, true);
     Place(cmdNextSet, RightColumnLeft, NextSetTop, RightColumnWidth, 615);
     connect(cmdStart, &QPushButton::clicked, this, &frmVD1t::cmdStart_Click);

@@ -87,36 +87,25 @@ QGroupBox* frmVD8t::buildGrid(const QString& frameName, const QString& gridName,
 void frmVD8t::buildCounters() {
     MakeWhite(Frame5);
     Place(Frame5, LeftFrameLeft, CountersTop, RightFrameLeft + FrameSide - LeftFrameLeft, 615);
-    const struct {
-        VbLabel* label;
-        int left;
-        int width;
-    } places[] = {{lblCor, 120, 960},
-                  {lblWrng, 1140, 960},
-                  {lblAveTime, 2160, 2400},
-                  {lblMaxTarg, 4620, 1560},
-                  {lblInfo, 6240, 4920}};
-    for (const auto& place : places) {
-        place.label->setWordWrap(false);
-        place.label->setAlignment(Qt::AlignCenter);
-        SetFontSize(place.label, 11, true);
-        Place(place.label, place.left, 120, place.width, 420);
-    }
+    PlaceValueLabels({{lblCor, 120, 120, 960},
+                      {lblWrng, 1140, 120, 960},
+                      {lblAveTime, 2160, 120, 2400},
+                      {lblMaxTarg, 4620, 120, 1560},
+                      {lblInfo, 6240, 120, 4920}},
+                     420, 11, Qt::AlignCenter);
 }
 
 void frmVD8t::buildButtons() {
-    int left = LeftFrameLeft;
     for (VbButton* button : {cmdStart, cmdScores, cmdOptions}) {
         SetFontSize(button, 10, true);
-        Place(button, left, ButtonRowTop, 1335, 495);
-        left += 1455;
     }
-    left = RightFrameLeft + FrameSide - 2 * 2295 - 120;
+    PlaceSideBySide({cmdStart, cmdScores, cmdOptions}, LeftFrameLeft, ButtonRowTop, 1335, 495,
+                    1455);
     for (VbButton* button : {cmdChkAnsw, cmdNextSet}) {
         SetFontSize(button, 11, true);
-        Place(button, left, ButtonRowTop, 2295, 495);
-        left += 2295 + 120;
     }
+    PlaceSideBySide({cmdChkAnsw, cmdNextSet}, RightFrameLeft + FrameSide - 2 * 2295 - 120,
+                    ButtonRowTop, 2295, 495, 2295 + 120);
     // No Check Answer before a pattern is shown: two blank grids are no answer.
     cmdChkAnsw->hide();
     cmdNextSet->hide();

@@ -100,11 +100,7 @@ void frmVSS1t::buildCounters() {
 }
 
 void frmVSS1t::buildButtons() {
-    int left = 360;
-    for (VbButton* button : {cmdStart, cmdScores, cmdOptions}) {
-        Place(button, left, ButtonRowTop, 1335, 495);
-        left += 1455;
-    }
+    PlaceSideBySide({cmdStart, cmdScores, cmdOptions}, 360, ButtonRowTop, 1335, 495, 1455);
     QFont checkFont = cmdChkAnswer->font();
     checkFont.setFamily(AnswerFont);
     checkFont.setPointSize(12);

@@ -84,11 +84,7 @@ void frmVSS2t::buildCounters() {
 }
 
 void frmVSS2t::buildButtons() {
-    int left = 360;
-    for (VbButton* button : {cmdStart, cmdScores, cmdOptions}) {
-        Place(button, left, ButtonRowTop, 1335, 495);
-        left += 1455;
-    }
+    PlaceSideBySide({cmdStart, cmdScores, cmdOptions}, 360, ButtonRowTop, 1335, 495, 1455);
     for (VbButton* button : {cmdNextPat, cmdRepeat}) {
         SetFontSize(button, 10, true);
     }

@@ -27,3 +27,21 @@ void SetFontSize(QWidget* widget, double points, bool bold) {
     f.setBold(bold);
     widget->setFont(f);
 }
+
+void PlaceSideBySide(std::initializer_list<QWidget*> widgets, double left, double top, double width,
+                     double height, double pitch) {
+    for (QWidget* widget : widgets) {
+        Place(widget, left, top, width, height);
+        left += pitch;
+    }
+}
+
+void PlaceValueLabels(std::initializer_list<LabelPlace> places, double height, double points,
+                      Qt::Alignment alignment) {
+    for (const LabelPlace& place : places) {
+        place.label->setWordWrap(false);
+        place.label->setAlignment(alignment);
+        SetFontSize(place.label, points, true);
+        Place(place.label, place.left, place.top, place.width, height);
+    }
+}

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QWidget>
 #include <initializer_list>
@@ -26,6 +27,21 @@ QRadioButton* MakeOption(const QString& name, const QString& caption, QWidget* p
 QCheckBox* MakeCheck(const QString& name, const QString& caption, QWidget* parent,
                      bool checked = false);
 void SetFontSize(QWidget* widget, double points, bool bold = false);
+
+// Controls of one size side by side, each pitch twips right of the last.
+void PlaceSideBySide(std::initializer_list<QWidget*> widgets, double left, double top, double width,
+                     double height, double pitch);
+
+// A label's place in its frame, in twips.
+struct LabelPlace {
+    QLabel* label;
+    double left;
+    double top;
+    double width;
+};
+// Value labels of a counter frame: unwrapped, bold, aligned, each at its place.
+void PlaceValueLabels(std::initializer_list<LabelPlace> places, double height, double points,
+                      Qt::Alignment alignment);
 
 // The value paired with the selected option button, or fallback when none
 // of them is selected.
