@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QWindow>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -206,15 +207,23 @@ QString UserEvents::openEntry() {
 
 namespace {
 
-// A key pressed and released as a user does. The press may close the window
-// or control it went to: the release then goes nowhere, as on a desktop.
+// A key pressed and released as a user does. The press or the release may
+// close the window or control it went to (a button clicks when Space is
+// released): what follows then goes nowhere, as on a desktop. The modifier
+// keys are released one by one for that reason, not by one QTest call.
 template <typename Target>
 void PressAndRelease(Target* target, Qt::Key key,
                      Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QPointer<Target> alive(target);
     QTest::keyPress(target, key, modifiers);
     if (alive != nullptr) {
-        QTest::keyRelease(alive.data(), key, modifiers);
+        QTest::keyRelease(alive.data(), key);
+    }
+    for (const auto& [modifier, modifierKey] : {std::pair{Qt::ShiftModifier, Qt::Key_Shift},
+                                                std::pair{Qt::ControlModifier, Qt::Key_Control}}) {
+        if (alive != nullptr && modifiers.testFlag(modifier)) {
+            QTest::keyRelease(alive.data(), modifierKey);
+        }
     }
 }
 
