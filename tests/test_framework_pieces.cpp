@@ -3,6 +3,7 @@
 // belong to the screen, the start cues, the counters a click hides, the
 // display-speed rule and the exact percentages.
 #include "shell/framework/counters.h"
+#include "shell/framework/elapsed.h"
 #include "shell/framework/options_screen.h"
 #include "shell/framework/scores_screen.h"
 #include "shell/framework/start_cues.h"
@@ -236,6 +237,12 @@ TEST_F(FrameworkPieces, DisplaySpeedOrOffRuleTakesTheWordOffInOneSpelling) {
     EXPECT_EQ(rule.normalise("OFF"), "OFF") << "a refused text stays as typed";
     EXPECT_EQ(rule.normalise("0.50"), "0.50");
     EXPECT_EQ(rule.icon, vbOKOnly);
+}
+
+TEST_F(FrameworkPieces, TimesBetweenClockReadingsPassMidnight) {
+    EXPECT_FLOAT_EQ(SecondsBetween(100.5f, 102.0f), 1.5f);
+    EXPECT_FLOAT_EQ(SecondsBetween(86399.0f, 1.0f), 2.0f) << "23:59:59 to 00:00:01";
+    EXPECT_FLOAT_EQ(SecondsBetween(5.0f, 5.0f), 0.0f);
 }
 
 TEST_F(FrameworkPieces, DisplaySpeedsTurnIntoWholeMilliseconds) {

@@ -4,6 +4,7 @@
 #include "exercises/character_searching/character_searching_triad.h"
 #include "exercises/character_searching/frmFG7o.h"
 #include "shell/controls/default_button.h"
+#include "shell/framework/elapsed.h"
 #include "shell/framework/layout.h"
 #include "shell/framework/target_watch.h"
 #include "shell/mod_dodi.h"
@@ -210,7 +211,7 @@ void frmFG7t::txtAns_KeyPress(int KeyAscii) {
 void frmFG7t::RecordResponseTime() {
     CharacterSearchingScoreValues& scores = CharacterSearchingScores();
     AnswerGivenAt = platform().Timer();
-    scores.CharSearchTotalTime += AnswerGivenAt - QuestionShownAt;
+    scores.CharSearchTotalTime += SecondsBetween(QuestionShownAt, AnswerGivenAt);
     scores.CharSearchAveTime = scores.CharSearchTotalTime / (scores.CharSearchAnswered + 1);
     lblAveTime->setText("AveTime= " + Format2(scores.CharSearchAveTime));
 }

@@ -3,6 +3,7 @@
 #include "exercises/closing_lines/closing_lines_scores.h"
 #include "exercises/closing_lines/closing_lines_triad.h"
 #include "exercises/closing_lines/frmVC2o.h"
+#include "shell/framework/elapsed.h"
 #include "shell/framework/layout.h"
 #include "shell/framework/options_screen.h"
 #include "shell/framework/start_cues.h"
@@ -266,7 +267,7 @@ void frmVC2t::ShowSolution() {
 
 void frmVC2t::showAverageTime() {
     ClosingLinesScoreValues& scores = ClosingLinesScores();
-    scores.TotalResponseTime += platform().Timer() - QuestionShownAt;
+    scores.TotalResponseTime += SecondsBetween(QuestionShownAt, platform().Timer());
     scores.AverageResponseTime = scores.TotalResponseTime / Single(scores.SetsDisplayed);
     lblAveTime->setText("AveTime= " + SecondsText(scores.AverageResponseTime));
 }

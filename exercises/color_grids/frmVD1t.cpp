@@ -4,6 +4,7 @@
 #include "exercises/color_grids/color_grids_triad.h"
 #include "exercises/color_grids/frmVD1o.h"
 #include "shell/controls/colors.h"
+#include "shell/framework/elapsed.h"
 #include "shell/framework/layout.h"
 #include "shell/framework/start_cues.h"
 #include "shell/mod_dodi.h"
@@ -258,7 +259,7 @@ void frmVD1t::judge(int grid) {
 void frmVD1t::recordResponseTime() {
     ColorGridsScoreValues& scores = ColorGridsScores();
     AnswerGivenAt = platform().Timer();
-    scores.TotalResponseTime += AnswerGivenAt - QuestionShownAt;
+    scores.TotalResponseTime += SecondsBetween(QuestionShownAt, AnswerGivenAt);
     scores.AverageResponseTime = scores.TotalResponseTime / (scores.Correct + scores.Wrong);
     lblAveTime->setText("AveTime= " + Format2(scores.AverageResponseTime));
 }

@@ -3,6 +3,7 @@
 #include "exercises/pattern_duplicator/frmVD8o.h"
 #include "exercises/pattern_duplicator/pattern_duplicator_scores.h"
 #include "exercises/pattern_duplicator/pattern_duplicator_triad.h"
+#include "shell/framework/elapsed.h"
 #include "shell/framework/layout.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
@@ -266,7 +267,7 @@ void frmVD8t::offerNextSet() {
 
 void frmVD8t::RecordPatternTime() {
     PatternDuplicatorScoreValues& scores = PatternDuplicatorScores();
-    scores.TotalResponseTime += platform().Timer() - QuestionShownAt;
+    scores.TotalResponseTime += SecondsBetween(QuestionShownAt, platform().Timer());
     scores.AverageResponseTime = scores.TotalResponseTime / std::max(int(scores.NewPatterns), 1);
     lblAveTime->setText("AveTime= " + SecondsText(scores.AverageResponseTime));
 }

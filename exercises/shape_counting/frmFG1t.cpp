@@ -4,6 +4,7 @@
 #include "exercises/shape_counting/shape_counting_scores.h"
 #include "exercises/shape_counting/shape_counting_triad.h"
 #include "shell/controls/colors.h"
+#include "shell/framework/elapsed.h"
 #include "shell/framework/layout.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
@@ -205,7 +206,7 @@ void frmFG1t::txtAns_Click() {
 
 void frmFG1t::JudgeCount(const QString& entry) {
     ShapeCountingScoreValues& scores = ShapeCountingScores();
-    scores.TotalResponseTime += platform().Timer() - QuestionShownAt;
+    scores.TotalResponseTime += SecondsBetween(QuestionShownAt, platform().Timer());
     const Verdict verdict = ShapeCounting::JudgeCount(entry, set_.Count());
     lblInfo->setText(verdict.message);
     txtAns->clear();

@@ -1,5 +1,6 @@
 #include "shell/framework/therapy_screen.h"
 
+#include "shell/framework/elapsed.h"
 #include "shell/framework/layout.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
@@ -161,7 +162,7 @@ void PictureTherapyScreen::Form_Activate() {
 
 Single PictureTherapyScreen::TakeResponseTime() {
     AnswerGivenAt = platform().Timer();
-    return AnswerGivenAt - QuestionShownAt;
+    return SecondsBetween(QuestionShownAt, AnswerGivenAt);
 }
 
 void PictureTherapyScreen::ShowCounters(int correct, int wrong, int total, Single responseTime) {
