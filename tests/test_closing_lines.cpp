@@ -7,6 +7,7 @@
 #include "exercises/closing_lines/frmVC2t.h"
 #include "shell/app.h"
 #include "shell/main_menu.h"
+#include "tests/support/combo_checks.h"
 #include "tests/support/kova_test.h"
 
 #include <cmath>
@@ -128,23 +129,7 @@ TEST_F(ClosingLinesScreens, EveryValidationBound) {
         {options().cboPracTime, "long", timeMessage, "0"},
     };
     for (const auto& c : cases) {
-        fake().Messages.clear();
-        TypeInto(c.box, c.typed);
-        TabOut(c.box);
-        ProcessEvents();
-        const bool refused = !c.message.isEmpty();
-        const std::string what = c.box->objectName().toStdString() + " " + c.typed;
-        EXPECT_EQ(c.box->hasFocus(), refused) << what;
-        EXPECT_EQ(c.box->Text(), c.after) << what;
-        ASSERT_EQ(fake().Messages.size(), refused ? 1 : 0) << what;
-        if (refused) {
-            EXPECT_EQ(fake().Messages[0].prompt, c.message) << what;
-            EXPECT_EQ(fake().Messages[0].style, vbExclamation);
-            EXPECT_EQ(fake().Messages[0].title, "Information");
-            TypeInto(c.box, "1");
-            TabOut(c.box);
-            ProcessEvents();
-        }
+        ExpectComboCheck(fake(), c.box, c.typed, c.message, c.after, "1");
     }
 }
 
