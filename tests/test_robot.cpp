@@ -5,6 +5,7 @@
 
 #include "tests/robot/invariants.h"
 #include "tests/robot/robot_platform.h"
+#include "tests/robot/user_events.h"
 
 #include "shell/assets.h"
 #include "shell/controls/picture_box.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -88,6 +90,22 @@ TEST_P(RobotOnExercise, SurvivesRandomUserEvents) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Menu, RobotOnExercise, ::testing::ValuesIn(MenuEntries()), entryName);
+
+// A double-click whose first click closes the window: the second click must
+// not reach the closed window's button (it once stopped a page that had
+// already been zeroed, and the scores showed -1 pages).
+TEST_F(RobotTest, DoubleClickThatClosesItsWindowClicksOnce) {
+    QWidget window;
+    auto* button = new QPushButton("Close", &window);
+    int clicks = 0;
+    QObject::connect(button, &QPushButton::clicked, [&] {
+        ++clicks;
+        window.hide();
+    });
+    window.show();
+    ClickThroughWindow(button, button->rect().center(), Qt::LeftButton, true);
+    EXPECT_EQ(clicks, 1);
+}
 
 // ---- Bad assets: nothing crashes, boxes stay empty, sounds stay silent ----
 

@@ -64,6 +64,39 @@ QString PathOf(const QWidget* widget) {
     return window == widget ? nameOf(widget) : nameOf(window) + "." + nameOf(widget);
 }
 
+namespace {
+
+bool isMouseButtonEvent(QEvent::Type type) {
+    return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+           type == QEvent::MouseButtonDblClick;
+}
+
+// While a click or double-click is under way, its later parts go nowhere
+// once an earlier part hid or closed the window: on a desktop they land on
+// whatever lies beneath, never on a window that is gone.
+class HiddenWindowsTakeNoClicks : public QObject {
+public:
+    HiddenWindowsTakeNoClicks() { qApp->installEventFilter(this); }
+    ~HiddenWindowsTakeNoClicks() override { qApp->removeEventFilter(this); }
+    HiddenWindowsTakeNoClicks(const HiddenWindowsTakeNoClicks&) = delete;
+    HiddenWindowsTakeNoClicks& operator=(const HiddenWindowsTakeNoClicks&) = delete;
+
+    bool eventFilter(QObject* receiver, QEvent* event) override {
+        if (!isMouseButtonEvent(event->type())) {
+            return false;
+        }
+        if (auto* window = qobject_cast<QWindow*>(receiver)) {
+            return !window->isVisible();
+        }
+        if (auto* widget = qobject_cast<QWidget*>(receiver)) {
+            return !widget->window()->isVisible();
+        }
+        return false;
+    }
+};
+
+} // namespace
+
 void ClickThroughWindow(QWidget* control, QPoint point, Qt::MouseButton button, bool twice) {
     QWidget* window = control->window();
     QWindow* handle = window->windowHandle();
@@ -71,6 +104,7 @@ void ClickThroughWindow(QWidget* control, QPoint point, Qt::MouseButton button, 
         return;
     }
     const QPoint inWindow = control->mapTo(window, point);
+    const HiddenWindowsTakeNoClicks gone;
     if (twice) {
         QTest::mouseDClick(handle, button, Qt::NoModifier, inWindow);
     } else {
