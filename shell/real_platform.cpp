@@ -11,6 +11,7 @@
 #include <QInputDialog>
 #include <QMediaDevices>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 #include <QSoundEffect>
 #include <QTime>
@@ -212,20 +213,29 @@ static QMessageBox::Icon iconOf(int style) {
     }
 }
 
+// The boxes belong to the window under them, which a timer may unload while
+// the box waits (a practice time running out): so they live on the heap,
+// where their owner may delete them, and a box gone that way is answered
+// with its cautious choice.
 int RealPlatform::MsgBox(const QString& prompt, int style, const QString& title) {
-    QMessageBox box(iconOf(style), title, prompt, QMessageBox::NoButton,
-                    QApplication::activeWindow());
+    QPointer<QMessageBox> box = new QMessageBox(iconOf(style), title, prompt, QMessageBox::NoButton,
+                                                QApplication::activeWindow());
     switch (style & 0x7) {
     case vbOKCancel:
-        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         break;
     case vbYesNo:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         break;
     default:
-        box.setStandardButtons(QMessageBox::Ok);
+        box->setStandardButtons(QMessageBox::Ok);
     }
-    switch (box.exec()) {
+    const int pressed = box->exec();
+    if (box == nullptr) {
+        return (style & 0x7) == vbOKCancel ? vbCancel : (style & 0x7) == vbYesNo ? vbNo : vbOK;
+    }
+    delete box;
+    switch (pressed) {
     case QMessageBox::Cancel:
         return vbCancel;
     case QMessageBox::Yes:
@@ -239,12 +249,15 @@ int RealPlatform::MsgBox(const QString& prompt, int style, const QString& title)
 
 QString RealPlatform::InputBox(const QString& prompt, const QString& title,
                                const QString& defaultText, int leftTwips, int topTwips) {
-    QInputDialog dialog(QApplication::activeWindow());
-    dialog.setWindowTitle(title);
-    dialog.setLabelText(prompt);
-    dialog.setTextValue(defaultText);
-    dialog.move(Twips(leftTwips), Twips(topTwips));
-    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+    QPointer<QInputDialog> dialog = new QInputDialog(QApplication::activeWindow());
+    dialog->setWindowTitle(title);
+    dialog->setLabelText(prompt);
+    dialog->setTextValue(defaultText);
+    dialog->move(Twips(leftTwips), Twips(topTwips));
+    const bool accepted = dialog->exec() == QDialog::Accepted && dialog != nullptr;
+    const QString text = accepted ? dialog->textValue() : QString();
+    delete dialog;
+    return text;
 }
 
 int RealPlatform::WinHelp(const QString& helpFile) {

@@ -5,12 +5,14 @@
 #include "shell/real_platform.h"
 #include "shell/vb_runtime.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWidget>
 #include <limits>
 
 #include <gtest/gtest.h>
@@ -211,6 +213,25 @@ TEST(RealPlatformRules, AFormTimerTicksOnItsDeadlinesNeverBefore) {
     for (int k = 0; k < 3; ++k) {
         EXPECT_GE(ticks[k], start + 10 * (k + 1)) << "tick " << k + 1;
     }
+}
+
+// A box's window unloaded while the box waits (a timer ends the practice):
+// the box goes with it, without harm, and counts as the cautious answer.
+TEST(RealPlatformRules, BoxesWhoseWindowIsDeletedWhileTheyWaitGiveTheCautiousAnswer) {
+    RealPlatform real;
+    for (int style : {vbYesNo, vbOKCancel}) {
+        auto* window = new QWidget;
+        window->show();
+        window->activateWindow();
+        QApplication::setActiveWindow(window);
+        QTimer::singleShot(0, window, [window] { delete window; });
+        EXPECT_EQ(real.MsgBox("Quit?", style, "KOVA"), style == vbYesNo ? vbNo : vbCancel);
+    }
+    auto* window = new QWidget;
+    window->show();
+    QApplication::setActiveWindow(window);
+    QTimer::singleShot(0, window, [window] { delete window; });
+    EXPECT_EQ(real.InputBox("Name?", "KOVA", "Ann", 0, 0), QString());
 }
 
 TEST(RealPlatformRules, MissingSoundFilesAreIgnoredQuietly) {

@@ -20,9 +20,11 @@ static void failOnWarning(QtMsgType type, const QMessageLogContext&, const QStri
     if (type == QtDebugMsg || type == QtInfoMsg) {
         return;
     }
-    // Platform-plugin notes that say nothing about the program.
+    // Platform-plugin notes that say nothing about the program; the sound
+    // server is missing on headless machines (real sounds then stay silent).
     static const QStringList noise = {"propagateSizeHints", "QStandardPaths",
-                                      "This plugin does not support"};
+                                      "This plugin does not support",
+                                      "PulseAudioService: pa_context_connect() failed"};
     for (const QString& n : noise) {
         if (message.contains(n)) {
             return;
