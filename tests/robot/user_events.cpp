@@ -225,7 +225,10 @@ QWidget* UserEvents::keyWindow() {
 
 QString UserEvents::openEntry() {
     Form* main = Forms::Find("frmMain");
-    auto* button = main != nullptr ? main->findChild<QPushButton*>(entry_) : nullptr;
+    // The click on the opener lets events run (on the real platform, timers
+    // too), which may end the program and delete the menu.
+    QPointer<QPushButton> button =
+        main != nullptr ? main->findChild<QPushButton*>(entry_) : nullptr;
     if (button == nullptr) {
         return "no main menu to open " + entry_ + " from";
     }
@@ -233,7 +236,7 @@ QString UserEvents::openEntry() {
     auto* opener = main->findChild<QPushButton*>(tool ? "cmdTools" : "cmdTRMenu");
     ClickThroughWindow(opener, opener->rect().center());
     QCoreApplication::processEvents();
-    if (button->isVisible()) {
+    if (button != nullptr && button->isVisible()) {
         ClickThroughWindow(button, button->rect().center());
     }
     return "open " + entry_ + " from the main menu";
