@@ -12,7 +12,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake make g++ qt6-base-dev qt6-multimedia-dev libgtest-dev libgmock-dev
-          libgl-dev fonts-liberation xvfb xauth)
+          libgl-dev fonts-liberation xvfb xauth poppler-utils)
 BUILD_DIR=${KOVA_BUILD_DIR:-build}
 
 install_missing() {

@@ -250,6 +250,22 @@ void frmMain::cmdMetronome_Click() {
     Forms::Show("frmMetronome");
 }
 
+QString ExerciseMenuCaption(const QString& optionsForm) {
+    // Two buttons open the Tracking screen; its mode flag tells which did.
+    const QString button = optionsForm != "frmTrackO" ? QString()
+                           : TrackSequences == VbTrue ? "cmdTS"
+                                                      : "cmdTNL";
+    for (const ExerciseButton* column : {leftColumn, rightColumn}) {
+        for (int row = 0; row < 7; ++row) {
+            const ExerciseButton& b = column[row];
+            if (optionsForm == b.optionsForm && (button.isEmpty() || button == b.name)) {
+                return b.caption;
+            }
+        }
+    }
+    return {};
+}
+
 void frmMain::openExercise(const QString& optionsForm) {
     frmMenu->hide();
     Forms::Show(optionsForm);

@@ -46,3 +46,8 @@ private:
     VbLabel* lblDisplayMode;
     clsResizer resizer_;
 };
+
+// The caption of the main-menu button that opens an options screen
+// ("Flipper"); Tracking's screen answers for the mode it was opened in.
+// Empty when no button opens it.
+QString ExerciseMenuCaption(const QString& optionsForm);

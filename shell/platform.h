@@ -1,12 +1,14 @@
 // The one seam between the program and time, chance and the outside world.
 #pragma once
 
+#include <QDateTime>
 #include <QSize>
 #include <QString>
 #include <memory>
 
 #include "shell/vb_runtime.h"
 
+class QPrinter;
 class QWidget;
 class VbTimer;
 
@@ -29,6 +31,9 @@ public:
 
     // Seconds since midnight, with a fractional part.
     virtual Single Timer() = 0;
+    // The date and time of day, for what the program writes down (a report's
+    // time of printing); Timer() reads the same clock.
+    virtual QDateTime CurrentDateTime() = 0;
     // Milliseconds on a clock that only moves forward: unlike Timer it does
     // not jump at midnight or when the time of day is set.
     virtual double MonotonicMs() = 0;
@@ -61,6 +66,12 @@ public:
     // Returns the text entered, or an empty text on Cancel.
     virtual QString InputBox(const QString& prompt, const QString& title,
                              const QString& defaultText, int leftTwips, int topTwips) = 0;
+    // The system's print dialog for printer, over parent; false on Cancel.
+    virtual bool PrintDialog(QPrinter& printer, QWidget* parent) = 0;
+    // A file dialog for saving, opened at proposedPath: the path chosen, or
+    // an empty text on Cancel.
+    virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& proposedPath,
+                                 const QString& filter) = 0;
     // Opens the help window for a help file name such as "Flipper.hlp".
     virtual int WinHelp(const QString& helpFile) = 0;
     // Pixel size of the display.

@@ -6,12 +6,14 @@
 
 #include <QApplication>
 #include <QAudioDevice>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMediaDevices>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPrintDialog>
 #include <QScreen>
 #include <QSoundEffect>
 #include <QTime>
@@ -69,6 +71,10 @@ RealPlatform::~RealPlatform() {
 Single RealPlatform::Timer() {
     const QTime now = QTime::currentTime();
     return static_cast<Single>(now.msecsSinceStartOfDay() / 1000.0);
+}
+
+QDateTime RealPlatform::CurrentDateTime() {
+    return QDateTime::currentDateTime();
 }
 
 double RealPlatform::MonotonicMs() {
@@ -245,6 +251,26 @@ int RealPlatform::MsgBox(const QString& prompt, int style, const QString& title)
     default:
         return vbOK;
     }
+}
+
+bool RealPlatform::PrintDialog(QPrinter& printer, QWidget* parent) {
+    QPointer<QPrintDialog> dialog = new QPrintDialog(&printer, parent);
+    const bool accepted = dialog->exec() == QDialog::Accepted && dialog != nullptr;
+    delete dialog;
+    return accepted;
+}
+
+QString RealPlatform::SaveFileName(QWidget* parent, const QString& title,
+                                   const QString& proposedPath, const QString& filter) {
+    QPointer<QFileDialog> dialog = new QFileDialog(parent, title, QString(), filter);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->selectFile(proposedPath);
+    const bool accepted = dialog->exec() == QDialog::Accepted && dialog != nullptr;
+    const QString chosen = accepted && !dialog->selectedFiles().isEmpty()
+                               ? dialog->selectedFiles().first()
+                               : QString();
+    delete dialog;
+    return chosen;
 }
 
 QString RealPlatform::InputBox(const QString& prompt, const QString& title,

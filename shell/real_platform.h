@@ -15,6 +15,7 @@ public:
     ~RealPlatform() override;
 
     Single Timer() override;
+    QDateTime CurrentDateTime() override;
     double MonotonicMs() override;
     void Sleep(int ms) override;
     void SleepUntil(double deadlineMs) override;
@@ -29,6 +30,9 @@ public:
     int MsgBox(const QString& prompt, int style, const QString& title) override;
     QString InputBox(const QString& prompt, const QString& title, const QString& defaultText,
                      int leftTwips, int topTwips) override;
+    bool PrintDialog(QPrinter& printer, QWidget* parent) override;
+    QString SaveFileName(QWidget* parent, const QString& title, const QString& proposedPath,
+                         const QString& filter) override;
     int WinHelp(const QString& helpFile) override;
     QSize DisplaySize() override;
     void TimerScheduled(VbTimer* timer, double dueMs) override;

@@ -3,6 +3,7 @@
 #include "exercises/closing_letters/closing_letters_triad.h"
 #include "shell/controls/colors.h"
 #include "shell/framework/layout.h"
+#include "shell/framework/practice_report.h"
 #include "shell/platform.h"
 
 using namespace ClosingLetters;
@@ -77,6 +78,7 @@ void frmLetterO::buildTilesFrame() {
 void frmLetterO::buildPreviewFrame() {
     frmPick = MakeFrame("frmPick", "Review How The Letters Look:", this);
     Place(frmPick, 240, PickTop, 6720, PickHeight);
+    LeaveOutOfReport(frmPick); // a preview of the letters, no setting of the run
     lblPicNumb = new VbLabel("lblPicNumb", "Letters:", frmPick);
     SetFontSize(lblPicNumb, 10, true);
     Place(lblPicNumb, 480, 600, 2880, 375);

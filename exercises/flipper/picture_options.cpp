@@ -25,6 +25,7 @@ PictureOptionsScreen::PictureOptionsScreen(const QString& name, Triad triad,
 
     auto* Frame1 = MakeFrame("Frame1", "", this);
     placeRect(Frame1, layout.orderFrame);
+    Frame1->setAccessibleName("Picture Order"); // the frame has no caption of its own
     optInOrder = MakeOption("optInOrder", "Pictures Presented In Numerical Order", Frame1, true);
     optRandom = MakeOption("optRandom", "Random Picture Presentation", Frame1);
     PlaceAt(optInOrder, 240, 240);

@@ -157,6 +157,9 @@ void VbLabel::mousePressEvent(QMouseEvent* event) {
 
 void CaptionFollowsValue(QAbstractButton* button, const QString& whenChecked,
                          const QString& whenUnchecked) {
+    // Kept on the button, so a report can tell the setting from its state.
+    button->setProperty(CaptionWhenChecked, whenChecked);
+    button->setProperty(CaptionWhenUnchecked, whenUnchecked);
     const auto follow = [button, whenChecked, whenUnchecked](bool checked) {
         button->setText(checked ? whenChecked : whenUnchecked);
     };

@@ -76,3 +76,6 @@ private:
 // (a click, the space bar, a screen reader's toggle action or code).
 void CaptionFollowsValue(QAbstractButton* button, const QString& whenChecked,
                          const QString& whenUnchecked);
+// The two captions of such a button, kept as properties of that name.
+inline constexpr const char* CaptionWhenChecked = "captionWhenChecked";
+inline constexpr const char* CaptionWhenUnchecked = "captionWhenUnchecked";

@@ -1,9 +1,12 @@
 #include "shell/framework/scores_screen.h"
 
+#include "shell/framework/elapsed.h"
 #include "shell/framework/layout.h"
 #include "shell/mod_dodi.h"
+#include "shell/platform.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr int CaptionLeft = 360;
@@ -141,7 +144,17 @@ void ScoresScreen::StackVisibleLines() {
     placeButtonsBelow(top, formWidth);
 }
 
+void ScoresScreen::notePracticePeriod() {
+    if (shownAt_.isValid()) {
+        return; // shown again (a box closed over it): still the same practice
+    }
+    shownAt_ = platform().CurrentDateTime();
+    const Single sinceStart = SecondsBetween(ModDODI::PracticeStart, platform().Timer());
+    practiceStartedAt_ = shownAt_.addMSecs(-std::llround(double(sinceStart) * 1000.0));
+}
+
 void ScoresScreen::Form_Activate() {
+    notePracticePeriod();
     SetValue("lblPracTime", PracticeTimeText());
     FillLines();
     StackVisibleLines(); // the captions may have changed

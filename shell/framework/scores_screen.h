@@ -7,6 +7,8 @@
 #include "shell/framework/triad.h"
 #include "shell/vb_runtime.h"
 
+#include <QDateTime>
+
 // part / whole × 100 in whole numbers, rounded down: 29 of 50 is 58, 2 of 3 is
 // 66. No floating point, so no 57.99999 shown as 57. whole must not be 0.
 int WholePercent(int part, int whole);
@@ -37,6 +39,12 @@ public:
 
     const Triad& Names() const { return triad_; }
     VbLabel* Title() const { return title_; }
+    // Every line the screen has, shown or hidden, in screen order.
+    const QList<ScoreLine>& AllLines() const { return lines_; }
+    // When this screen was first shown, and when the practice clock it
+    // reports on started; invalid before the screen was shown.
+    const QDateTime& ShownAt() const { return shownAt_; }
+    const QDateTime& PracticeStartedAt() const { return practiceStartedAt_; }
     VbLabel* Caption(const QString& captionName) const;
     VbLabel* Value(const QString& valueName) const;
     // Shows or hides a whole line, named by its value (or its caption when it
@@ -64,9 +72,12 @@ protected:
 private:
     int captionColumnWidth() const;
     void placeButtonsBelow(int linesBottom, int formWidth);
+    void notePracticePeriod();
 
     Triad triad_;
     bool leaving_ = false; // set by Options and Main Menu
     VbLabel* title_;
     QList<ScoreLine> lines_;
+    QDateTime shownAt_;
+    QDateTime practiceStartedAt_;
 };

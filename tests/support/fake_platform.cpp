@@ -27,6 +27,25 @@ Single FakePlatform::Timer() {
     return static_cast<Single>(std::fmod(Now, 86400.0));
 }
 
+bool FakePlatform::PrintDialog(QPrinter& printer, QWidget*) {
+    ++PrintDialogs;
+    const bool accepted = !PrintDialogAnswers.isEmpty() && PrintDialogAnswers.dequeue();
+    if (accepted && OnPrintDialog) {
+        OnPrintDialog(printer);
+    }
+    return accepted;
+}
+
+QString FakePlatform::SaveFileName(QWidget*, const QString&, const QString& proposedPath,
+                                   const QString&) {
+    ProposedSavePaths << proposedPath;
+    return SaveFileAnswers.isEmpty() ? QString() : SaveFileAnswers.dequeue();
+}
+
+QDateTime FakePlatform::CurrentDateTime() {
+    return Today.startOfDay().addMSecs(std::llround(Now * 1000.0));
+}
+
 void FakePlatform::Sleep(int ms) {
     Sleeps.append(ms);
     Now += ms / 1000.0;

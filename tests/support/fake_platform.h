@@ -28,6 +28,8 @@ public:
     // Virtual clock, seconds since midnight; the monotonic clock reads it in
     // milliseconds.
     double Now = 36000.0; // 10:00:00
+    // The day the clock started on; Now past 86400 s is a later day.
+    QDate Today{2026, 12, 7};
     // Advances the clock by ms and fires form timers that fall due, in order,
     // each at its due time.
     void AdvanceTime(int ms);
@@ -47,6 +49,17 @@ public:
         int left, top;
     };
     QList<InputRequest> Inputs;
+
+    // Print dialogs: each answer in turn (true is Print), Cancel when none is
+    // left; OnPrintDialog sets the printer up as the user would (a printer,
+    // "Print to File" and its file) before an accepted dialog returns.
+    QQueue<bool> PrintDialogAnswers;
+    std::function<void(QPrinter&)> OnPrintDialog;
+    int PrintDialogs = 0;
+    // Save dialogs: each answer in turn, Cancel (an empty text) when none is
+    // left; the paths they proposed, in order.
+    QQueue<QString> SaveFileAnswers;
+    QStringList ProposedSavePaths;
 
     QStringList Sounds;       // paths of sounds played
     QList<double> SoundTimes; // the monotonic clock (ms) at which each of Sounds started
@@ -70,6 +83,7 @@ public:
     std::function<void()> OnPlaySound;
 
     Single Timer() override;
+    QDateTime CurrentDateTime() override;
     double MonotonicMs() override { return Now * 1000.0; }
     void Sleep(int ms) override;
     // Moves the virtual clock to the deadline (not back when it has passed).
@@ -85,6 +99,9 @@ public:
     int MsgBox(const QString& prompt, int style, const QString& title) override;
     QString InputBox(const QString& prompt, const QString& title, const QString& defaultText,
                      int leftTwips, int topTwips) override;
+    bool PrintDialog(QPrinter& printer, QWidget* parent) override;
+    QString SaveFileName(QWidget* parent, const QString& title, const QString& proposedPath,
+                         const QString& filter) override;
     int WinHelp(const QString& helpFile) override;
     QSize DisplaySize() override { return Display; }
     void TimerScheduled(VbTimer* timer, double dueMs) override;

@@ -1,0 +1,45 @@
+// What one finished practice was: read from the scores screen's own lines
+// and the options screen's own controls, never from pixels.
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <optional>
+
+class QWidget;
+class ScoresScreen;
+
+struct ReportLine {
+    QString caption;              // as shown, trailing blanks and ":" kept as shown
+    QString text;                 // the value as shown ("58%", "1.4 Secs", "12")
+    std::optional<double> number; // the value as a number when it is one ("58%" -> 58)
+};
+
+struct PracticeReport {
+    QString exercise;          // the exercise's menu name, e.g. "Flipper"
+    QString patientName;       // as entered; empty when none was entered
+    QDateTime started;         // when the practice clock started (the therapy screen opened)
+    QDateTime ended;           // when the scores screen was shown for it
+    QString practiceTime;      // the practice-time value as the scores screen shows it
+    QList<ReportLine> options; // every option: caption and chosen value, in screen order
+    QList<ReportLine> scores;  // every score line shown, in screen order
+};
+
+// The report of the practice that this scores screen shows now.
+PracticeReport ReportOf(const ScoresScreen& screen);
+
+// The options a screen shows, in the order the screen builds them: each
+// combo box or text box with the caption label beside it, each captioned
+// frame of option buttons with the one chosen, each check box, each scroll
+// bar (captioned by its frame or its accessible name). Hidden controls and
+// those marked with LeaveOutOfReport are not options of the run.
+QList<ReportLine> OptionLinesOf(const QWidget& optionsScreen);
+
+// Marks a control (and all it holds) as no option of the run, such as a
+// preview of the pictures an exercise uses.
+void LeaveOutOfReport(QWidget* control);
+
+// "58%" -> 58, "1.4 Secs" -> 1.4, "12" -> 12; "3 Mins  7 Secs", "Off" and ""
+// are no single number.
+std::optional<double> NumberIn(const QString& text);
