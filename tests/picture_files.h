@@ -3,7 +3,7 @@
 #pragma once
 
 #include "shell/assets.h"
-#include "tests/support/kova_test.h"
+#include "tests/support/exercise_test.h"
 
 #include <QColor>
 #include <QDir>
@@ -123,21 +123,11 @@ inline const QString LastPictureMessage = "Congratulations You have reached the 
 
 // A picture exercise opened on its options screen, with the test pictures.
 template <class Options, class Therapy, void (*Register)()>
-class PictureExerciseTest : public KovaTest {
+class PictureExerciseTest : public ExerciseTest<Options, Therapy, Register> {
 protected:
-    void SetUp() override {
-        KovaTest::SetUp();
-        Register();
-        Forms::Show(Options::Name);
-    }
-    Options& options() { return Loaded<Options>(); }
-    Therapy& therapy() { return Loaded<Therapy>(); }
-    // The therapy screen opened from the options, and started.
-    Therapy& startTherapy() {
-        Click(&options(), "cmdStart");
-        Click(therapy().cmdStart);
-        return therapy();
-    }
+    using Base = ExerciseTest<Options, Therapy, Register>;
+    using Base::options;
+    using Base::therapy;
     // The number of the picture the therapy screen shows as its sample.
     int samplePicture() { return PictureFolder::NumberOf(therapy().Picture0->Picture()); }
     // The corner colour of the four example boxes once the three flipped ones

@@ -5,9 +5,8 @@
 #include "exercises/character_searching/frmFG7o.h"
 #include "exercises/character_searching/frmFG7s.h"
 #include "exercises/character_searching/frmFG7t.h"
-#include "shell/app.h"
-#include "shell/main_menu.h"
-#include "tests/support/kova_test.h"
+#include "tests/support/exercise_checks.h"
+#include "tests/support/exercise_test.h"
 
 #include <QImage>
 
@@ -35,20 +34,8 @@ bool ShowsColour(const QImage& image, const QRect& area, const QColor& colour) {
 
 } // namespace
 
-class CharacterSearchingTest : public KovaTest {
+class CharacterSearchingTest : public ExerciseTest<frmFG7o, frmFG7t, RegisterCharacterSearching> {
 protected:
-    void SetUp() override {
-        KovaTest::SetUp();
-        RegisterCharacterSearching();
-        Forms::Show(frmFG7o::Name);
-    }
-    frmFG7o& options() { return Loaded<frmFG7o>(); }
-    frmFG7t& therapy() { return Loaded<frmFG7t>(); }
-    frmFG7t& startTherapy() {
-        Click(&options(), "cmdStart");
-        Click(therapy().cmdStart);
-        return therapy();
-    }
     // Next Set on the 5 × 10 digit grid: target 7 in the cells listed, 1 elsewhere.
     void nextGrid(const QList<int>& targetCells) {
         QList<double> draws{6.5 / 9};
@@ -63,92 +50,49 @@ protected:
         QTest::keyClick(therapy().txtAns, Qt::Key_Return);
     }
     QString scoreValue(const char* name) { return Loaded<frmFG7s>().Value(name)->text(); }
-    // Types into a box and tabs out; the message shown, if any.
-    QString leaveWith(ValidatingComboBox* box, const QString& typed) {
-        fake().Messages.clear();
-        TypeInto(box, typed);
-        TabOut(box);
-        ProcessEvents();
-        return fake().Messages.isEmpty() ? QString() : fake().Messages.last().prompt;
-    }
 };
 
-TEST_F(CharacterSearchingTest, OptionsOpenFromTheMenuWithTheirDefaultsAndHelp) {
-    Forms::UnloadAll();
-    frmMain& main = StartMainMenu();
-    Click(&main, "cmdTRMenu");
-    Click(&main, "cmdCharSearch");
-    frmFG7o& o = options();
-    EXPECT_EQ(Find<QLabel>(&o, "lblTitle")->text(), "Character Searching");
-    const QStringList defaults{o.cboRows->Text(), o.cboPerRow->Text(), o.cboFont->Text(),
-                               o.cboPracTime->Text()};
-    EXPECT_EQ(defaults, (QStringList{"5", "10", "12", "5"}));
-    EXPECT_EQ(o.cboRows->count(), 11);
-    EXPECT_TRUE(o.optNumbers->isChecked());
-    EXPECT_EQ(Find<QLabel>(&o, "Label2")->toolTip(), "Number of rwos of characters in each grid.");
-    EXPECT_TRUE(Find<QLabel>(&o, "Label7")->toolTip().isEmpty());
-    Click(&o, "cmdHelp");
-    EXPECT_EQ(fake().HelpFiles.value(0).section('\\', -1), "ChaacterSearching.hlp");
-}
-
 TEST_F(CharacterSearchingTest, EachBoxRefusesValuesOutsideItsBoundsAndKeepsTheFocus) {
-    options().activateWindow();
-    ProcessEvents();
     frmFG7o& o = options();
+    EXPECT_EQ(QStringList({o.cboRows->Text(), o.cboPerRow->Text(), o.cboFont->Text()}),
+              QStringList({"5", "10", "12"}));
     const QString perRow = "Characters Per Row must be between 5 and 15.";
     const QString font = "Font Size must be between 12 and 30.";
-    const struct {
-        ValidatingComboBox* box;
-        const char* typed;
-        QString message; // empty when accepted
-    } cases[] = {
-        {o.cboPerRow, "4", perRow},
-        {o.cboPerRow, "5", ""},
-        {o.cboPerRow, "15", ""},
-        {o.cboPerRow, "16", perRow},
-        {o.cboFont, "11", font},
-        {o.cboFont, "30", ""},
-        {o.cboFont, "31", font},
-        {o.cboFont, "12", ""},
-        {o.cboRows, "16", "Rows Of Characters must between 5 and15."},
-        {o.cboRows, "15", ""},
-        {o.cboPracTime, "61", "Practice Time must be between 1 and 60 minutes."},
-    };
-    for (const auto& c : cases) {
-        const std::string what = c.box->objectName().toStdString() + " " + c.typed;
-        EXPECT_EQ(leaveWith(c.box, c.typed), c.message) << what;
-        EXPECT_EQ(c.box->hasFocus(), !c.message.isEmpty()) << what;
-        if (!c.message.isEmpty()) {
-            EXPECT_EQ(fake().Messages.last().title, "Information");
-            EXPECT_EQ(leaveWith(c.box, "12"), "");
-        }
-    }
-    EXPECT_EQ(leaveWith(o.cboFont, "25"), "");
-    EXPECT_EQ(leaveWith(o.cboRows, "11"), "Rows Of Characters must between 5 and10.");
-    EXPECT_EQ(leaveWith(o.cboRows, "9.7"), "");
-    EXPECT_EQ(o.cboRows->Text(), "9");
+    ExpectComboChecks(fake(),
+                      {{o.cboPerRow, "4", perRow},
+                       {o.cboPerRow, "5", ""},
+                       {o.cboPerRow, "15", ""},
+                       {o.cboPerRow, "16", perRow},
+                       {o.cboFont, "11", font},
+                       {o.cboFont, "30", ""},
+                       {o.cboFont, "31", font},
+                       {o.cboFont, "12", ""},
+                       {o.cboRows, "16", "Rows Of Characters must between 5 and15."},
+                       {o.cboRows, "15", ""},
+                       {o.cboPracTime, "61", "Practice Time must be between 1 and 60 minutes."},
+                       {o.cboFont, "25", ""},
+                       {o.cboRows, "11", "Rows Of Characters must between 5 and10."},
+                       {o.cboRows, "9.7", "", "9"}});
 }
 
 TEST_F(CharacterSearchingTest, TheFontDecidesTheRowsListAndTheRowsChosenComeBack) {
-    options().activateWindow();
-    ProcessEvents();
     frmFG7o& o = options();
-    leaveWith(o.cboRows, "15");
-    leaveWith(o.cboFont, "20");
+    ExpectComboChecks(fake(), {{o.cboRows, "15", ""}, {o.cboFont, "20", ""}});
     EXPECT_EQ(o.cboRows->Text(), "10");
     EXPECT_EQ(o.cboRows->itemText(o.cboRows->count() - 1), "10");
-    leaveWith(o.cboFont, "14");
+    ExpectComboChecks(fake(), {{o.cboFont, "14", ""}});
     EXPECT_EQ(o.cboRows->Text(), "15");
     EXPECT_EQ(o.cboRows->count(), 11);
     // A refused font rebuilds the list too, from the number it leaves.
-    leaveWith(o.cboFont, "31");
+    TypeInto(o.cboFont, "31");
+    TabOut(o.cboFont);
+    ProcessEvents();
     EXPECT_EQ(o.cboRows->count(), 6);
 }
 
 TEST_F(CharacterSearchingTest, AGridIsAskedJudgedTimedAndShownAgainInMagenta) {
     Click(&options(), "cmdStart");
     frmFG7t& t = therapy();
-    EXPECT_EQ(t.windowTitle(), "KOVA.....Practice Time = 0 Mins 0 Secs");
     EXPECT_EQ(QStringList({t.lblRows->text(), t.lblCor->text(), t.lblWrng->text()}),
               QStringList({"Rows= 5", "C=0", "W=0"}));
     EXPECT_FALSE(t.cmdBegin->isVisible() || t.txtAns->isVisible());
@@ -238,7 +182,7 @@ TEST_F(CharacterSearchingTest, TheGridTakesItsTypeSizeAndFontFromTheOptions) {
     }
 }
 
-TEST_F(CharacterSearchingTest, ScoresCountAnsweredGridsAndZeroOnLeaving) {
+TEST_F(CharacterSearchingTest, ScoresCountAnsweredGridsAndNoPercentBeforeAnAnswer) {
     frmFG7t& t = startTherapy();
     for (const char* count : {"1", "2", "1"}) {
         nextGrid({3});
@@ -248,17 +192,10 @@ TEST_F(CharacterSearchingTest, ScoresCountAnsweredGridsAndZeroOnLeaving) {
     nextGrid({3}); // never answered
     Click(t.cmdStart);
     Click(t.cmdScores);
-    frmFG7s& s = Loaded<frmFG7s>();
-    EXPECT_EQ(s.Title()->text(), "Character Searching Scores");
-    EXPECT_EQ(s.Caption("Label1")->text(), "Total  Grids Correct");
-    QStringList values;
-    for (const char* name : {"lblCorrect", "lblWrong", "lblPerCor", "lblTotalDis", "lblAveSpd",
-                             "lblAuto4", "lblAuto6"}) {
-        values << scoreValue(name);
-    }
-    EXPECT_EQ(values, (QStringList{"2", "1", "66%", "3", "2.00 Secs", "5", "10"}));
-    Click(&s, "cmdOptions");
-    EXPECT_EQ(CharacterSearchingScores().CharSearchCorrect, 0);
+    EXPECT_EQ(Texts(&Loaded<frmFG7s>(), {"lblCorrect", "lblWrong", "lblPerCor", "lblTotalDis",
+                                         "lblAveSpd", "lblAuto4", "lblAuto6"}),
+              (QStringList{"2", "1", "66%", "3", "2.00 Secs", "5", "10"}));
+    Click(&Loaded<frmFG7s>(), "cmdOptions");
     Click(startTherapy().cmdStart);
     Click(therapy().cmdScores);
     EXPECT_EQ(scoreValue("lblPerCor"), "") << "no percent before an answer";

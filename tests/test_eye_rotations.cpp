@@ -5,10 +5,9 @@
 #include "exercises/eye_rotations/frmDotT.h"
 #include "shell/controls/colors.h"
 #include "shell/mod_dodi.h"
-#include "tests/support/kova_test.h"
+#include "tests/support/exercise_checks.h"
 
 #include <QPointer>
-#include <QSet>
 #include <functional>
 
 void RegisterEyeRotations();
@@ -71,41 +70,17 @@ protected:
     }
 };
 
-// The texts of the named labels.
-QStringList Texts(QWidget* form, const QStringList& labels) {
-    QStringList texts;
-    for (const QString& label : labels) {
-        texts << Find<QLabel>(form, label)->text();
-    }
-    return texts;
-}
-
 } // namespace
 
-TEST_F(EyeRotations, OptionsScreenSettingsBeepInformationAndFrames) {
+TEST_F(EyeRotations, OptionsInformationFramesAndEveryValidationBound) {
     frmDotO& o = OpenOptions();
-    EXPECT_EQ(o.cboPracTime->Text(), "5");
-    EXPECT_EQ(o.cboSpeed->Text(), "1.00");
-    EXPECT_EQ(o.cboFont->Text(), "14");
-    EXPECT_EQ(o.cboSize->Text(), "3");
-    EXPECT_EQ(o.cboCircColor->Text(), "Lt Yellow");
+    EXPECT_EQ(QStringList({o.cboSpeed->Text(), o.cboFont->Text(), o.cboSize->Text(),
+                           o.cboCircColor->Text()}),
+              QStringList({"1.00", "14", "3", "Lt Yellow"}));
     EXPECT_FALSE(o.cboCircColor->isEditable());
     for (QAbstractButton* on : {o.optNumbers, o.optRectangle, o.optClockwise, o.optWide}) {
         EXPECT_TRUE(on->isChecked()) << on->objectName().toStdString();
     }
-    EXPECT_FALSE(o.chkBeep->isChecked());
-    // Every colour entry but Random names a colour of its own.
-    QSet<std::uint32_t> colours;
-    for (int i = 0; i < o.cboCircColor->count(); ++i) {
-        const QString entry = o.cboCircColor->itemText(i);
-        colours << (IsRandomCircleColor(entry) ? 0 : CircleColorValue(entry).value_or(0));
-    }
-    EXPECT_EQ(colours.size(), o.cboCircColor->count());
-
-    Click(o.chkBeep);
-    EXPECT_EQ(o.chkBeep->text(), "Beep On");
-    Click(o.chkBeep);
-    EXPECT_EQ(o.chkBeep->text(), "Beep Off");
     Click(&o, "cmdInfo");
     EXPECT_TRUE(o.frmInfo->isVisible());
     Click(o.frmInfo, "cmdOK");
@@ -117,35 +92,29 @@ TEST_F(EyeRotations, OptionsScreenSettingsBeepInformationAndFrames) {
         Click(other);
         EXPECT_TRUE(o.Frame3->isVisible() && o.Frame4->isVisible()) << other->text().toStdString();
     }
-}
 
-TEST_F(EyeRotations, EveryValidationBound) {
-    frmDotO& o = OpenOptions();
-    // A refused text brings the message and keeps the focus in its box, so
-    // each box ends with accepted texts.
-    const auto bounds = [this](ValidatingComboBox* box, const QString& message,
-                               const QStringList& refused, const QStringList& accepted) {
-        for (const QString& typed : refused + accepted) {
-            fake().Messages.clear();
-            TypeInto(box, typed);
-            TabOut(box); // the check runs when the user leaves the box
-            ProcessEvents();
-            const bool refusedText = refused.contains(typed);
-            EXPECT_EQ(box->hasFocus(), refusedText) << typed.toStdString();
-            ASSERT_EQ(fake().Messages.size(), refusedText ? 1 : 0) << typed.toStdString();
-            if (refusedText) {
-                EXPECT_EQ(fake().Messages[0].prompt, message);
-            }
-        }
-    };
-    bounds(o.cboPracTime, "Practice Time must be between 1 and 60 minutes.", {"0", "61"},
-           {"1", "60"});
-    bounds(o.cboSize, "Circle Size must be between 1 and 6.", {"0", "7"}, {"1", "6", "4.5"});
-    EXPECT_EQ(o.cboSize->Text(), "4");
-    bounds(o.cboFont, "Font Size must be between 12 and 50.", {"11", "51", "Random"}, {"12", "50"});
-    bounds(o.cboSpeed, "Display Speed must be between 0.1 and 3 secs.", {"0.09", "3.5", "slow"},
-           {"0.1", "3", "2.6"});
-    EXPECT_EQ(o.cboSpeed->Text(), "2.6");
+    const QString time = "Practice Time must be between 1 and 60 minutes.";
+    const QString size = "Circle Size must be between 1 and 6.";
+    const QString font = "Font Size must be between 12 and 50.";
+    const QString speed = "Display Speed must be between 0.1 and 3 secs.";
+    ExpectComboChecks(fake(), {{o.cboPracTime, "0", time},
+                               {o.cboPracTime, "61", time},
+                               {o.cboPracTime, "1", ""},
+                               {o.cboPracTime, "60", ""},
+                               {o.cboSize, "0", size},
+                               {o.cboSize, "7", size},
+                               {o.cboSize, "6", ""},
+                               {o.cboSize, "4.5", "", "4"},
+                               {o.cboFont, "11", font},
+                               {o.cboFont, "51", font},
+                               {o.cboFont, "Random", font, "0"},
+                               {o.cboFont, "12", ""},
+                               {o.cboFont, "50", ""},
+                               {o.cboSpeed, "0.09", speed},
+                               {o.cboSpeed, "3.5", speed},
+                               {o.cboSpeed, "slow", speed},
+                               {o.cboSpeed, "0.1", ""},
+                               {o.cboSpeed, "3", ""}});
 }
 
 TEST_F(EyeRotations, StartShowsTheMessageThenTheReadySignalThenTheFirstDisc) {

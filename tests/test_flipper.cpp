@@ -5,9 +5,9 @@
 #include "shell/controls/colors.h"
 #include "shell/mod_dodi.h"
 #include "tests/picture_files.h"
+#include "tests/support/exercise_checks.h"
 
 #include <QMap>
-#include <QScrollBar>
 #include <algorithm>
 
 using namespace ModDODI;
@@ -38,7 +38,14 @@ protected:
                                               therapy().cmdAnswer.end(),
                                               [](VbButton* b) { return b->isEnabled(); }));
     }
-    int answered() { return Scores<FlipperScores>().FlipperAnswered; }
+    // What boxes 1 to 4 show: U unchanged, R flipped right to left, D upside down, B both.
+    QString shownVariants() {
+        QString shown;
+        for (PictureBox* box : therapy().Variants) {
+            shown += QString("?URDB")[PictureFolder::OrientationIn(box)];
+        }
+        return shown;
+    }
 
     const QColor yellow = VbColor(VbColors::LightYellow);
     const QColor green = VbColor(VbColors::Green);
@@ -46,8 +53,7 @@ protected:
 };
 
 TEST_F(FlipperTest, EachArrangementDrawsItsVariantsAndAsksItsQuestion) {
-    // What boxes 1 to 4 show, by arrangement and by the button of the right
-    // answer: U unchanged, R flipped right to left, D upside down, B both.
+    // What the boxes show, by arrangement and by the button of the right answer.
     const char* const rows[3][4] = {{"URDB", "UDRB", "BURD", "DURB"},
                                     {"DBUR", "DUBR", "RUBD", "DBUR"},
                                     {"RUBD", "DBUR", "RBUD", "RBUD"}};
@@ -56,16 +62,11 @@ TEST_F(FlipperTest, EachArrangementDrawsItsVariantsAndAsksItsQuestion) {
         {'R', "Which Pattern Is Flipped Right To Left?"},
         {'D', "Which Pattern Is Flipped Upside Down?"},
         {'B', "Which Pattern Is Flipped Upside Down AND Also Flipped Right To Left?"}};
-    const QString letters = "?URDB"; // by the orientation read from the pixels
     frmFlipperT& screen = startTherapy();
     for (int a = 0; a < 3; ++a) {
         for (int right = 0; right < 4; ++right) {
             nextSet(right, a);
-            QString shown;
-            for (PictureBox* box : screen.Variants) {
-                shown += letters[PictureFolder::OrientationIn(box)];
-            }
-            EXPECT_EQ(shown, rows[a][right]) << "row " << a << "," << right;
+            EXPECT_EQ(shownVariants(), rows[a][right]) << "row " << a << "," << right;
             EXPECT_EQ(screen.lblQuestion->text(), questions[QChar(rows[a][right][right])]);
             EXPECT_EQ(PictureFolder::OrientationIn(screen.Picture0), 1); // the sample unchanged
             answer(right, 1.0);
@@ -81,16 +82,11 @@ TEST_F(FlipperTest, ArrangementNumberRoundsTwiceRndHalvesToEven) {
         {0.0, "URDB"},    {0.2499, "URDB"}, {0.25, "URDB"},   {0.2501, "DBUR"},
         {0.7499, "DBUR"}, {0.75, "RUBD"},   {0.9999, "RUBD"},
     };
-    const QString letters = "?URDB";
     frmFlipperT& screen = startTherapy();
     for (const auto& [rnd, boxes] : draws) {
         fake().ScriptRnd({0.1, rnd}); // the right answer under button 1
         Click(screen.cmdNextSet);
-        QString shown;
-        for (PictureBox* box : screen.Variants) {
-            shown += letters[PictureFolder::OrientationIn(box)];
-        }
-        EXPECT_EQ(shown, boxes) << rnd;
+        EXPECT_EQ(shownVariants(), boxes) << rnd;
         answer(0, 1.0);
     }
 }
@@ -194,54 +190,22 @@ TEST_F(FlipperTest, ScoresScreenShowsTheResultsOfThePracticePeriod) {
     Click(screen.cmdStart);
     Click(screen.cmdScores);
 
-    auto& scores = Loaded<frmFlipperS>();
-    EXPECT_TRUE(scores.isVisible());
-    EXPECT_EQ(scores.Title()->text(), "Flipper Scores");
-    QStringList values;
-    for (const char* name : {"lblCorrect", "lblWrong", "lblTotalDis", "lblPerCor", "lblAveTime"}) {
-        values << scores.Value(name)->text();
-    }
-    EXPECT_EQ(values, (QStringList{"2", "1", "3", "66%", "2.5 Secs"}));
+    EXPECT_EQ(Texts(&Loaded<frmFlipperS>(),
+                    {"lblCorrect", "lblWrong", "lblTotalDis", "lblPerCor", "lblAveTime"}),
+              (QStringList{"2", "1", "3", "66%", "2.5 Secs"}));
 }
 
-TEST_F(FlipperTest, EveryWayOutZeroesTheScoresAndKeepsTheOptions) {
+TEST_F(FlipperTest, BackToTheOptionsTheyKeepThePickedPictureAndShowTheExamples) {
     options().HScroll1->setValue(37);
-    const std::function<void()> waysOut[] = {
-        [this] { Click(therapy().cmdOptions); },
-        [this] { therapy().close(); },
-        [this] {
-            Click(therapy().cmdScores);
-            Click(&Loaded<frmFlipperS>(), "cmdOptions");
-        },
-        [this] {
-            Click(therapy().cmdScores);
-            Click(&Loaded<frmFlipperS>(), "cmdMainMenu");
-        },
-    };
-    for (const auto& leave : waysOut) {
-        startTherapy();
-        nextSet(0, 0);
-        answer(0, 1.0);
-        ASSERT_EQ(answered(), 1);
-        Click(therapy().cmdStart);
-        leave();
-        ProcessEvents();
-        EXPECT_EQ(answered(), 0);
-        EXPECT_FALSE(IsLoaded("frmFlipperT") || IsLoaded("frmFlipperS"));
-        if (IsLoaded("frmFlipperO")) { // all but the main menu go back to the options
-            EXPECT_TRUE(options().isVisible());
-            EXPECT_EQ(options().HScroll1->value(), 37);
-            EXPECT_EQ(PictureFolder::NumberOf(options().imgShowPic->Picture()), 1);
-        }
-    }
-    EXPECT_FALSE(IsLoaded("frmFlipperO"));
-}
-
-TEST_F(FlipperTest, OptionsScreenShowsTheExampleFlipsAndOpensHelp) {
+    startTherapy();
+    nextSet(0, 0);
+    answer(0, 1.0);
+    Click(therapy().cmdStart);
+    Click(therapy().cmdOptions);
+    EXPECT_TRUE(options().isVisible());
+    EXPECT_EQ(options().HScroll1->value(), 37);
+    EXPECT_EQ(PictureFolder::NumberOf(options().imgShowPic->Picture()), 1);
     EXPECT_EQ(exampleCorners(),
               (QList<QColor>{PictureFolder::TopLeft(), PictureFolder::TopRight(),
                              PictureFolder::BottomLeft(), PictureFolder::BottomRight()}));
-    Click(&options(), "cmdHelp");
-    ASSERT_EQ(fake().HelpFiles.size(), 1);
-    EXPECT_TRUE(fake().HelpFiles[0].endsWith("\\Flipper.hlp"));
 }

@@ -2,11 +2,10 @@
 #include "exercises/right_or_left/frmRLS.h"
 #include "exercises/right_or_left/frmRLT.h"
 #include "exercises/right_or_left/right_or_left_scores.h"
-#include "shell/app.h"
 #include "shell/assets.h"
 #include "shell/controls/colors.h"
-#include "shell/main_menu.h"
-#include "tests/support/kova_test.h"
+#include "tests/support/exercise_checks.h"
+#include "tests/support/exercise_test.h"
 
 #include <QTemporaryDir>
 
@@ -14,20 +13,8 @@ using namespace ModDODI;
 
 void RegisterRightOrLeft();
 
-class RightOrLeft : public KovaTest {
+class RightOrLeft : public ExerciseTest<frmRLO, frmRLT, RegisterRightOrLeft> {
 protected:
-    void SetUp() override {
-        KovaTest::SetUp();
-        RegisterRightOrLeft();
-        Forms::Show(frmRLO::Name);
-    }
-    frmRLO& options() { return Loaded<frmRLO>(); }
-    frmRLT& therapy() { return Loaded<frmRLT>(); }
-    frmRLT& startTherapy() {
-        Click(&options(), "cmdStart");
-        Click(therapy().cmdStart);
-        return therapy();
-    }
     // Next One with picture 1 to 4 and the hand (0) or foot (1) question.
     void nextOne(int picture, int kind) {
         fake().ScriptRnd({(picture - 0.5) / 4, (kind + 0.5) / 2});
@@ -130,44 +117,33 @@ TEST_F(RightOrLeft, AnswersAreJudgedColouredAndTimed) {
     EXPECT_NEAR(RLScores().RLTotalTime, 3.43, 0.01);
 }
 
-TEST_F(RightOrLeft, DisplaySpeedIsOffOrOneTenthToFiveSeconds) {
+TEST_F(RightOrLeft, OptionsShowTheExamplesAndTheSpeedIsOffOrOneTenthToFiveSeconds) {
+    EXPECT_EQ(options().img1->Picture(), LoadPictureFile("StkManFL.jpg"));
+    EXPECT_EQ(options().img2->Picture(), LoadPictureFile("StkManBR.jpg"));
     ValidatingComboBox* box = options().cboSpeed;
-    options().activateWindow(); // offscreen, the first window shown is not active by itself
-    ProcessEvents();
     EXPECT_EQ(box->Text(), "Off");
-    EXPECT_EQ(box->count(), 14);
-    EXPECT_EQ(box->itemText(0), "0.10");
-    EXPECT_EQ(box->itemText(13), "Off");
-    const QStringList refused = {"OFF", "0", "0.09", "5.01", "slow"};
-    for (const QString& typed : QStringList{"off", "0.1", "5"} + refused) {
-        fake().Messages.clear();
-        TypeInto(box, typed);
-        TabOut(box);
-        ProcessEvents();
-        const bool isRefused = refused.contains(typed);
-        EXPECT_EQ(box->hasFocus(), isRefused) << typed.toStdString();
-        EXPECT_EQ(box->Text(), typed == "off" ? "Off" : typed) << typed.toStdString();
-        ASSERT_EQ(fake().Messages.size(), isRefused ? 1 : 0) << typed.toStdString();
-        if (isRefused) {
-            EXPECT_EQ(fake().Messages[0].prompt,
-                      "Display Speed must be Off or between 0.1 and 5 secs.");
-            EXPECT_EQ(fake().Messages[0].style, vbOKOnly);
-            EXPECT_EQ(fake().Messages[0].title, "KOVA");
-        }
-    }
+    const QString message = "Display Speed must be Off or between 0.1 and 5 secs.";
+    ExpectComboChecks(fake(),
+                      {{box, "off", "", "Off"},
+                       {box, "0.1", ""},
+                       {box, "5", ""},
+                       {box, "OFF", message},
+                       {box, "0", message},
+                       {box, "0.09", message},
+                       {box, "5.01", message},
+                       {box, "slow", message}},
+                      vbOKOnly, "KOVA");
 }
 
 TEST_F(RightOrLeft, ScoresShowTheRunAndEmptyLinesWhenNothingWasTried) {
     frmRLT& t = startTherapy();
     Click(t.cmdStart);
     Click(t.cmdScores);
-    frmRLS& empty = Loaded<frmRLS>();
-    EXPECT_EQ(empty.Title()->text(), "Right Or Left Scores");
-    EXPECT_EQ(empty.Caption("Label2")->text(), "Total  Tried");
-    EXPECT_EQ(empty.Value("lblTotalDis")->text(), "0");
-    EXPECT_TRUE(empty.Value("lblPerCor")->text().isEmpty());
-    EXPECT_TRUE(empty.Value("lblAveTime")->text().isEmpty());
-    Click(&empty, "cmdOptions");
+    const QStringList lines{"lblCorrect", "lblWrong",   "lblTotalDis",
+                            "lblPerCor",  "lblAveTime", "lblPracTime"};
+    EXPECT_EQ(Texts(&Loaded<frmRLS>(), lines),
+              (QStringList{"0", "0", "0", "", "", "0 Mins  0 Secs"}));
+    Click(&Loaded<frmRLS>(), "cmdOptions");
 
     startTherapy();
     for (int answerIndex : {1, 1, 1, 0}) { // picture 1: "Left" is right
@@ -177,16 +153,8 @@ TEST_F(RightOrLeft, ScoresShowTheRunAndEmptyLinesWhenNothingWasTried) {
     fake().Now += 60;
     Click(therapy().cmdStart);
     Click(therapy().cmdScores);
-    frmRLS& scores = Loaded<frmRLS>();
-    QStringList values;
-    for (const char* name :
-         {"lblCorrect", "lblWrong", "lblTotalDis", "lblPerCor", "lblAveTime", "lblPracTime"}) {
-        values << scores.Value(name)->text();
-    }
-    EXPECT_EQ(values, (QStringList{"3", "1", "4", "75%", "2.0 Secs", "1 Mins  14 Secs"}));
-    Click(&scores, "cmdMainMenu");
-    EXPECT_EQ(int(RLScores().RLTried), 0);
-    EXPECT_FALSE(IsLoaded(frmRLT::Name) || IsLoaded(frmRLO::Name));
+    EXPECT_EQ(Texts(&Loaded<frmRLS>(), lines),
+              (QStringList{"3", "1", "4", "75%", "2.0 Secs", "1 Mins  14 Secs"}));
 }
 
 TEST_F(RightOrLeft, MissingPicturesLeaveEmptyBoxesAndTheRunGoesOn) {
@@ -202,18 +170,4 @@ TEST_F(RightOrLeft, MissingPicturesLeaveEmptyBoxesAndTheRunGoesOn) {
     answer(1);
     EXPECT_EQ(counters(), "C=1 W=0 T=1 1.0 Secs");
     SetAssetDirectory({});
-}
-
-TEST_F(RightOrLeft, OptionsShowTheExamplesAndTheMainMenuOpensThem) {
-    EXPECT_EQ(options().img1->Picture(), LoadPictureFile("StkManFL.jpg"));
-    EXPECT_EQ(options().img2->Picture(), LoadPictureFile("StkManBR.jpg"));
-    Click(&options(), "cmdHelp");
-    ASSERT_EQ(fake().HelpFiles.size(), 1);
-    EXPECT_TRUE(fake().HelpFiles[0].endsWith("\\RightLeft.hlp"));
-    Forms::UnloadAll();
-
-    frmMain& main = StartMainMenu();
-    Click(&main, "cmdTRMenu");
-    Click(&main, "cmdRL");
-    EXPECT_TRUE(IsShown(frmRLO::Name));
 }

@@ -5,9 +5,8 @@
 #include "exercises/shape_counting/frmFG1s.h"
 #include "exercises/shape_counting/frmFG1t.h"
 #include "exercises/shape_counting/shape_counting_scores.h"
-#include "shell/app.h"
-#include "shell/main_menu.h"
-#include "tests/support/kova_test.h"
+#include "tests/support/exercise_checks.h"
+#include "tests/support/exercise_test.h"
 
 using namespace ModDODI;
 using namespace ShapeCounting;
@@ -22,20 +21,8 @@ constexpr int LevelOneDraws = 3 * 1000; // width, x and y of each dot
 
 } // namespace
 
-class ShapeCountingScreens : public KovaTest {
+class ShapeCountingScreens : public ExerciseTest<frmFG1o, frmFG1t, RegisterShapeCounting> {
 protected:
-    void SetUp() override {
-        KovaTest::SetUp();
-        RegisterShapeCounting();
-        Forms::Show(frmFG1o::Name);
-    }
-    frmFG1o& options() { return Loaded<frmFG1o>(); }
-    frmFG1t& therapy() { return Loaded<frmFG1t>(); }
-    frmFG1t& startTherapy() {
-        Click(&options(), "cmdStart");
-        Click(therapy().cmdStart);
-        return therapy();
-    }
     // Next Set at level 1 with count targets of a kind, each placed by its
     // own draws (four for a box, three for a circle).
     void nextSet(int count, TargetKind kind, const QList<double>& placements = {}) {
@@ -55,84 +42,29 @@ protected:
         const QPointF at = therapy().Surface->ToPixels(x, y);
         return drawn.pixelColor(int(at.x()), int(at.y()));
     }
-    QString scoreValue(const char* name) { return Loaded<frmFG1s>().Value(name)->text(); }
 };
 
-TEST_F(ShapeCountingScreens, OptionsOpenFromTheMenuWithTheirDefaultsAndTips) {
-    Forms::UnloadAll();
-    frmMain& main = StartMainMenu();
-    Click(&main, "cmdTRMenu");
-    Click(&main, "cmdMNBD");
-    ASSERT_TRUE(IsShown(frmFG1o::Name));
-    frmFG1o& o = options();
-    EXPECT_EQ(o.windowTitle(), "KOVA");
-    EXPECT_EQ(Find<QLabel>(&o, "lblTitle")->text(), "Shape Counting");
-    const QString practiceTip = "Practice time in minutes. Therapy ends and the Score Screen "
-                                "will be displayed when the Practice Time has elapsed.";
-    const struct {
-        ValidatingComboBox* combo;
-        const char* label;
-        const char* caption;
-        const char* text;
-        const char* last;
-        QString tip;
-    } rows[] = {{o.cboBackG, "Label2", "Background Complexity", "1", "5",
-                 "1=Easiest: How complex the background appears."},
-                {o.cboBorder, "Label3", "Shape Edge Thickness", "1", "4",
-                 "How thick the target edge appears. 1=thinnest=hardest."},
-                {o.cboMaxTarg, "Label1", "Max Shapes", "6", "25",
-                 "Approximate maximum number of targets drawn onto screen."},
-                {o.cboPracTime, "Label7", "Practice Time (mins)", "5", "60", practiceTip}};
-    for (const auto& row : rows) {
-        auto* label = Find<QLabel>(&o, row.label);
-        EXPECT_EQ(label->text(), row.caption);
-        EXPECT_EQ(row.combo->Text(), row.text) << row.caption;
-        EXPECT_EQ(row.combo->itemText(row.combo->count() - 1), row.last) << row.caption;
-        EXPECT_EQ(row.combo->toolTip(), row.tip) << row.caption;
-        if (row.combo != o.cboMaxTarg) {
-            EXPECT_EQ(label->toolTip(), row.tip) << row.caption;
-        }
-    }
-    EXPECT_EQ(o.cboMaxTarg->count(), 10);
-    EXPECT_EQ(Find<QLabel>(&o, "Label1")->toolTip(),
-              "Approximate, maximum number of targets drawn onto screen.");
-
-    Click(&o, "cmdHelp");
-    ASSERT_EQ(fake().HelpFiles.size(), 1);
-    EXPECT_TRUE(fake().HelpFiles[0].endsWith("\\ShapeCounting.hlp"));
-    Click(&o, "cmdToMain");
-    EXPECT_FALSE(IsLoaded(frmFG1o::Name));
-}
-
 TEST_F(ShapeCountingScreens, EachSettingIsCheckedAgainstItsRange) {
-    options().activateWindow();
-    ProcessEvents();
-    const struct {
-        ValidatingComboBox* box;
-        int low, high;
-        const char* message;
-    } ranges[] = {
-        {options().cboBackG, 1, 5, "Background Complexity must be between 1 and 5."},
-        {options().cboBorder, 1, 4, "Target Border Size must be between 1 and 4."},
-        {options().cboMaxTarg, 4, 25, "Max Targets must be between 4 and 25."},
-        {options().cboPracTime, 1, 60, "Practice Time must be between 1 and 60 minutes."}};
-    for (const auto& range : ranges) {
-        for (int typed : {range.low - 1, range.low, range.high, range.high + 1}) {
-            fake().Messages.clear();
-            TypeInto(range.box, QString::number(typed));
-            TabOut(range.box);
-            ProcessEvents();
-            const bool refused = typed < range.low || typed > range.high;
-            EXPECT_EQ(range.box->hasFocus(), refused) << range.message << typed;
-            ASSERT_EQ(fake().Messages.size(), refused ? 1 : 0) << range.message << typed;
-            if (refused) {
-                EXPECT_EQ(fake().Messages[0].prompt, range.message);
-                TypeInto(range.box, QString::number(range.low));
-                TabOut(range.box);
-                ProcessEvents();
-            }
-        }
-    }
+    frmFG1o& o = options();
+    EXPECT_EQ(QStringList({o.cboBackG->Text(), o.cboBorder->Text(), o.cboMaxTarg->Text()}),
+              QStringList({"1", "1", "6"}));
+    const QString background = "Background Complexity must be between 1 and 5.";
+    const QString border = "Target Border Size must be between 1 and 4.";
+    const QString targets = "Max Targets must be between 4 and 25.";
+    const QString time = "Practice Time must be between 1 and 60 minutes.";
+    ExpectComboChecks(fake(), {{o.cboBackG, "0", background},
+                               {o.cboBackG, "1", ""},
+                               {o.cboBackG, "5", ""},
+                               {o.cboBackG, "6", background},
+                               {o.cboBorder, "0", border},
+                               {o.cboBorder, "4", ""},
+                               {o.cboBorder, "5", border},
+                               {o.cboMaxTarg, "3", targets},
+                               {o.cboMaxTarg, "4", ""},
+                               {o.cboMaxTarg, "25", ""},
+                               {o.cboMaxTarg, "26", targets},
+                               {o.cboPracTime, "0", time},
+                               {o.cboPracTime, "61", time}});
 }
 
 TEST_F(ShapeCountingScreens, TherapyOpensStoppedWithTheBoxHiddenUntilStartAndOffUntilASet) {
@@ -141,14 +73,12 @@ TEST_F(ShapeCountingScreens, TherapyOpensStoppedWithTheBoxHiddenUntilStartAndOff
     frmFG1t& t = therapy();
     EXPECT_EQ(ShapeCountingScores().Correct, 0) << "activation zeroes the scores";
     EXPECT_EQ(PracticeStart, Single(fake().Now));
-    EXPECT_EQ(t.windowTitle(), "KOVA.....Practice Time = 0 Mins 0 Secs");
     EXPECT_EQ(t.lblAveTime->text(), "AveTime=");
     EXPECT_EQ(t.lblCorrect->text(), "C=0");
     EXPECT_EQ(t.lblWrong->text(), "W=0");
     EXPECT_FALSE(t.txtAns->isVisible() || t.cmdNextSet->isVisible());
 
     Click(t.cmdStart);
-    EXPECT_EQ(t.cmdStart->text(), "Stop");
     EXPECT_TRUE(t.txtAns->isVisible() && t.cmdNextSet->isEnabled());
     EXPECT_FALSE(t.txtAns->isEnabled()) << "nothing to count before the first set";
 
@@ -204,10 +134,11 @@ TEST_F(ShapeCountingScreens, ThreeWrongCountsGiveTheAnswerAndShowTheTargetsInGre
 
     Click(t.cmdStart);
     Click(t.cmdScores);
-    EXPECT_EQ(scoreValue("lblPerCor"), "") << "no percent before a right count";
+    EXPECT_EQ(Loaded<frmFG1s>().Value("lblPerCor")->text(), "")
+        << "no percent before a right count";
 }
 
-TEST_F(ShapeCountingScreens, ARightCountClosesTheSet) {
+TEST_F(ShapeCountingScreens, ARightCountClosesTheSetAndAClickJudgesOnlyACountTyped) {
     frmFG1t& t = startTherapy();
     nextSet(7, TargetKind::Circles, QList<double>(21, 0.5));
     EXPECT_EQ(t.lblInfo->text(), "Looking For Circles");
@@ -226,18 +157,14 @@ TEST_F(ShapeCountingScreens, ARightCountClosesTheSet) {
     Click(t.txtAns);
     EXPECT_EQ(ShapeCountingScores().Correct, 1) << "a closed set is not judged again";
     EXPECT_EQ(t.lblCorrect->text(), "C= 1");
-}
 
-TEST_F(ShapeCountingScreens, AClickJudgesOnlyACountTyped) {
-    frmFG1t& t = startTherapy();
     nextSet(7, TargetKind::Boxes);
     Click(t.txtAns);
     QTest::keyClick(t.txtAns, Qt::Key_Return);
-    EXPECT_EQ(ShapeCountingScores().Wrong, 0);
-    EXPECT_EQ(t.lblInfo->text(), "Looking For Boxes");
+    EXPECT_EQ(ShapeCountingScores().Wrong, 1) << "nothing typed: nothing judged";
     QTest::keyClicks(t.txtAns, "7");
     Click(t.txtAns);
-    EXPECT_EQ(t.lblInfo->text(), "Very Good, 7 Is Correct!");
+    EXPECT_EQ(t.lblInfo->text(), "Very Good, 7 Is Correct!") << "a click judges a typed count";
 }
 
 TEST_F(ShapeCountingScreens, EveryCountAddsTheTimeSinceTheSetWasDrawnAveragedPerSet) {
@@ -311,21 +238,9 @@ TEST_F(ShapeCountingScreens, ScoresCountRightWrongAndSetsWithThePercentOfCounts)
     answer("5");
     Click(t.cmdStart);
     Click(t.cmdScores);
-    ASSERT_TRUE(IsShown(frmFG1s::Name));
-    frmFG1s& s = Loaded<frmFG1s>();
-    EXPECT_EQ(s.Title()->text(), "Shape Counting");
-    EXPECT_EQ(s.Caption("Label2")->text(), "Total Grids Displayed");
-    EXPECT_EQ(scoreValue("lblCorrect"), "1");
-    EXPECT_EQ(scoreValue("lblWrong"), "3");
-    EXPECT_EQ(scoreValue("lblTotalDis"), "2");
-    EXPECT_EQ(scoreValue("lblPerCor"), "25%");
-    EXPECT_EQ(scoreValue("lblAveSpd"), "15.00 Secs");
-    EXPECT_EQ(scoreValue("lblAuto4"), "6");
-    EXPECT_EQ(scoreValue("lblPracTime"), "0 Mins  10 Secs");
-
-    Click(&s, "cmdOptions");
-    EXPECT_EQ(ShapeCountingScores().SetsDisplayed, 0);
-    EXPECT_FALSE(IsLoaded(frmFG1t::Name));
+    EXPECT_EQ(Texts(&Loaded<frmFG1s>(), {"lblCorrect", "lblWrong", "lblTotalDis", "lblPerCor",
+                                         "lblAveSpd", "lblAuto4", "lblPracTime"}),
+              (QStringList{"1", "3", "2", "25%", "15.00 Secs", "6", "0 Mins  10 Secs"}));
 }
 
 TEST_F(ShapeCountingScreens, PracticeTimeUsedUpOpensTheScoresAtNextSetWithNothingDrawn) {
@@ -340,6 +255,6 @@ TEST_F(ShapeCountingScreens, PracticeTimeUsedUpOpensTheScoresAtNextSetWithNothin
     Click(t.cmdNextSet);
     ASSERT_TRUE(IsShown(frmFG1s::Name));
     EXPECT_EQ(fake().Beeps, beeps) << "no set drawn";
-    EXPECT_EQ(scoreValue("lblTotalDis"), "1");
-    EXPECT_EQ(scoreValue("lblPracTime"), "1 Mins  0 Secs");
+    EXPECT_EQ(Texts(&Loaded<frmFG1s>(), {"lblTotalDis", "lblPracTime"}),
+              (QStringList{"1", "1 Mins  0 Secs"}));
 }

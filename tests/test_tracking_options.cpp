@@ -1,4 +1,5 @@
 // The tracking options screen in both modes, and its validations.
+#include "tests/support/exercise_checks.h"
 #include "tests/test_tracking_support.h"
 
 using namespace ModDODI;
@@ -13,20 +14,15 @@ static QStringList Items(QComboBox* box) {
     return items;
 }
 
-TEST_F(TrackingOptions, EachModeShowsItsTitleFramesListsAndHelpAndLeavesWithItsScreens) {
+TEST_F(TrackingOptions, EachModeShowsItsTitleFramesAndListsAndLeavesWithItsScreens) {
     struct Mode {
         bool sequences;
         QString title, perLineCaption;
         QStringList perLine;
-        QString lastFont, help;
+        QString lastFont;
     } const modes[] = {
-        {false,
-         "Tracking Numbers or Letters",
-         "Characters Per Line",
-         {"2", "5", "8"},
-         "36",
-         "\\TrackNumbers.hlp"},
-        {true, "Tracking Sequences", "Sequences Per Line", {"2", "4", "6"}, "30", "\\TrackSeq.hlp"},
+        {false, "Tracking Numbers or Letters", "Characters Per Line", {"2", "5", "8"}, "36"},
+        {true, "Tracking Sequences", "Sequences Per Line", {"2", "4", "6"}, "30"},
     };
     for (const Mode& m : modes) {
         frmTrackO& o = OpenOptions(m.sequences);
@@ -37,9 +33,6 @@ TEST_F(TrackingOptions, EachModeShowsItsTitleFramesListsAndHelpAndLeavesWithItsS
         EXPECT_EQ(o.Label3->text(), m.perLineCaption);
         EXPECT_EQ(Items(o.cboPerLine), m.perLine);
         EXPECT_EQ(Items(o.cboFont).last(), m.lastFont);
-        fake().HelpFiles.clear();
-        Click(o.cmdHelp);
-        EXPECT_TRUE(fake().HelpFiles.value(0).endsWith(m.help)) << m.help.toStdString();
 
         // Should the options go first, the therapy screen goes with them.
         Click(o.cmdToTherapy);
@@ -55,40 +48,31 @@ TEST_F(TrackingOptions, EveryComboValidatesWithItsBoundsAndMessage) {
     const QString speed = "Display Speed must be between 0.1 and 2 secs.";
     const QString pages = "Pages Per Session must between 2 and 10.";
     const QString font36 = "Font Size must be between 12 and 36.";
-    const QString font30 = "Font Size must be between 12 and 30.";
     const QString length = "Sequence Length must between 2 and 4.";
-    struct Case {
-        bool sequences;
-        const char* combo;
-        QString typed;
-        QString after;   // text once validated
-        QString message; // empty when accepted
-    } const cases[] = {
-        {false, "cboPracTime", "0", "0", practice}, {false, "cboPracTime", "61", "61", practice},
-        {false, "cboSpeed", "0.09", "0.09", speed}, {false, "cboSpeed", "1.9", "1.9", ""},
-        {false, "cboSpeed", "2", "2", ""},          {false, "cboSpeed", "2.01", "2.01", speed},
-        {false, "cboPages", "1", "1", pages},       {false, "cboPages", "11", "11", pages},
-        {false, "cboPages", "7.8", "7", ""},        {false, "cboPages", "NoLimit", "NoLimit", ""},
-        {false, "cboFont", "11", "11", font36},     {false, "cboFont", "37", "37", font36},
-        {false, "cboFont", "36", "36", ""},         {false, "cboFont", "24.5", "24", ""},
-        {true, "cboFont", "31", "31", font30},      {true, "cboFont", "30", "30", ""},
-        {true, "cboSeqLen", "1", "1", length},      {true, "cboSeqLen", "4.9", "4", length},
-        {true, "cboSeqLen", "3.5", "3", ""},        {true, "cboSeqLen", "abc", "0", length},
-    };
-    for (const Case& c : cases) {
-        const std::string label = std::string(c.combo) + " " + c.typed.toStdString();
-        auto* box = Find<ValidatingComboBox>(&OpenOptions(c.sequences), c.combo);
-        fake().Messages.clear();
-        SetOption(box, c.typed);
-        EXPECT_EQ(box->currentText(), c.after) << label;
-        QStringList messages;
-        for (const RecordedMessage& m : fake().Messages) {
-            messages << m.prompt;
-        }
-        EXPECT_EQ(messages, c.message.isEmpty() ? QStringList{} : QStringList{c.message}) << label;
-        Forms::UnloadAll();
-        ProcessEvents();
-    }
+    frmTrackO& o = OpenOptions(false);
+    ExpectComboChecks(fake(), {{o.cboPracTime, "0", practice},
+                               {o.cboPracTime, "61", practice},
+                               {o.cboSpeed, "0.09", speed},
+                               {o.cboSpeed, "1.9", ""},
+                               {o.cboSpeed, "2", ""},
+                               {o.cboSpeed, "2.01", speed},
+                               {o.cboPages, "1", pages},
+                               {o.cboPages, "11", pages},
+                               {o.cboPages, "7.8", "", "7"},
+                               {o.cboPages, "NoLimit", ""},
+                               {o.cboFont, "11", font36},
+                               {o.cboFont, "37", font36},
+                               {o.cboFont, "36", ""},
+                               {o.cboFont, "24.5", "", "24"}});
+    Forms::UnloadAll();
+    ProcessEvents();
+    frmTrackO& sequences = OpenOptions(true);
+    ExpectComboChecks(fake(), {{sequences.cboFont, "31", "Font Size must be between 12 and 30."},
+                               {sequences.cboFont, "30", ""},
+                               {sequences.cboSeqLen, "1", length},
+                               {sequences.cboSeqLen, "4.9", length, "4"},
+                               {sequences.cboSeqLen, "3.5", "", "3"},
+                               {sequences.cboSeqLen, "abc", length, "0"}});
 }
 
 TEST_F(TrackingOptions, CheckBoxCaptionsAndTheInformationFrame) {

@@ -1,4 +1,5 @@
 // The tracking therapy and scores screens, driven page by page.
+#include "tests/support/exercise_checks.h"
 #include "tests/test_tracking_support.h"
 
 #include <QApplication>
@@ -29,7 +30,6 @@ protected:
         Click(t.cmdScores);
         return Loaded<frmTrackS>();
     }
-    static QString Value(frmTrackS& s, const QString& name) { return s.Value(name)->text(); }
 };
 
 TEST_F(TrackingTherapy, PagesHoldSixLinesOfTheChosenItemsPerLineInReadingOrder) {
@@ -92,21 +92,15 @@ TEST_F(TrackingTherapy, CountModePageShowsEachItemForTheDisplaySpeedAndCountsOve
     EXPECT_FALSE(t.cmdClkScore->isEnabled());
 
     frmTrackS& s = OpenScores(t);
-    EXPECT_EQ(s.Title()->text(), "Tracking Numbers or Letters Scores");
-    EXPECT_EQ(Value(s, "lblTotalTarg"), "12");
-    EXPECT_EQ(Value(s, "lblTargCount"), "15");
-    EXPECT_EQ(s.Caption("Label3")->text(), "Over Counted Targets By:");
-    EXPECT_EQ(Value(s, "lblPerCor"), "125%");
+    EXPECT_EQ(
+        Texts(&s, {"lblTotalTarg", "lblTargCount", "Label3", "lblPerCor", "lblPages", "lblTotal",
+                   "lblAuto4", "lblAuto6"}),
+        (QStringList{"12", "15", "Over Counted Targets By:", "125%", "1", "12", "0.8 Secs", "14"}));
     // Count mode: nothing is wrong or missed, and no gap is left for those lines.
     EXPECT_FALSE(s.Caption("Label5")->isVisible() || s.Value("lblWrong1")->isVisible());
     EXPECT_FALSE(s.Caption("Label6")->isVisible() || s.Value("lblMissed")->isVisible());
     const int lineStep = s.Caption("Label2")->y() - s.Caption("Label1")->y();
     EXPECT_EQ(s.Caption("Label3")->y(), s.Caption("Label2")->y() + lineStep);
-    EXPECT_EQ(Value(s, "lblPages"), "1");
-    EXPECT_EQ(s.Caption("Label10")->text(), "Total Characters All Pages");
-    EXPECT_EQ(Value(s, "lblTotal"), "12");
-    EXPECT_EQ(Value(s, "lblAuto4"), "0.8 Secs");
-    EXPECT_EQ(Value(s, "lblAuto6"), "14");
 }
 
 TEST_F(TrackingTherapy, TimedModeJudgesEachPressOrKeyAgainstTheLatestItem) {
@@ -137,10 +131,8 @@ TEST_F(TrackingTherapy, TimedModeJudgesEachPressOrKeyAgainstTheLatestItem) {
 
     frmTrackS& s = OpenScores(t);
     EXPECT_TRUE(s.Caption("Label5")->isVisible() && s.Value("lblMissed")->isVisible());
-    EXPECT_EQ(Value(s, "lblWrong1"), "1");
-    EXPECT_EQ(Value(s, "lblMissed"), "-1");
-    EXPECT_EQ(s.Caption("Label3")->text(), "Over Counted Targets By:");
-    EXPECT_EQ(Value(s, "lblPerCor"), "150%");
+    EXPECT_EQ(Texts(&s, {"lblWrong1", "lblMissed", "Label3", "lblPerCor"}),
+              (QStringList{"1", "-1", "Over Counted Targets By:", "150%"}));
 }
 
 TEST_F(TrackingTherapy, TimedPagesEachStartFromZeroAndAddUpOnce) {
@@ -165,20 +157,14 @@ TEST_F(TrackingTherapy, TimedPagesEachStartFromZeroAndAddUpOnce) {
     EXPECT_EQ(t.lblWrng->text(), "W= 1");
     EXPECT_EQ(t.lblMissed->text(), "M=2");
 
-    frmTrackS& s = OpenScores(t);
-    EXPECT_EQ(Value(s, "lblTotalTarg"), "3");
-    EXPECT_EQ(Value(s, "lblTargCount"), "1");
-    EXPECT_EQ(Value(s, "lblWrong1"), "2");
-    EXPECT_EQ(Value(s, "lblMissed"), "2");
-    EXPECT_EQ(Value(s, "lblPerCor"), "33%");
-    EXPECT_EQ(Value(s, "lblPages"), "2");
-    EXPECT_EQ(Value(s, "lblTotal"), "24");
+    EXPECT_EQ(Texts(&OpenScores(t), {"lblTotalTarg", "lblTargCount", "lblWrong1", "lblMissed",
+                                     "lblPerCor", "lblPages", "lblTotal"}),
+              (QStringList{"3", "1", "2", "2", "33%", "2", "24"}));
 }
 
 TEST_F(TrackingTherapy, ScoresBeforeAnyPageKeepThePercentLineEmpty) {
-    frmTrackS& s = OpenScores(OpenTherapy());
-    EXPECT_EQ(s.Caption("Label3")->text(), "Percent Correct:");
-    EXPECT_EQ(Value(s, "lblPerCor"), "");
+    EXPECT_EQ(Texts(&OpenScores(OpenTherapy()), {"Label3", "lblPerCor"}),
+              (QStringList{"Percent Correct:", ""}));
 }
 
 TEST_F(TrackingTherapy, RequiredPagesEndWithTheInformationFrame) {
@@ -194,10 +180,8 @@ TEST_F(TrackingTherapy, RequiredPagesEndWithTheInformationFrame) {
     EXPECT_FALSE(t.cmdStart->isEnabled());
 
     Click(t.frmInfo->cmdOK);
-    frmTrackS& s = Loaded<frmTrackS>();
     EXPECT_TRUE(IsShown("frmTrackS"));
-    EXPECT_EQ(Value(s, "lblPages"), "2");
-    EXPECT_EQ(Value(s, "lblTotal"), "24");
+    EXPECT_EQ(Texts(&Loaded<frmTrackS>(), {"lblPages", "lblTotal"}), (QStringList{"2", "24"}));
 }
 
 TEST_F(TrackingTherapy, StoppedPageAddsItsCountsButDoesNotCountAndPagesGoOnWithoutALimit) {
@@ -245,7 +229,7 @@ TEST_F(TrackingTherapy, PracticeTimeEndsWithTheScoresScreen) {
                 }});
     EXPECT_EQ(fake().Sleeps.last(), 1000);
     EXPECT_TRUE(IsShown("frmTrackS"));
-    EXPECT_EQ(Value(Loaded<frmTrackS>(), "lblPages"), "1");
+    EXPECT_EQ(Loaded<frmTrackS>().Value("lblPages")->text(), "1");
 }
 
 TEST_F(TrackingTherapy, SequencePageCountsOnlySubstitutedTargets) {
@@ -267,9 +251,7 @@ TEST_F(TrackingTherapy, SequencePageCountsOnlySubstitutedTargets) {
     EXPECT_EQ(scores().TotalCorrect, 2); // the chance item is still judged as the target
     EXPECT_EQ(scores().TotalWrong, 1);
 
-    frmTrackS& s = OpenScores(t);
-    EXPECT_EQ(s.Title()->text(), "Tracking Sequences Scores");
-    EXPECT_EQ(s.Caption("Label10")->text(), "Total Sequences All Pages");
+    EXPECT_EQ(OpenScores(t).Caption("Label10")->text(), "Total Sequences All Pages");
 }
 
 TEST_F(TrackingTherapy, EveryItemOfAPageIsShownAtOneFontSizeThatHoldsTheWidestItem) {

@@ -5,10 +5,8 @@
 #include "exercises/visual_sequencing/frmVSS2s.h"
 #include "exercises/visual_sequencing/frmVSS2t.h"
 #include "exercises/visual_sequencing/visual_sequencing_scores.h"
-#include "shell/app.h"
-#include "shell/main_menu.h"
-#include "shell/twips.h"
-#include "tests/support/kova_test.h"
+#include "tests/support/exercise_checks.h"
+#include "tests/support/exercise_test.h"
 
 #include <QAccessible>
 
@@ -16,20 +14,8 @@ using namespace ModDODI;
 
 void RegisterVisualSequencing();
 
-class VisualSequencingScreens : public KovaTest {
+class VisualSequencingScreens : public ExerciseTest<frmVSS2o, frmVSS2t, RegisterVisualSequencing> {
 protected:
-    void SetUp() override {
-        KovaTest::SetUp();
-        RegisterVisualSequencing();
-        Forms::Show(frmVSS2o::Name);
-    }
-    frmVSS2o& options() { return Loaded<frmVSS2o>(); }
-    frmVSS2t& therapy() { return Loaded<frmVSS2t>(); }
-    frmVSS2t& startTherapy() {
-        Click(&options(), "cmdStart");
-        Click(therapy().cmdStart);
-        return therapy();
-    }
     // Next Sequence, the draws lighting the given board positions.
     void nextSequence(const QList<int>& positions) {
         QList<double> draws;
@@ -69,26 +55,12 @@ protected:
         }
         return texts.join(" | ");
     }
-    QStringList scoreValues(const QStringList& names) {
-        QStringList values;
-        for (const QString& name : names) {
-            values << Loaded<frmVSS2s>().Value(name)->text();
-        }
-        return values;
-    }
+    QStringList scoreValues(const QStringList& names) { return Texts(&Loaded<frmVSS2s>(), names); }
     QStringList waits;
 };
 
 TEST_F(VisualSequencingScreens, OptionsSwitchBetweenFixedAndIncreasingLength) {
-    Forms::UnloadAll();
-    frmMain& main = StartMainMenu();
-    Click(&main, "cmdTRMenu");
-    Click(&main, "cmdVisSequence");
     frmVSS2o& o = options();
-    EXPECT_EQ(QStringList({o.cboSpeed->Text(), o.cboPracTime->Text(), o.cboMaxSeq->Text(),
-                           o.cboMaxSeq->itemText(12)}),
-              QStringList({"0.50", "5", "3", "25"}));
-    EXPECT_EQ(Find<QLabel>(&o, "Label2")->toolTip(), "Number of squares used in the sequence.");
     EXPECT_FALSE(o.chkSeqType->isVisible());
     Click(o.optSequencing);
     EXPECT_EQ(o.cboMaxSeq->Text(), "0");
@@ -100,63 +72,32 @@ TEST_F(VisualSequencingScreens, OptionsSwitchBetweenFixedAndIncreasingLength) {
     Click(o.optFixed);
     EXPECT_EQ(o.cboMaxSeq->Text(), "3") << "fixed after increasing starts again from 3";
     EXPECT_TRUE(o.cboMaxSeq->isVisible() && !o.chkSeqType->isVisible());
-    Click(o.chkSound);
-    EXPECT_EQ(o.chkSound->text(), "Pre Display Beep On");
-    Click(&o, "cmdHelp");
-    EXPECT_EQ(fake().HelpFiles.value(0).section('\\', -1), "VisualSequencing.hlp");
 }
 
 TEST_F(VisualSequencingScreens, OptionBoxesRefuseValuesOutsideTheirBounds) {
-    options().activateWindow();
-    ProcessEvents();
     ValidatingComboBox* squares = options().cboMaxSeq;
     ValidatingComboBox* speed = options().cboSpeed;
-    const struct {
-        ValidatingComboBox* box;
-        const char* typed;
-        const char* after; // empty when accepted as typed
-        const char* message;
-    } cases[] = {
-        {squares, "0", "0", "Max Targets in Sequence must be between 1 and 25."},
-        {squares, "26", "26", "Max Targets in Sequence must be between 1 and 25."},
-        {squares, "abc", "0", "Max Targets in Sequence must be between 1 and 25."},
-        {squares, "1", "", ""},
-        {squares, "25", "", ""},
-        {squares, "2.5", "2", ""},
-        {speed, "0.09", "0.09", "Display Speed must be between 0.1 and 1 sec."},
-        {speed, "1.01", "1.01", "Display Speed must be between 0.1 and 1 sec."},
-        {speed, "0.1", "", ""},
-        {speed, "1", "", ""},
-        {options().cboPracTime, "61", "61", "Practice Time must be between 1 and 60 minutes."},
-    };
-    for (const auto& c : cases) {
-        fake().Messages.clear();
-        TypeInto(c.box, c.typed);
-        TabOut(c.box);
-        ProcessEvents();
-        const bool refused = *c.message != '\0';
-        EXPECT_EQ(c.box->Text(), *c.after ? c.after : c.typed) << c.typed;
-        EXPECT_EQ(c.box->hasFocus(), refused) << c.typed;
-        ASSERT_EQ(fake().Messages.size(), refused ? 1 : 0) << c.typed;
-        if (refused) {
-            EXPECT_EQ(fake().Messages[0].prompt, c.message);
-            EXPECT_EQ(fake().Messages[0].style, vbExclamation);
-            EXPECT_EQ(fake().Messages[0].title, "Information");
-            TypeInto(c.box, c.box == speed ? "0.50" : "3");
-            TabOut(c.box);
-        }
-    }
+    const QString length = "Max Targets in Sequence must be between 1 and 25.";
+    const QString time = "Display Speed must be between 0.1 and 1 sec.";
+    ExpectComboChecks(
+        fake(), {{squares, "0", length},
+                 {squares, "26", length},
+                 {squares, "abc", length, "0"},
+                 {squares, "1", ""},
+                 {squares, "25", ""},
+                 {squares, "2.5", "", "2"},
+                 {speed, "0.09", time},
+                 {speed, "1.01", time},
+                 {speed, "0.1", ""},
+                 {speed, "1", ""},
+                 {options().cboPracTime, "61", "Practice Time must be between 1 and 60 minutes."}});
 }
 
 TEST_F(VisualSequencingScreens, TherapyOpensWithAWhiteBoardThatTakesNoClicksYet) {
     frmVSS2t& t = startTherapy();
-    EXPECT_EQ(t.windowTitle(), "KOVA.....Practice Time = 0 Mins 0 Secs");
-    EXPECT_EQ(t.Frame2->geometry(), TwipsRect(3293, 1080, 5055, 5055));
     EXPECT_EQ(litSquares(), "");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(t.cmdX->Cell(8))->text(QAccessible::Name),
               "Square 9");
-    EXPECT_EQ(t.cmdX->Cell(4)->font().family(), "Times New Roman");
-    EXPECT_EQ(t.cmdX->Cell(4)->font().pointSizeF(), 48);
     EXPECT_EQ(counters(), "Correct = 0 | Repeats=0 | SeqCor=0 | Length = 3");
     EXPECT_LE(t.frameGeometry().width(), 800);
     EXPECT_LE(t.frameGeometry().height(), 600);
@@ -312,7 +253,7 @@ TEST_F(VisualSequencingScreens, UsedUpPracticeTimePlaysTheCueThenOpensTheScores)
     EXPECT_EQ(scoreValues({"lblTotSeqDis", "lblPracTime"}), QStringList({"1", "1 Mins  1 Secs"}));
 }
 
-TEST_F(VisualSequencingScreens, ScoresShowTheThreePercentagesAndEveryWayOutZeroesThem) {
+TEST_F(VisualSequencingScreens, ScoresShowTheThreePercentagesAndTheModeOfTheRun) {
     frmVSS2t& t = startTherapy();
     nextSequence({1, 2, 3});
     clickSquares({1, 2, 3});
@@ -336,7 +277,6 @@ TEST_F(VisualSequencingScreens, ScoresShowTheThreePercentagesAndEveryWayOutZeroe
                      "lblTotTargCor", "lblTotTarDis", "lblPercor2", "lblAuto2", "lblAuto4"}),
         QStringList({"3", "4", "75%", "2", "50%", "10", "18", "55%", "0.50 Secs", "3"}));
     Click(&scores, "cmdOptions");
-    EXPECT_EQ(int(VisualSequencingScores().VisSeqTargetsShown), 0);
 
     Click(options().optSequencing);
     startTherapy();
@@ -346,22 +286,4 @@ TEST_F(VisualSequencingScreens, ScoresShowTheThreePercentagesAndEveryWayOutZeroe
     EXPECT_EQ(Loaded<frmVSS2s>().Caption("lblAuto3")->text(), "Max Seq Length");
     EXPECT_EQ(scoreValues({"lblPerCor", "lblPerRepeat", "lblPercor2", "lblAuto4"}),
               QStringList({"", "", "", "0"}));
-    Click(&Loaded<frmVSS2s>(), "cmdMainMenu");
-    EXPECT_FALSE(IsLoaded(frmVSS2t::Name) || IsLoaded(frmVSS2o::Name));
-}
-
-TEST_F(VisualSequencingScreens, LeavingTheTherapyScreenZeroesTheScoresAndKeepsTheSettings) {
-    options().cboSpeed->SetText("0.30");
-    frmVSS2t& t = startTherapy();
-    nextSequence({2, 4, 6});
-    Click(t.cmdStart);
-    Click(t.cmdOptions);
-    EXPECT_EQ(int(VisualSequencingScores().VisSeqTargetsShown), 0);
-    EXPECT_EQ(options().cboSpeed->Text(), "0.30");
-    startTherapy();
-    nextSequence({2, 4, 6});
-    therapy().close();
-    ProcessEvents();
-    EXPECT_FALSE(IsLoaded(frmVSS2t::Name));
-    EXPECT_EQ(int(VisualSequencingScores().VisSeqSequences), 0);
 }

@@ -1,0 +1,60 @@
+// Checks shared by the exercise tests: what validating combo boxes do with
+// typed values, and the texts of a screen's labels.
+#pragma once
+
+#include "shell/controls/combo_box.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/kova_test.h"
+
+#include <QLabel>
+#include <gtest/gtest.h>
+
+// One value typed into a validating combo box, which is then left.
+struct ComboCase {
+    ValidatingComboBox* box;
+    const char* typed;
+    QString message;             // the refusal shown; empty when the value is accepted
+    const char* after = nullptr; // the box's text afterwards; null when as typed
+};
+
+// Checks each case in order, in the boxes' window made active. A refused value
+// keeps the focus and the text and shows the message (of that style and title);
+// an accepted one lets the focus go. After a refusal the box
+// gets back the text it had before, so the next case starts from a box that
+// lets the focus go.
+inline void ExpectComboChecks(FakePlatform& fake, std::initializer_list<ComboCase> cases,
+                              int style = vbExclamation, const QString& title = "Information") {
+    if (cases.size() > 0) {
+        cases.begin()->box->window()->activateWindow();
+        ProcessEvents();
+    }
+    for (const ComboCase& c : cases) {
+        const QString before = c.box->Text();
+        fake.Messages.clear();
+        TypeInto(c.box, c.typed);
+        TabOut(c.box);
+        ProcessEvents();
+        const bool refused = !c.message.isEmpty();
+        const std::string what = c.box->objectName().toStdString() + " " + c.typed;
+        EXPECT_EQ(c.box->hasFocus(), refused) << what;
+        EXPECT_EQ(c.box->Text(), c.after != nullptr ? c.after : c.typed) << what;
+        ASSERT_EQ(fake.Messages.size(), refused ? 1 : 0) << what;
+        if (refused) {
+            EXPECT_EQ(fake.Messages[0].prompt, c.message) << what;
+            EXPECT_EQ(fake.Messages[0].style, style) << what;
+            EXPECT_EQ(fake.Messages[0].title, title) << what;
+            TypeInto(c.box, before);
+            TabOut(c.box);
+            ProcessEvents();
+        }
+    }
+}
+
+// The texts of the named labels of a screen, in order.
+inline QStringList Texts(const QWidget* form, const QStringList& labels) {
+    QStringList texts;
+    for (const QString& label : labels) {
+        texts << Find<QLabel>(form, label)->text();
+    }
+    return texts;
+}
