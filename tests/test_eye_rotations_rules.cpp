@@ -74,29 +74,18 @@ TEST(EyeRotationOrder, RandomStepsDrawTheIndexAndCountEveryDisc) {
     EXPECT_TRUE(step.addsToRotations);
 }
 
-// Four Corners uses the Rectangle's points.
-TEST(EyeRotationPositions, EightMembersForEveryPatternAndSeparation) {
+// Four Corners uses the Rectangle's points; a narrower separation draws the
+// path further in.
+TEST(EyeRotationPositions, FourCornersUseTheRectanglesPointsAndNarrowerPathsLieInside) {
     using S = PatternSeparation;
-    // Separation, then the Rectangle's members 1 to 8, then the Circle's.
-    const std::vector<std::tuple<S, std::vector<GridPoint>, std::vector<GridPoint>>> expected{
-        {S::Wide,
-         {{10, 15}, {48, 15}, {93, 15}, {93, 45}, {93, 82}, {48, 82}, {10, 82}, {10, 45}},
-         {{24, 19}, {48, 15}, {73, 23}, {78, 45}, {73, 74}, {48, 82}, {24, 76}, {17, 45}}},
-        {S::Narrow,
-         {{20, 25}, {48, 25}, {83, 25}, {83, 45}, {83, 72}, {48, 72}, {20, 72}, {20, 45}},
-         {{34, 29}, {48, 25}, {63, 33}, {68, 45}, {63, 64}, {48, 72}, {34, 66}, {27, 45}}},
-        {S::VeryNarrow,
-         {{30, 35}, {48, 35}, {73, 35}, {73, 45}, {73, 62}, {48, 62}, {30, 62}, {30, 45}},
-         {{44, 39}, {48, 35}, {53, 43}, {58, 45}, {53, 54}, {48, 62}, {44, 56}, {37, 45}}}};
-    for (const auto& [separation, rectangle, circle] : expected) {
-        const int inset = SeparationInset(separation);
-        for (int member = 1; member <= 8; ++member) {
-            const auto i = std::size_t(member - 1);
-            EXPECT_EQ(PathPosition(member, P::Rectangle, inset), rectangle[i]) << inset << member;
-            EXPECT_EQ(PathPosition(member, P::FourCorners, inset), rectangle[i]) << inset << member;
-            EXPECT_EQ(PathPosition(member, P::Circle, inset), circle[i]) << inset << member;
-        }
+    const int wide = SeparationInset(S::Wide), narrow = SeparationInset(S::Narrow);
+    for (int member = 1; member <= 8; ++member) {
+        EXPECT_EQ(PathPosition(member, P::FourCorners, narrow),
+                  PathPosition(member, P::Rectangle, narrow));
     }
+    EXPECT_EQ(PathPosition(1, P::Rectangle, wide), (GridPoint{10, 15}));
+    EXPECT_EQ(PathPosition(1, P::Rectangle, narrow), (GridPoint{20, 25}));
+    EXPECT_EQ(PathPosition(5, P::Circle, SeparationInset(S::VeryNarrow)), (GridPoint{53, 54}));
 }
 
 TEST(EyeRotationPositions, RandomPositionsStayInsideTheScreen) {

@@ -112,20 +112,6 @@ TEST_F(TrackingRules, SequenceTargetChanceIsOneInNByItemsPerLine) {
     EXPECT_FALSE(SequenceReplacedByTarget(0, 0.999));
 }
 
-TEST_F(TrackingRules, PositionSizeFollowsFontAndCharacterType) {
-    struct Case {
-        PageSettings page;
-        QRect first;
-    } const cases[] = {
-        {{2, 20, false, false}, {350, 200, 550, 495}}, {{2, 22, false, true}, {350, 200, 550, 650}},
-        {{2, 32, false, false}, {350, 200, 700, 820}}, {{2, 32, false, true}, {350, 200, 750, 820}},
-        {{2, 20, true, false}, {300, 200, 1200, 495}}, {{2, 22, true, false}, {25, 200, 1800, 650}},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(PagePositions(c.page).first(), c.first) << c.page.fontSize;
-    }
-}
-
 TEST_F(TrackingRules, PageFontSizeStepsDownUntilTheWidestItemFitsEveryPosition) {
     // Six sequences per line above 20 points: lefts 25 to 10150, 2025 apart;
     // the last moves left from the page's edge until it meets the fifth.
