@@ -12,8 +12,17 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(cmake make g++ qt6-base-dev qt6-multimedia-dev libgtest-dev libgmock-dev
-          libgl-dev fonts-liberation xvfb xauth poppler-utils)
+          libgl-dev fonts-liberation xvfb xauth poppler-utils ccache)
 BUILD_DIR=${KOVA_BUILD_DIR:-build}
+
+# Compiled objects are kept between builds and checkouts (paths taken as
+# relative to this folder), so a second build folder or a new checkout
+# compiles only what changed.
+use_compiler_cache() {
+    command -v ccache >/dev/null || return 0
+    export CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}
+    export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
+}
 
 install_missing() {
     local missing=()
@@ -29,6 +38,7 @@ install_missing() {
 }
 
 build() {
+    use_compiler_cache
     cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build "$BUILD_DIR" -j"$(nproc)" "$@"
 }
@@ -61,6 +71,7 @@ bench)
 sanitize)
     install_missing
     dir=${KOVA_SANITIZE_DIR:-build-sanitize}
+    use_compiler_cache
     cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Debug -DKOVA_SANITIZE=ON -DKOVA_LONG_TESTS=ON >/dev/null
     cmake --build "$dir" -j"$(nproc)"
     sanitizer_environment
