@@ -5,7 +5,8 @@
 // its therapy screen idle, the start message and a running page of the
 // screens that wait for OK, each question of a screen that asks one (with a
 // right and a wrong answer), each step of a screen worked in steps, Stop,
-// and its scores screen, also with the widest values filled in.
+// and its scores screen, also with the widest values filled in, and the
+// report of that screen saved as a PDF file.
 #include "shell/app.h"
 #include "shell/controls/basic.h"
 #include "shell/controls/cell_grid.h"
@@ -98,6 +99,7 @@ public:
             Forms::Show(names.scores);
             Form& scores = Forms::Get(names.scores);
             save(scores, "scores");
+            saveReport(scores);
             widestValues(scores);
             save(scores, "scores_wide");
         }
@@ -327,6 +329,12 @@ private:
         }
     }
 
+    // The scores screen's report, saved as a PDF by its Save PDF... button.
+    void saveReport(QWidget& scores) {
+        fake_.SaveFileAnswers.enqueue(QDir(folder_).absoluteFilePath(prefix_ + "_report.pdf"));
+        click(scores, "cmdSavePdf");
+    }
+
     // The value labels (boxed) with the widest values they may show.
     static void widestValues(QWidget& scores) {
         for (VbLabel* value : scores.findChildren<VbLabel*>()) {
@@ -514,6 +522,7 @@ int main(int argc, char** argv) {
     }
     SetPlatform(std::move(fake));
     RegisterExercises();
+    ModDODI::PatientName = "Ann Smith"; // as on the reports
     Shooter shooter(folder, platformInUse);
     shooter.MainMenu();
     QStringList exercises;

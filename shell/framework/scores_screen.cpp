@@ -2,8 +2,10 @@
 
 #include "shell/framework/elapsed.h"
 #include "shell/framework/layout.h"
+#include "shell/framework/practice_report.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
+#include "shell/report/report_output.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,6 +23,9 @@ constexpr int NarrowestForm = 5100;
 constexpr int ButtonWidth = 1815;
 constexpr int ButtonGap = 270;
 constexpr int ButtonHeight = 495;
+constexpr int ReportButtonWidth = 1455;
+constexpr int ReportButtonGap = 180;
+constexpr int ReportRowGap = 150;
 
 // A right-aligned caption with trailing blanks ("Practice Time   ") would
 // stand apart from the others; the blanks carry no meaning on screen.
@@ -64,6 +69,11 @@ ScoresScreen::ScoresScreen(const QString& name, Triad triad, const QString& titl
     options->setToolTip("Returns to Options Menu for this procedure.");
     connect(menu, &QPushButton::clicked, this, &ScoresScreen::cmdMainMenu_Click);
     connect(options, &QPushButton::clicked, this, &ScoresScreen::cmdOptions_Click);
+    connect(AddReportButton("cmdPrint", "Print...", "Prints a report of this practice."),
+            &QPushButton::clicked, this, &ScoresScreen::cmdPrint_Click);
+    connect(AddReportButton("cmdSavePdf", "Save PDF...",
+                            "Saves a report of this practice as a PDF file."),
+            &QPushButton::clicked, this, &ScoresScreen::cmdSavePdf_Click);
     StackVisibleLines();
 }
 
@@ -78,13 +88,36 @@ int ScoresScreen::captionColumnWidth() const {
     return std::max(NarrowestCaptionColumn, int(PixelsToTwips(widest + CaptionMarginPixels)));
 }
 
+VbButton* ScoresScreen::AddReportButton(const QString& name, const QString& caption,
+                                        const QString& toolTip) {
+    auto* button = new VbButton(name, caption, this);
+    button->setToolTip(toolTip);
+    reportButtons_ << button;
+    return button;
+}
+
+int ScoresScreen::reportRowWidth() const {
+    const auto count = static_cast<int>(reportButtons_.size());
+    return count * ReportButtonWidth + (count - 1) * ReportButtonGap;
+}
+
+void ScoresScreen::placeReportRow(int top, int formWidth) {
+    int left = (formWidth - reportRowWidth()) / 2;
+    for (VbButton* button : reportButtons_) {
+        Place(button, left, top, ReportButtonWidth, ButtonHeight);
+        left += ReportButtonWidth + ReportButtonGap;
+    }
+}
+
 void ScoresScreen::placeButtonsBelow(int linesBottom, int formWidth) {
     const int buttonTop = linesBottom + 240;
     const int left = (formWidth - 2 * ButtonWidth - ButtonGap) / 2;
     Place(findChild<QWidget*>("cmdMainMenu"), left, buttonTop, ButtonWidth, ButtonHeight);
     Place(findChild<QWidget*>("cmdOptions"), left + ButtonWidth + ButtonGap, buttonTop, ButtonWidth,
           ButtonHeight);
-    SetDesignSize(formWidth, buttonTop + ButtonHeight + 360);
+    const int reportTop = buttonTop + ButtonHeight + ReportRowGap;
+    placeReportRow(reportTop, formWidth);
+    SetDesignSize(formWidth, reportTop + ButtonHeight + 360);
 }
 
 VbLabel* ScoresScreen::Caption(const QString& captionName) const {
@@ -125,7 +158,8 @@ void ScoresScreen::StackVisibleLines() {
     }
     const int captionWidth = captionColumnWidth();
     const int valueLeft = CaptionLeft + captionWidth + ColumnGap;
-    const int formWidth = std::max(NarrowestForm, valueLeft + ValueWidth + CaptionLeft);
+    const int formWidth = std::max(
+        {NarrowestForm, valueLeft + ValueWidth + CaptionLeft, reportRowWidth() + 2 * CaptionLeft});
     Place(title_, 240, 240, formWidth - 480, 615);
     int top = FirstLineTop;
     for (const ScoreLine& line : lines_) {
@@ -194,6 +228,14 @@ void ScoresScreen::Form_Unload() {
     if (Form* options = Forms::Find(names.options)) {
         Forms::Show(*options);
     }
+}
+
+void ScoresScreen::cmdPrint_Click() {
+    PrintReport(ReportOf(*this), this);
+}
+
+void ScoresScreen::cmdSavePdf_Click() {
+    SaveReportPdf(ReportOf(*this), this);
 }
 
 int WholePercent(int part, int whole) {

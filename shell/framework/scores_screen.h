@@ -36,6 +36,10 @@ public:
     void cmdMainMenu_Click();
     // Zeroes the scores; closed by its title-bar button, goes back to the options.
     void Form_Unload() override;
+    // The print dialog, then a report of the practice shown on the printer.
+    void cmdPrint_Click();
+    // A file dialog, then a report of the practice shown as a PDF file.
+    void cmdSavePdf_Click();
 
     const Triad& Names() const { return triad_; }
     VbLabel* Title() const { return title_; }
@@ -62,6 +66,10 @@ public:
 
 protected:
     virtual void FillLines() = 0;
+    // A button of the row under Main Menu and Options, for what can be done
+    // with the practice shown (print it, save it, ...); call in the
+    // constructor. The row is laid out with the screen.
+    VbButton* AddReportButton(const QString& name, const QString& caption, const QString& toolTip);
     template <class T> T* OptionControl(const QString& name) const {
         return Forms::Get(triad_.options).findChild<T*>(name);
     }
@@ -72,12 +80,15 @@ protected:
 private:
     int captionColumnWidth() const;
     void placeButtonsBelow(int linesBottom, int formWidth);
+    int reportRowWidth() const;
+    void placeReportRow(int top, int formWidth);
     void notePracticePeriod();
 
     Triad triad_;
     bool leaving_ = false; // set by Options and Main Menu
     VbLabel* title_;
     QList<ScoreLine> lines_;
+    QList<VbButton*> reportButtons_;
     QDateTime shownAt_;
     QDateTime practiceStartedAt_;
 };
