@@ -7,16 +7,20 @@
 #include "tests/robot/robot_platform.h"
 #include "tests/robot/user_events.h"
 
+#include "exercises/closing_letters/closing_letters_scores.h"
+#include "shell/app.h"
 #include "shell/assets.h"
 #include "shell/controls/picture_box.h"
 #include "shell/forms.h"
 #include "shell/help_window.h"
+#include "shell/mod_dodi.h"
 #include "shell/real_platform.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -113,6 +117,23 @@ TEST_F(RobotTest, DoubleClickThatClosesItsWindowClicksOnce) {
     window.show();
     ClickThroughWindow(button, button->rect().center(), Qt::LeftButton, true);
     EXPECT_EQ(clicks, 1);
+}
+
+// Ten wrong guesses for one letter named is "1000%" Guesses/Correct, a
+// ratio; the same figure as a percent correct would be a fault.
+TEST_F(RobotTest, ARatioOfTwoCountsMayPassAHundredPercent) {
+    RegisterExercises();
+    auto& scores = Scores<LetterScores>();
+    scores.LettersCorrect = 1;
+    scores.LettersWrong = 10;
+    scores.LettersTried = 1;
+    Forms::Show("frmLetterS");
+    auto* ratio = Forms::Find("frmLetterS")->findChild<QLabel*>("lblRatio");
+    ASSERT_NE(ratio, nullptr);
+    EXPECT_EQ(ratio->text(), "1000%");
+    EXPECT_EQ(InsaneNumberShown(), "");
+    Forms::Find("frmLetterS")->findChild<QLabel*>("lblPerCor")->setText("1000%");
+    EXPECT_NE(InsaneNumberShown(), "");
 }
 
 // ---- Bad assets: nothing crashes, boxes stay empty, sounds stay silent ----

@@ -201,6 +201,24 @@ QString InsaneFigure(const QString& text, bool overCountAllowed) {
     return {};
 }
 
+namespace {
+
+// A value shown beside a ratio's caption ("Guesses/Correct") is one count
+// over another: as a percentage it may well pass 100.
+bool ShowsARatio(const QLabel* value, const QList<QLabel*>& labels) {
+    const int middle = value->geometry().center().y();
+    for (const QLabel* caption : labels) {
+        const QRect place = caption->geometry();
+        if (caption != value && caption->isVisible() && caption->parent() == value->parent() &&
+            place.top() <= middle && middle <= place.bottom() && caption->text().contains('/')) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 QString InsaneNumberShown() {
     for (const Form* form : LoadedForms()) {
         if (!form->isVisible() || isMainMenu(form)) {
@@ -218,7 +236,9 @@ QString InsaneNumberShown() {
             if (!label->isVisible()) {
                 continue;
             }
-            if (QString broken = InsaneFigure(label->text(), overCounted); !broken.isEmpty()) {
+            const bool aboveHundredAllowed = overCounted || ShowsARatio(label, labels);
+            if (QString broken = InsaneFigure(label->text(), aboveHundredAllowed);
+                !broken.isEmpty()) {
                 return form->objectName() + "." + label->objectName() + " " + broken;
             }
         }
