@@ -1,5 +1,6 @@
 // KOVA: visual-perception training exercises.
 #include "shell/app.h"
+#include "shell/history/practice_history.h"
 #include "shell/main_menu.h"
 
 #include <QApplication>
@@ -12,6 +13,9 @@ int main(int argc, char* argv[]) {
     SetUpAppearance(app);
     RegisterExercises();
     frmMain& menu = StartMainMenu();
+    // The practice history is opened once the menu is up, so that a history
+    // that cannot be used is told about over the menu, at once.
+    QTimer::singleShot(0, &menu, [] { PracticeHistory::Store(); });
     // Start-up check used by the tests and the start-up benchmark: once the
     // menu is on screen, say so and leave through the Exit button.
     if (qEnvironmentVariableIsSet("KOVA_EXIT_AFTER_START")) {

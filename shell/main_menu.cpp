@@ -2,6 +2,7 @@
 
 #include "shell/framework/layout.h"
 #include "shell/framework/triad.h"
+#include "shell/history/frmHistory.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
 
@@ -147,15 +148,18 @@ void frmMain::buildMenuFrame() {
 void frmMain::buildToolsFrame() {
     frmTools = MakeFrame("frmTools", "Tools", this);
     SetFontSize(frmTools, 10, true);
-    Place(frmTools, 360, 1560, 2895, 2295);
+    Place(frmTools, 360, 1560, 2895, 3015);
     auto* cmdMetronome = new VbButton("cmdMetronome", "Metronome", frmTools);
     Place(cmdMetronome, 360, 480, 2175, 615);
     cmdMetronome->setEnabled(Forms::IsRegistered("frmMetronome"));
     auto* cmdName = new VbButton("cmdName", "Enter New Patient Name", frmTools);
     Place(cmdName, 360, 1200, 2175, 855);
-    for (VbButton* button : {cmdMetronome, cmdName}) {
+    auto* cmdHistory = new VbButton("cmdHistory", "Practice History", frmTools);
+    Place(cmdHistory, 360, 2160, 2175, 615);
+    for (VbButton* button : {cmdMetronome, cmdName, cmdHistory}) {
         SetFontSize(button, 10, true);
     }
+    connect(cmdHistory, &QPushButton::clicked, this, &frmMain::cmdHistory_Click);
     connect(cmdMetronome, &QPushButton::clicked, this, &frmMain::cmdMetronome_Click);
     connect(cmdName, &QPushButton::clicked, this, &frmMain::cmdName_Click);
     frmTools->hide();
@@ -264,6 +268,12 @@ QString ExerciseMenuCaption(const QString& optionsForm) {
         }
     }
     return {};
+}
+
+void frmMain::cmdHistory_Click() {
+    frmMenu->hide();
+    frmTools->hide();
+    frmHistory::Open(Name, ModDODI::PatientName.isEmpty() ? QString() : ModDODI::PatientName);
 }
 
 void frmMain::openExercise(const QString& optionsForm) {

@@ -23,6 +23,7 @@ public:
     void cmdHelp_Click();
     void cmdName_Click();
     void cmdMetronome_Click();
+    void cmdHistory_Click();
     void cmdTNL_Click();
     void cmdTS_Click();
     void cmdExit2_Click();

@@ -1,21 +1,36 @@
 #include "tests/support/kova_test.h"
 
 #include "shell/help_window.h"
+#include "shell/history/practice_history.h"
 #include "shell/mod_dodi.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QWindow>
+
+QString TestFolder() {
+    static QTemporaryDir folder;
+    return folder.path();
+}
+
+QString NewTestHistoryFile() {
+    static int made = 0;
+    return QDir(TestFolder()).filePath(QString("practice_history_%1.sqlite").arg(++made));
+}
 
 void KovaTest::SetUp() {
     auto fake = std::make_unique<FakePlatform>();
     fake_ = fake.get();
     SetPlatform(std::move(fake));
     ModDODI::ResetAll();
+    PracticeHistory::UseTarget(NewTestHistoryFile());
 }
 
 void KovaTest::TearDown() {
     Forms::UnloadAll();
+    PracticeHistory::Close();
     if (HelpWindow* help = HelpWindow::Instance()) {
         help->close();
     }

@@ -11,8 +11,14 @@
 #include <ostream>
 #include <stdexcept>
 
-// Installs a fresh fake platform and clean shared state for every test, and
-// unloads every screen afterwards.
+// A temporary folder for the whole test program, removed at its end. The
+// tests' data and settings folders lie in it, never the user's.
+QString TestFolder();
+// A new practice-history file in it, not yet made.
+QString NewTestHistoryFile();
+
+// Installs a fresh fake platform, clean shared state and an empty practice
+// history of its own for every test, and unloads every screen afterwards.
 class KovaTest : public ::testing::Test {
 protected:
     void SetUp() override;

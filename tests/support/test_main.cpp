@@ -40,6 +40,10 @@ static void failOnWarning(QtMsgType type, const QMessageLogContext&, const QStri
 }
 
 int main(int argc, char** argv) {
+    // The program's data and settings go to the test folder, never the user's.
+    qputenv("XDG_DATA_HOME", (TestFolder() + "/data").toUtf8());
+    qputenv("XDG_CONFIG_HOME", (TestFolder() + "/config").toUtf8());
+    qunsetenv("KOVA_DATABASE");
     qInstallMessageHandler(failOnWarning);
     QApplication app(argc, argv);
     SetUpAppearance(app);

@@ -1,0 +1,31 @@
+// The program's practice history: where it is kept, opened once, and each
+// finished practice recorded in it. When it cannot be opened the therapist
+// is told once and KOVA goes on without it.
+#pragma once
+
+#include "shell/framework/practice_report.h"
+#include "shell/history/practice_store.h"
+
+namespace PracticeHistory {
+
+// Where the history is kept: the KOVA_DATABASE environment variable, else
+// the KOVA_DATABASE setting (a PostgreSQL URI or a file), else
+// "practice_history.sqlite" in the user's data folder.
+QString DefaultTarget();
+// Keeps the history there from now on (the open one is closed first).
+void UseTarget(const QString& target);
+QString Target();
+
+// The open history; opened on first use. nullptr when it cannot be used
+// (the therapist was told why, once).
+PracticeStore* Store();
+// Records the practice when anything was presented in it; true when kept.
+bool Record(const PracticeReport& report);
+// Closes the history; the next use opens it again.
+void Close();
+
+// The message shown when the history cannot be used.
+QString UnavailableMessage(const QString& reason);
+QString SetAsideMessage(const QString& setAsidePath);
+
+} // namespace PracticeHistory

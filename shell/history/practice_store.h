@@ -1,0 +1,97 @@
+// The practice history database: every finished practice with its options
+// and score lines, per patient, in SQLite or on a PostgreSQL server.
+#pragma once
+
+#include "shell/framework/practice_report.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+#include <optional>
+
+// One patient of the history, for the list of patients.
+struct PatientSummary {
+    QString name;
+    int practices = 0;
+    QDateTime last; // when the newest practice ended
+};
+
+// One practice, for the list of practices and the chart.
+struct PracticeSummary {
+    qint64 id = 0;
+    QString exercise;
+    QDateTime started;
+    QDateTime ended;
+    QString practiceTime;
+    QString headline; // the exercise's main score as shown, e.g. "Percent Correct 58%"
+    std::optional<double> percentCorrect;
+    std::optional<double> averageTime; // seconds
+};
+
+// A practice as stored, with every line.
+struct StoredPractice {
+    qint64 id = 0;
+    PracticeReport report;
+};
+
+class PracticeStore {
+public:
+    // Why the database could not be opened.
+    enum class Failure {
+        None,
+        Damaged,     // not a database, or a damaged one
+        Unavailable, // unreadable, locked, no server
+        Newer,       // written by a newer KOVA
+    };
+
+    // target: a file path (SQLite) or a "postgresql://" connection URI.
+    explicit PracticeStore(QString target);
+    ~PracticeStore();
+    PracticeStore(const PracticeStore&) = delete;
+    PracticeStore& operator=(const PracticeStore&) = delete;
+
+    static bool IsServerUri(const QString& target);
+
+    // Opens the database, creating the schema on first use.
+    Failure Open();
+    bool IsOpen() const { return open_; }
+    void Close();
+    // What went wrong last, for the therapist's message.
+    QString LastError() const { return lastError_; }
+    const QString& Target() const { return target_; }
+    // The open connection, for checks and bulk work the store does not offer
+    // (tests, the benchmark).
+    QSqlDatabase Connection() const;
+
+    // Records one practice in one transaction; its id, or nothing on failure.
+    std::optional<qint64> Record(const PracticeReport& report);
+
+    QList<PatientSummary> Patients();
+    // The patient's practices, newest first.
+    QList<PracticeSummary> Practices(const QString& patient);
+    // The patient's newest `count` practices of one exercise, newest first.
+    QList<PracticeSummary> LastPractices(const QString& patient, const QString& exercise,
+                                         int count);
+    // Every line of the patient's practices whose ids are given, in that order.
+    QList<StoredPractice> Details(const QString& patient, const QList<qint64>& ids);
+
+    bool DeletePractice(qint64 id);
+    bool DeletePatient(const QString& patient);
+
+private:
+    bool isServer() const { return IsServerUri(target_); }
+    bool configureConnection();
+    Failure connect();
+    Failure failureOf(const class QSqlError& error) const;
+    bool createSchema();
+    Failure checkSchema();
+    bool exec(class QSqlQuery& query);
+    bool run(const QString& statement);
+    QList<PracticeSummary> summaries(class QSqlQuery& query);
+
+    QString target_;
+    QString connectionName_;
+    bool open_ = false;
+    QString lastError_;
+};

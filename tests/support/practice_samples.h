@@ -1,0 +1,13 @@
+// Practice reports made up for tests, benchmarks and screenshots.
+#pragma once
+
+#include "shell/framework/practice_report.h"
+
+// A practice of a picture exercise: correct out of tried, an average
+// response time, two options; started at `start`, ended 5 minutes later.
+PracticeReport SamplePractice(const QString& patient, const QString& exercise,
+                              const QDateTime& start, int correct, int tried, double averageSecs);
+// `count` practices of one patient, one a day from `firstDay`, getting
+// better: the exercises take turns among Flipper, Tracking Sequences and
+// Shape Counting.
+QList<PracticeReport> SampleSessions(const QString& patient, int count, const QDateTime& firstDay);
