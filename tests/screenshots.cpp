@@ -16,18 +16,24 @@
 #include "shell/forms.h"
 #include "shell/framework/options_screen.h"
 #include "shell/framework/therapy_screen.h"
+#include "shell/history/frmHistory.h"
+#include "shell/history/practice_history.h"
 #include "shell/main_menu.h"
 #include "shell/mod_dodi.h"
 #include "tests/support/fake_platform.h"
+#include "tests/support/practice_samples.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFrame>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -126,6 +132,38 @@ public:
         fake.OnDoEvents = [&] { click(*metronome, "cmdStart"); };
         click(*metronome, "cmdStart");
         fake.OnDoEvents = nullptr;
+    }
+
+    // The History window with a patient of 30 practices, one exercise's
+    // chart, and the CSV of them as text.
+    void History() {
+        prefix_.clear();
+        const QDateTime first(QDate(2026, 9, 1), QTime(10, 15));
+        for (const PracticeReport& r : SampleSessions("Ann Example", 30, first)) {
+            PracticeHistory::Record(r);
+        }
+        PracticeHistory::Record(
+            SamplePractice("Ben O'Brien \"Benny\"", "Flipper", first, 9, 12, 2.1));
+        ModDODI::PatientName = "Ann Example";
+        frmMain& menu = StartMainMenu();
+        menu.cmdTools_Click();
+        menu.findChild<QPushButton*>("cmdHistory")->click();
+        auto& history = Forms::Get<frmHistory>();
+        save(history, "history");
+        history.ChooseExercise("Flipper");
+        save(history, "history_flipper");
+        const QString csv = folder_ + "/history_practices.csv";
+        fake_.SaveFileAnswers.enqueue(csv);
+        click(history, "cmdExport");
+        QFile file(csv);
+        if (file.open(QIODevice::ReadOnly)) {
+            QPlainTextEdit text;
+            text.setLineWrapMode(QPlainTextEdit::NoWrap);
+            text.setPlainText(QString::fromUtf8(file.readAll()));
+            text.resize(history.size());
+            save(text, "history_csv");
+        }
+        click(history, "cmdClose");
     }
 
 private:
@@ -521,6 +559,9 @@ int main(int argc, char** argv) {
         fake->Display = QSize(QString(argv[2]).toInt(), QString(argv[3]).toInt());
     }
     SetPlatform(std::move(fake));
+    // The practices of the walk go to a history of its own, never the user's.
+    QTemporaryDir scratch;
+    PracticeHistory::UseTarget(scratch.filePath("practice_history.sqlite"));
     RegisterExercises();
     ModDODI::PatientName = "Ann Smith"; // as on the reports
     Shooter shooter(folder, platformInUse);
@@ -537,5 +578,8 @@ int main(int argc, char** argv) {
     }
     shooter.Metronome();
     Forms::UnloadAll();
+    shooter.History();
+    Forms::UnloadAll();
+    PracticeHistory::Close();
     return 0;
 }

@@ -1,22 +1,28 @@
 // The practice history as the program uses it: a writer killed mid-write,
 // damaged and unusable files, what a practice's report yields for the list
 // and the chart, the CSV text, and the History window.
+#include "shell/app.h"
 #include "shell/history/frmHistory.h"
 #include "shell/history/practice_csv.h"
 #include "shell/history/practice_facts.h"
 #include "shell/history/practice_history.h"
 #include "shell/history/progress_chart.h"
 #include "shell/history/session_means.h"
+#include "shell/main_menu.h"
+#include "shell/mod_dodi.h"
 #include "tests/support/csv_reader.h"
 #include "tests/support/kova_test.h"
 #include "tests/support/practice_samples.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSqlQuery>
+#include <QTableView>
+#include <QTableWidget>
 
 namespace {
 
@@ -218,6 +224,111 @@ TEST(PracticeCsv, ACaptionMetTwiceInAPracticeGetsAColumnOfItsOwn) {
     EXPECT_EQ(CsvFileNameFor("Ann/../x:y"), "Ann____x_y practices.csv");
     EXPECT_EQ(CsvFileNameFor("???"), "___ practices.csv");
     EXPECT_EQ(CsvFileNameFor(""), "Patient practices.csv");
+}
+
+class HistoryWindowTest : public KovaTest {
+protected:
+    void SetUp() override {
+        KovaTest::SetUp();
+        for (const PracticeReport& r : SampleSessions("Ann", 7, Monday)) {
+            ASSERT_TRUE(PracticeHistory::Record(r));
+        }
+        ASSERT_TRUE(PracticeHistory::Record(SamplePractice("Ben", "Flipper", Monday, 1, 4, 3.0)));
+    }
+    frmHistory& openFromMenu() {
+        frmMain& menu = StartMainMenu();
+        Click(&menu, "cmdTools");
+        Click(&menu, "cmdHistory");
+        return Loaded<frmHistory>();
+    }
+    static QStringList patientRows(const frmHistory& window) {
+        auto* list = Find<QTableWidget>(&window, "lstPatients");
+        QStringList rows;
+        for (int row = 0; row < list->rowCount(); ++row) {
+            rows << list->item(row, 0)->text() + " " + list->item(row, 1)->text();
+        }
+        return rows;
+    }
+};
+
+TEST_F(HistoryWindowTest, OpensFromTheToolsFrameOverAMenuThatWaits) {
+    ModDODI::PatientName = "Ben";
+    frmHistory& window = openFromMenu();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(Loaded<frmMain>().isEnabled());
+    EXPECT_EQ(patientRows(window), (QStringList{"Ann 7", "Ben 1"}));
+    EXPECT_EQ(window.ChosenPatient(), "Ben"); // the patient of the session first
+    Click(&window, "cmdClose");
+    EXPECT_FALSE(IsLoaded(frmHistory::Name));
+    EXPECT_TRUE(Loaded<frmMain>().isEnabled());
+}
+
+TEST_F(HistoryWindowTest, ListsAPatientsPracticesNewestFirstAndChartsOneExercise) {
+    frmHistory& window = openFromMenu();
+    ASSERT_TRUE(window.ChoosePatient("Ann"));
+    const QList<PracticeSummary>& shown = window.ShownPractices();
+    ASSERT_EQ(shown.size(), 7);
+    EXPECT_EQ(shown.first().started, Monday.addDays(6));
+    auto* grid = Find<QTableView>(&window, "grdPractices");
+    EXPECT_EQ(grid->model()->index(0, 1).data().toString(), "Flipper");
+    EXPECT_EQ(grid->model()->index(0, 3).data().toString(), shown.first().headline);
+    // With every exercise listed, the chart follows the chosen practice.
+    EXPECT_EQ(window.Chart().PercentMeans().sessions, 3); // Flipper: days 0, 3 and 6
+
+    window.ChooseExercise("Tracking Sequences");
+    ASSERT_EQ(window.ShownPractices().size(), 2);
+    const SessionMeans& means = window.Chart().PercentMeans();
+    EXPECT_EQ(means.sessions, 2);
+    const double day1 = *window.ShownPractices()[1].percentCorrect;
+    const double day4 = *window.ShownPractices()[0].percentCorrect;
+    EXPECT_DOUBLE_EQ(*means.first, (day1 + day4) / 2);
+    EXPECT_TRUE(window.Chart().MeansText().startsWith("Percent correct: first 2 sessions "));
+}
+
+TEST_F(HistoryWindowTest, DeletesAPracticeOrAPatientOnlyWhenConfirmed) {
+    frmHistory& window = openFromMenu();
+    ASSERT_TRUE(window.ChoosePatient("Ann"));
+    fake().MsgBoxAnswers.enqueue(vbNo);
+    Click(&window, "cmdDeletePractice");
+    EXPECT_EQ(window.ShownPractices().size(), 7);
+    fake().MsgBoxAnswers.enqueue(vbYes);
+    Click(&window, "cmdDeletePractice");
+    EXPECT_EQ(window.ShownPractices().size(), 6);
+    EXPECT_EQ(window.ShownPractices().first().started, Monday.addDays(5));
+    EXPECT_EQ(patientRows(window), (QStringList{"Ann 6", "Ben 1"}));
+
+    fake().MsgBoxAnswers.enqueue(vbNo);
+    Click(&window, "cmdDeletePatient");
+    EXPECT_EQ(patientRows(window).size(), 2);
+    fake().MsgBoxAnswers.enqueue(vbYes);
+    Click(&window, "cmdDeletePatient");
+    EXPECT_EQ(patientRows(window), QStringList{"Ben 1"});
+    EXPECT_TRUE(PracticeHistory::Store()->Practices("Ann").isEmpty());
+    EXPECT_EQ(fake().Messages.size(), 4);
+    EXPECT_TRUE(fake().Messages[1].prompt.startsWith("Delete the Flipper practice of Ann from "));
+}
+
+TEST_F(HistoryWindowTest, ExportsTheShownPracticesAsCsv) {
+    frmHistory& window = openFromMenu();
+    ASSERT_TRUE(window.ChoosePatient("Ann"));
+    window.ChooseExercise("Flipper");
+    Click(&window, "cmdExport"); // the dialog cancelled: nothing written
+    ASSERT_EQ(fake().SaveRequests.size(), 1);
+    EXPECT_TRUE(fake().SaveRequests[0].suggestedPath.endsWith("/Ann practices.csv"));
+
+    const QString path = QDir(TestFolder()).filePath("ann.csv");
+    fake().SaveFileAnswers.enqueue(path);
+    Click(&window, "cmdExport");
+    const QList<QStringList> rows = ReadCsv(contentsOf(path));
+    ASSERT_EQ(rows.size(), 4);
+    const int percent = rows[0].indexOf("Percent Correct");
+    ASSERT_GE(percent, 0);
+    for (int row = 1; row < 4; ++row) {
+        EXPECT_EQ(rows[row][1], "Flipper");
+        EXPECT_EQ(rows[row][percent].chopped(1).toDouble(),
+                  *window.ShownPractices()[row - 1].percentCorrect);
+    }
+    EXPECT_TRUE(fake().Messages.isEmpty());
 }
 
 } // namespace

@@ -33,6 +33,11 @@ VbButton* makeButton(const QString& name, const QString& caption, QWidget* paren
 }
 
 void fitTable(QTableView* table) {
+    QFont font = table->font();
+    font.setBold(false);
+    font.setPointSize(9);
+    table->setFont(font);
+    table->horizontalHeader()->setFont(font);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -66,8 +71,8 @@ frmHistory::frmHistory() : Form(Name) {
     layout->addLayout(sides, 1);
     buildPatientSide();
     buildPracticeSide();
-    sides->addWidget(findChild<QGroupBox*>("frmPatients"), 3);
-    sides->addWidget(findChild<QGroupBox*>("frmPractices"), 7);
+    sides->addWidget(findChild<QGroupBox*>("frmPatients"), 1);
+    sides->addWidget(findChild<QGroupBox*>("frmPractices"), 2);
     auto* bottom = new QHBoxLayout;
     bottom->addStretch(1);
     cmdClose = makeButton("cmdClose", "Close", this);
@@ -119,10 +124,14 @@ void frmHistory::buildPracticeSide() {
     grdPractices->setModel(model_);
     fitTable(grdPractices);
     const QFontMetrics metrics = grdPractices->fontMetrics();
-    grdPractices->setColumnWidth(0, metrics.horizontalAdvance("2026-12-31 23:59") + 16);
-    grdPractices->setColumnWidth(1, metrics.horizontalAdvance("Tracking Numbers, Letters") + 16);
-    grdPractices->setColumnWidth(2, metrics.horizontalAdvance("59 Mins  59 Secs") + 16);
-    layout->addWidget(grdPractices, 2);
+    // The exercise takes the room left; a long name cut short shows whole in its tooltip.
+    QHeaderView* header = grdPractices->horizontalHeader();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(1, QHeaderView::Stretch);
+    grdPractices->setColumnWidth(0, metrics.horizontalAdvance("2026-12-31 23:59") + 12);
+    grdPractices->setColumnWidth(2, metrics.horizontalAdvance("59 Mins  59 Secs") + 12);
+    grdPractices->setColumnWidth(3, metrics.horizontalAdvance("Percent Correct 100%") + 12);
+    layout->addWidget(grdPractices, 1);
 
     auto* buttons = new QHBoxLayout;
     cmdDeletePractice = makeButton("cmdDeletePractice", "Delete Practice...", frame);
@@ -132,7 +141,7 @@ void frmHistory::buildPracticeSide() {
     buttons->addStretch(1);
     layout->addLayout(buttons);
     chart_ = new ProgressChart(frame);
-    layout->addWidget(chart_, 3);
+    layout->addWidget(chart_, 1);
 
     connect(cboExercise, &QComboBox::currentIndexChanged, this, &frmHistory::exerciseChosen);
     connect(grdPractices->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -150,6 +159,7 @@ frmHistory& frmHistory::Open(const QString& opener, const QString& patient,
         history.firstPatient_ = patient;
         history.firstExercise_ = exercise;
         history.HoldWhileOpen(opener);
+        history.fill();
         // The window belongs to what opened it and closes with it.
         if (Form* owner = Forms::Find(opener)) {
             connect(owner, &QObject::destroyed, &history, [] { Forms::Unload(Name); });
@@ -161,7 +171,10 @@ frmHistory& frmHistory::Open(const QString& opener, const QString& patient,
 
 void frmHistory::Form_Load() {
     const QSize display = platform().DisplaySize();
-    resize(std::min(display.width() - 40, 1280), std::min(display.height() - 60, 860));
+    resize(std::min(display.width() - 20, 1280), std::min(display.height() - 40, 860));
+}
+
+void frmHistory::fill() {
     if (PracticeHistory::Store() == nullptr) {
         lblStatus->setText("The practice history cannot be opened; no practices can be shown.");
         lblStatus->show();

@@ -45,6 +45,8 @@ public:
 private:
     void buildPatientSide();
     void buildPracticeSide();
+    // Shows the patients, choosing the first patient and exercise asked for.
+    void fill();
     void loadPatients(const QString& choose);
     void patientChosen();
     void exerciseChosen();

@@ -48,6 +48,17 @@ private:
     QStringList headings_;
 };
 
+// The practice time has a column of its own.
+QList<ReportLine> withoutPracticeTime(const QList<ReportLine>& lines) {
+    QList<ReportLine> kept;
+    for (const ReportLine& line : lines) {
+        if (PlainCaption(line.caption) != "practice time") {
+            kept << line;
+        }
+    }
+    return kept;
+}
+
 bool looksLikeFormula(const QString& field) {
     if (field.isEmpty() || !QString("=+-@\t\r").contains(field.front())) {
         return false;
@@ -73,7 +84,7 @@ QList<QStringList> PracticeTable(const QList<StoredPractice>& practices) {
     Columns options("Option: ");
     QList<QList<int>> scoreColumns, optionColumns;
     for (const StoredPractice& p : practices) {
-        scoreColumns << scores.Place(p.report.scores);
+        scoreColumns << scores.Place(withoutPracticeTime(p.report.scores));
     }
     for (const StoredPractice& p : practices) {
         optionColumns << options.Place(p.report.options);
@@ -90,8 +101,9 @@ QList<QStringList> PracticeTable(const QList<StoredPractice>& practices) {
         row[2] = r.started.toString(TimeFormat);
         row[3] = r.ended.toString(TimeFormat);
         row[4] = r.practiceTime;
-        for (int line = 0; line < r.scores.size(); ++line) {
-            row[scoreStart + scoreColumns[i][line]] = r.scores[line].text;
+        const QList<ReportLine> scoreLines = withoutPracticeTime(r.scores);
+        for (int line = 0; line < scoreLines.size(); ++line) {
+            row[scoreStart + scoreColumns[i][line]] = scoreLines[line].text;
         }
         for (int line = 0; line < r.options.size(); ++line) {
             row[optionStart + optionColumns[i][line]] = r.options[line].text;

@@ -8,8 +8,9 @@
 #include <QStringList>
 
 // The column headings and rows of the practices, in the order given.
-// Columns: Patient, Exercise, Started, Ended, Practice Time, every score line
-// by caption (in the order first met), then every option as "Option: caption".
+// Columns: Patient, Exercise, Started, Ended, Practice Time, every other score
+// line by caption (in the order first met), then every option as
+// "Option: caption".
 QList<QStringList> PracticeTable(const QList<StoredPractice>& practices);
 
 // The table as CSV: fields quoted when they hold a comma, quote or line

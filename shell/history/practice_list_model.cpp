@@ -23,7 +23,8 @@ int PracticeListModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant PracticeListModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= practices_.size()) {
+    if ((role != Qt::DisplayRole && role != Qt::ToolTipRole) || !index.isValid() ||
+        index.row() >= practices_.size()) {
         return {};
     }
     const PracticeSummary& p = practices_[index.row()];

@@ -5,6 +5,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsLayout>
 #include <QLineSeries>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -15,6 +16,23 @@ namespace {
 
 constexpr int Span = 3;
 constexpr int MostPointsMarked = 60; // beyond this the markers hide the line
+
+// The top of the seconds axis: four steps of a round size above the highest value.
+double secondsAxisTop(double highest) {
+    for (double step : {0.25, 0.5, 1.0, 2.0, 2.5, 5.0, 10.0, 15.0, 30.0, 60.0}) {
+        if (4 * step >= highest * 1.05) {
+            return 4 * step;
+        }
+    }
+    return 4 * std::ceil(highest * 1.05 / 4);
+}
+
+QFont smallFont(const QFont& base, int points, bool bold = false) {
+    QFont font = base;
+    font.setPointSize(points);
+    font.setBold(bold);
+    return font;
+}
 
 QString signedNumber(double value, bool signedChange) {
     const QString text = QString::number(value, 'f', 1);
@@ -51,7 +69,10 @@ ProgressChart::ProgressChart(QWidget* parent) : QWidget(parent) {
     setObjectName("ProgressChart");
     chart_ = new QChart;
     chart_->legend()->setAlignment(Qt::AlignBottom);
-    chart_->setMargins(QMargins(4, 4, 4, 4));
+    chart_->legend()->setFont(smallFont(font(), 8));
+    chart_->setTitleFont(smallFont(font(), 9, true));
+    chart_->setMargins(QMargins(2, 2, 2, 2));
+    chart_->layout()->setContentsMargins(0, 0, 0, 0);
     percent_ = new QLineSeries;
     percent_->setName("Percent correct");
     percent_->setColor(QColor(30, 90, 170));
@@ -62,15 +83,19 @@ ProgressChart::ProgressChart(QWidget* parent) : QWidget(parent) {
     chart_->addSeries(time_);
 
     sessionAxis_ = new QValueAxis;
-    sessionAxis_->setTitleText("Session");
     sessionAxis_->setLabelFormat("%d");
     percentAxis_ = new QValueAxis;
-    percentAxis_->setTitleText("Percent correct");
+    percentAxis_->setTitleText("% correct");
     percentAxis_->setLabelFormat("%d");
     percentAxis_->setRange(0, 100);
+    percentAxis_->setTickCount(5);
     timeAxis_ = new QValueAxis;
     timeAxis_->setTitleText("Secs");
-    timeAxis_->setLabelFormat("%.1f");
+    timeAxis_->setTickCount(5);
+    for (QValueAxis* axis : {sessionAxis_, percentAxis_, timeAxis_}) {
+        axis->setLabelsFont(smallFont(font(), 8));
+        axis->setTitleFont(smallFont(font(), 8, true));
+    }
     chart_->addAxis(sessionAxis_, Qt::AlignBottom);
     chart_->addAxis(percentAxis_, Qt::AlignLeft);
     chart_->addAxis(timeAxis_, Qt::AlignRight);
@@ -82,9 +107,10 @@ ProgressChart::ProgressChart(QWidget* parent) : QWidget(parent) {
     view_ = new QChartView(chart_, this);
     view_->setObjectName("chartView");
     view_->setRenderHint(QPainter::Antialiasing);
+    view_->setMinimumHeight(190);
     means_ = new VbLabel("lblMeans", "", this);
     means_->setWordWrap(true);
-    SetFontSize(means_, 10);
+    SetFontSize(means_, 9);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_, 1);
@@ -105,8 +131,10 @@ void ProgressChart::fillSeries(QLineSeries* series, QValueAxis* axis,
     }
     series->replace(points);
     series->setPointsVisible(points.size() <= MostPointsMarked);
-    if (axis != percentAxis_) {
-        axis->setRange(0, std::ceil(highest * 1.1 * 10) / 10);
+    if (axis == timeAxis_) {
+        const double top = secondsAxisTop(highest);
+        axis->setRange(0, top);
+        axis->setLabelFormat(top < 4 ? "%.2f" : top < 8 ? "%.1f" : "%.0f");
     }
 }
 
@@ -118,7 +146,7 @@ void ProgressChart::ShowSessions(const QString& exercise,
         times << s.averageTime;
     }
     fillSeries(percent_, percentAxis_, percents, 100);
-    fillSeries(time_, timeAxis_, times, 1.0);
+    fillSeries(time_, timeAxis_, times, 0.0);
     percent_->setVisible(
         std::any_of(percents.begin(), percents.end(), [](const auto& v) { return v.has_value(); }));
     time_->setVisible(
@@ -137,7 +165,7 @@ void ProgressChart::Clear() {
     time_->clear();
     sessionAxis_->setRange(0, 2);
     sessionAxis_->setTickCount(3);
-    timeAxis_->setRange(0, 1);
+    timeAxis_->setRange(0, 4);
     chart_->setTitle("No practices to chart");
     percentMeans_ = {};
     timeMeans_ = {};

@@ -58,6 +58,14 @@ QString ExerciseOf(const Form& form) {
     if (const auto* scores = qobject_cast<const ScoresScreen*>(&form)) {
         return scores->Names().options;
     }
+    // A window opened over a screen of an exercise (the History window over
+    // a scores screen) belongs to that exercise.
+    const QString above = form.StaysAbove();
+    if (!above.isEmpty() && above != MainMenuName && above != form.objectName()) {
+        if (const Form* owner = Forms::Find(above)) {
+            return ExerciseOf(*owner);
+        }
+    }
     return isMainMenu(&form) ? QString() : form.objectName();
 }
 
