@@ -19,6 +19,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -186,9 +187,6 @@ void frmHistory::fill() {
         return;
     }
     loadPatients(firstPatient_);
-    if (!firstExercise_.isEmpty()) {
-        ChooseExercise(firstExercise_);
-    }
 }
 
 void frmHistory::loadPatients(const QString& choose) {
@@ -203,7 +201,8 @@ void frmHistory::loadPatients(const QString& choose) {
         name->setToolTip(p.name);
         lstPatients->setItem(row, 0, name);
         lstPatients->setItem(row, 1, new QTableWidgetItem(QString::number(p.practices)));
-        lstPatients->setItem(row, 2, new QTableWidgetItem(p.last.toString("yyyy-MM-dd")));
+        lstPatients->setItem(row, 2,
+                             new QTableWidgetItem(p.last.toLocalTime().toString("yyyy-MM-dd")));
         if (p.name == choose) {
             chosenRow = row;
         }
@@ -257,7 +256,9 @@ void frmHistory::patientChosen() {
         }
     }
     exercises.sort(Qt::CaseInsensitive);
-    const QString kept = cboExercise->currentText();
+    // The exercise asked for at opening, else the one chosen before.
+    const QString asked = std::exchange(firstExercise_, QString());
+    const QString kept = asked.isEmpty() ? cboExercise->currentText() : asked;
     {
         const QSignalBlocker quiet(cboExercise);
         cboExercise->clear();
@@ -280,11 +281,11 @@ void frmHistory::exerciseChosen() {
     model_->SetPractices(std::move(shown));
     cmdExport->setEnabled(!ShownPractices().isEmpty());
     cmdDeletePractice->setEnabled(!ShownPractices().isEmpty());
-    chartedExercise_.clear();
+    // The chart first: choosing the first row then finds it drawn already.
+    showChart();
     if (!ShownPractices().isEmpty()) {
         grdPractices->selectRow(0);
     }
-    showChart();
 }
 
 QString frmHistory::chartExercise() const {

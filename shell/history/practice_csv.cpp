@@ -98,8 +98,8 @@ QList<QStringList> PracticeTable(const QList<StoredPractice>& practices) {
         QStringList row(optionStart + options.Headings().size());
         row[0] = r.patientName;
         row[1] = r.exercise;
-        row[2] = r.started.toString(TimeFormat);
-        row[3] = r.ended.toString(TimeFormat);
+        row[2] = r.started.toLocalTime().toString(TimeFormat);
+        row[3] = r.ended.toLocalTime().toString(TimeFormat);
         row[4] = r.practiceTime;
         const QList<ReportLine> scoreLines = withoutPracticeTime(r.scores);
         for (int line = 0; line < scoreLines.size(); ++line) {

@@ -5,7 +5,7 @@ enum Column { DateColumn, ExerciseColumn, TimeColumn, ScoreColumn, ColumnCount }
 }
 
 QString ShownDateTime(const QDateTime& time) {
-    return time.toString("yyyy-MM-dd HH:mm");
+    return time.toLocalTime().toString("yyyy-MM-dd HH:mm");
 }
 
 void PracticeListModel::SetPractices(QList<PracticeSummary> practices) {

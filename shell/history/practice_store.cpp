@@ -29,9 +29,28 @@ QString storedTime(const QDateTime& time) {
     return time.isValid() ? time.toUTC().toString(Qt::ISODateWithMs) : QString("");
 }
 
+// Reads the stored "yyyy-MM-ddTHH:mm:ss.zzzZ" by its fixed places (a
+// history of thousands of practices is read at once); the time stays in UTC
+// until it is shown.
 QDateTime timeOf(const QVariant& stored) {
-    QDateTime time = QDateTime::fromString(stored.toString(), Qt::ISODateWithMs);
-    return time.isValid() ? time.toLocalTime() : time;
+    const QString text = stored.toString();
+    auto number = [&text](int from, int length) {
+        int value = 0;
+        for (int i = from; i < from + length; ++i) {
+            value = value * 10 + text[i].digitValue();
+        }
+        return value;
+    };
+    static const QString pattern = "dddd-dd-ddTdd:dd:dd.dddZ";
+    bool fixed = text.size() == pattern.size();
+    for (int i = 0; fixed && i < text.size(); ++i) {
+        fixed = pattern[i] == 'd' ? text[i].isDigit() : text[i] == pattern[i];
+    }
+    if (!fixed) {
+        return QDateTime::fromString(text, Qt::ISODateWithMs);
+    }
+    return QDateTime(QDate(number(0, 4), number(5, 2), number(8, 2)),
+                     QTime(number(11, 2), number(14, 2), number(17, 2), number(20, 3)), Qt::UTC);
 }
 
 QVariant numberOrNull(const std::optional<double>& number) {

@@ -16,6 +16,32 @@ namespace {
 
 constexpr int Span = 3;
 constexpr int MostPointsMarked = 60; // beyond this the markers hide the line
+constexpr int MostPointsDrawn = 800; // more than a chart has pixels across
+
+// A long series drawn as the lowest and highest value of each stretch of
+// sessions: the same outline at a fraction of the drawing.
+QList<QPointF> outline(const QList<QPointF>& points) {
+    if (points.size() <= MostPointsDrawn) {
+        return points;
+    }
+    const qsizetype stretches = MostPointsDrawn / 2;
+    QList<QPointF> drawn;
+    drawn.reserve(MostPointsDrawn);
+    for (qsizetype s = 0; s < stretches; ++s) {
+        const auto begin = points.begin() + s * points.size() / stretches;
+        const auto end = points.begin() + (s + 1) * points.size() / stretches;
+        auto [low, high] = std::minmax_element(
+            begin, end, [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
+        if (low->x() > high->x()) {
+            std::swap(low, high);
+        }
+        drawn << *low;
+        if (high != low) {
+            drawn << *high;
+        }
+    }
+    return drawn;
+}
 
 // The top of the seconds axis: four steps of a round size above the highest value.
 double secondsAxisTop(double highest) {
@@ -129,7 +155,7 @@ void ProgressChart::fillSeries(QLineSeries* series, QValueAxis* axis,
             highest = std::max(highest, *values[i]);
         }
     }
-    series->replace(points);
+    series->replace(outline(points));
     series->setPointsVisible(points.size() <= MostPointsMarked);
     if (axis == timeAxis_) {
         const double top = secondsAxisTop(highest);
