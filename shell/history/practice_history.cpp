@@ -3,6 +3,7 @@
 #include "shell/history/practice_facts.h"
 #include "shell/platform.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -16,6 +17,10 @@ struct HistoryState {
     QString target; // empty: the default target
     std::unique_ptr<PracticeStore> store;
     bool tried = false; // opening was tried (and told about when it failed)
+    bool closesWithApplication = false;
+    // The database connection must close while the application is still
+    // there (see Store); one left at exit is not touched any more.
+    ~HistoryState() { (void)store.release(); }
 };
 
 HistoryState& state() {
@@ -97,6 +102,10 @@ PracticeStore* Store() {
     if (!s.tried) {
         s.tried = true;
         s.store = openStore(Target());
+        if (!s.closesWithApplication) {
+            s.closesWithApplication = true;
+            qAddPostRoutine(&PracticeHistory::Close);
+        }
     }
     return s.store.get();
 }
