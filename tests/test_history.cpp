@@ -313,8 +313,8 @@ TEST_F(HistoryWindowTest, ExportsTheShownPracticesAsCsv) {
     ASSERT_TRUE(window.ChoosePatient("Ann"));
     window.ChooseExercise("Flipper");
     Click(&window, "cmdExport"); // the dialog cancelled: nothing written
-    ASSERT_EQ(fake().SaveRequests.size(), 1);
-    EXPECT_TRUE(fake().SaveRequests[0].suggestedPath.endsWith("/Ann practices.csv"));
+    ASSERT_EQ(fake().ProposedSavePaths.size(), 1);
+    EXPECT_TRUE(fake().ProposedSavePaths[0].endsWith("/Ann practices.csv"));
 
     const QString path = QDir(TestFolder()).filePath("ann.csv");
     fake().SaveFileAnswers.enqueue(path);

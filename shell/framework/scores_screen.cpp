@@ -3,6 +3,9 @@
 #include "shell/framework/elapsed.h"
 #include "shell/framework/layout.h"
 #include "shell/framework/practice_report.h"
+#include "shell/history/frmHistory.h"
+#include "shell/history/practice_facts.h"
+#include "shell/history/practice_history.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
 #include "shell/report/report_output.h"
@@ -74,6 +77,8 @@ ScoresScreen::ScoresScreen(const QString& name, Triad triad, const QString& titl
     connect(AddReportButton("cmdSavePdf", "Save PDF...",
                             "Saves a report of this practice as a PDF file."),
             &QPushButton::clicked, this, &ScoresScreen::cmdSavePdf_Click);
+    connect(AddReportButton("cmdHistory", "History...", "Shows this patient's practice history."),
+            &QPushButton::clicked, this, &ScoresScreen::cmdHistory_Click);
     StackVisibleLines();
 }
 
@@ -194,6 +199,20 @@ void ScoresScreen::Form_Activate() {
     StackVisibleLines(); // the captions may have changed
     Forms::Hide(triad_.therapy);
     Forms::Hide(triad_.options);
+    keepPractice();
+}
+
+void ScoresScreen::keepPractice() {
+    if (practiceKept_) {
+        return; // shown again (a box or the History window closed over it)
+    }
+    practiceKept_ = true;
+    PracticeHistory::Record(ReportOf(*this));
+}
+
+void ScoresScreen::cmdHistory_Click() {
+    frmHistory::Open(objectName(), StoredPatientName(ModDODI::PatientName),
+                     ReportOf(*this).exercise);
 }
 
 void ScoresScreen::cmdOptions_Click() {
@@ -216,6 +235,7 @@ void ScoresScreen::cmdMainMenu_Click() {
 }
 
 void ScoresScreen::Form_Unload() {
+    frmHistory::CloseIfOpenedFrom(objectName());
     ModDODI::ResetScores();
     if (leaving_) {
         return;

@@ -34,6 +34,8 @@ public:
     void cmdOptions_Click();
     // Zeroes the scores; opens the main menu; unloads scores, options, therapy.
     void cmdMainMenu_Click();
+    // Opens the History window on this patient and exercise.
+    void cmdHistory_Click();
     // Zeroes the scores; closed by its title-bar button, goes back to the options.
     void Form_Unload() override;
     // The print dialog, then a report of the practice shown on the printer.
@@ -82,6 +84,8 @@ private:
     void placeButtonsBelow(int linesBottom, int formWidth);
     int reportRowWidth() const;
     void placeReportRow(int top, int formWidth);
+    // Keeps the practice in the history, once.
+    void keepPractice();
     void notePracticePeriod();
 
     Triad triad_;
@@ -91,4 +95,5 @@ private:
     QList<VbButton*> reportButtons_;
     QDateTime shownAt_;
     QDateTime practiceStartedAt_;
+    bool practiceKept_ = false;
 };

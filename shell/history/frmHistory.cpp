@@ -161,13 +161,15 @@ frmHistory& frmHistory::Open(const QString& opener, const QString& patient,
         history.firstExercise_ = exercise;
         history.HoldWhileOpen(opener);
         history.fill();
-        // The window belongs to what opened it and closes with it.
-        if (Form* owner = Forms::Find(opener)) {
-            connect(owner, &QObject::destroyed, &history, [] { Forms::Unload(Name); });
-        }
     }
     Forms::Show(history);
     return history;
+}
+
+void frmHistory::CloseIfOpenedFrom(const QString& opener) {
+    if (auto* history = Forms::Find<frmHistory>(); history && history->openedFrom_ == opener) {
+        Forms::Unload(*history);
+    }
 }
 
 void frmHistory::Form_Load() {

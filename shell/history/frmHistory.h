@@ -24,6 +24,9 @@ public:
     static frmHistory& Open(const QString& opener, const QString& patient = {},
                             const QString& exercise = {});
 
+    // The window belongs to what opened it: it closes when that screen goes.
+    static void CloseIfOpenedFrom(const QString& opener);
+
     void Form_Load() override;
     QString StaysAbove() const override { return openedFrom_; }
 
