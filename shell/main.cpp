@@ -1,5 +1,6 @@
 // KOVA: visual-perception training exercises.
 #include "shell/app.h"
+#include "shell/practice_extras.h"
 #include "shell/history/practice_history.h"
 #include "shell/main_menu.h"
 
@@ -11,6 +12,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("KOVA");
     SetUpAppearance(app);
+    InstallPracticeExtras();
     RegisterExercises();
     frmMain& menu = StartMainMenu();
     // The practice history is opened once the menu is up, so that a history

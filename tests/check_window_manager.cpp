@@ -3,6 +3,7 @@
 // (X test) mouse, and reads the window manager's stacking order.
 // Run by check_window_manager.sh, which starts Xvfb and openbox.
 #include "shell/app.h"
+#include "shell/practice_extras.h"
 #include "shell/forms.h"
 #include "shell/framework/options_screen.h"
 #include "shell/main_menu.h"
@@ -174,6 +175,7 @@ QPoint besideWindow(const QWidget& menu, const QWidget& top) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     SetUpAppearance(app);
+    InstallPracticeExtras();
     auto fake = std::make_unique<FakePlatform>();
     fake->Display = QGuiApplication::primaryScreen()->size();
     SetPlatform(std::move(fake));

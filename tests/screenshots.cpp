@@ -8,6 +8,7 @@
 // and its scores screen, also with the widest values filled in, and the
 // report of that screen saved as a PDF file.
 #include "shell/app.h"
+#include "shell/practice_extras.h"
 #include "shell/controls/basic.h"
 #include "shell/controls/cell_grid.h"
 #include "shell/controls/combo_box.h"
@@ -551,6 +552,7 @@ private:
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     SetUpAppearance(app);
+    InstallPracticeExtras();
     const QString folder = argc > 1 ? argv[1] : "shots";
     QDir().mkpath(folder);
     auto fake = std::make_unique<FakePlatform>();

@@ -4,10 +4,12 @@
 #include "exercises/flipper/frmFlipperT.h"
 #include "shell/app.h"
 #include "shell/framework/scores_screen.h"
+#include "shell/history/practice_history.h"
 #include "shell/mod_dodi.h"
 #include "shell/report/report_document.h"
 #include "shell/report/report_output.h"
 #include "tests/support/kova_test.h"
+#include "tests/support/practice_samples.h"
 
 #include <QDir>
 #include <QFile>
@@ -182,6 +184,42 @@ TEST_F(ReportButtonsTest, SavePdfOffersANameAndWritesTheReportKeepingTheScores) 
     // The next report is offered in the folder the last one went to.
     Click(&scores(), "cmdSavePdf");
     EXPECT_EQ(QFileInfo(fake().ProposedSavePaths[1]).absolutePath(), dir.path());
+}
+
+TEST_F(ReportButtonsTest, TheReportListsThePatientsLastSessionsOfThisExercise) {
+    PracticeStore* store = PracticeHistory::Store();
+    ASSERT_NE(store, nullptr);
+    const QDateTime earlier(QDate(2026, 12, 1), QTime(9, 0));
+    for (int daysBack = 0; daysBack < 6; ++daysBack) { // 50%, 55%, ... 75%
+        store->Record(SamplePractice("Ann Smith", "Flipper", earlier.addDays(-daysBack),
+                                     10 + daysBack, 20, 2));
+    }
+    store->Record(SamplePractice("Ann Smith", "Shape Counting", earlier, 3, 20, 2));
+    store->Record(SamplePractice("Bob", "Flipper", earlier.addDays(1), 1, 20, 2));
+    fake().SaveFileAnswers.enqueue(dir.filePath("ann.pdf"));
+    Click(&scores(), "cmdSavePdf");
+
+    const QString text = PdfText(dir.filePath("ann.pdf")).simplified();
+    if (text.isEmpty()) {
+        GTEST_SKIP() << "pdftotext is missing";
+    }
+    ASSERT_TRUE(text.contains("Last Sessions")) << text.toStdString();
+    const QString sessions = text.mid(text.indexOf("Last Sessions"));
+    // This practice, then the four newest before it; no other exercise or patient.
+    qsizetype at = 0;
+    for (const char* percent : {"58%", "50%", "55%", "60%", "65%"}) {
+        at = sessions.indexOf(QString("Percent Correct ") + percent, at);
+        EXPECT_GE(at, 0) << percent << "\n" << sessions.toStdString();
+    }
+    for (const char* absent : {"70%", "75%", "15%", " 5%"}) {
+        EXPECT_FALSE(sessions.contains(absent)) << absent;
+    }
+
+    // Practices without a name may be anyone's: none are listed.
+    ModDODI::PatientName.clear();
+    fake().SaveFileAnswers.enqueue(dir.filePath("nobody.pdf"));
+    Click(&scores(), "cmdSavePdf");
+    EXPECT_FALSE(PdfText(dir.filePath("nobody.pdf")).contains("Last Sessions"));
 }
 
 TEST_F(ReportButtonsTest, AFolderThatCannotBeWrittenGivesAMessageAndChangesNothing) {

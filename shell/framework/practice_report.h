@@ -16,6 +16,13 @@ struct ReportLine {
     std::optional<double> number; // the value as a number when it is one ("58%" -> 58)
 };
 
+// An earlier practice of the same patient and exercise, as a report lists it.
+struct PastPractice {
+    QDateTime started;
+    QString practiceTime; // as its scores screen showed it
+    QString headline;     // its main score, e.g. "Percent Correct 58%"
+};
+
 struct PracticeReport {
     QString exercise;          // the exercise's menu name, e.g. "Flipper"
     QString patientName;       // as entered; empty when none was entered
@@ -24,6 +31,9 @@ struct PracticeReport {
     QString practiceTime;      // the practice-time value as the scores screen shows it
     QList<ReportLine> options; // every option: caption and chosen value, in screen order
     QList<ReportLine> scores;  // every score line shown, in screen order
+    // The patient's latest practices of this exercise kept in the history,
+    // newest first; empty when there is no history to read them from.
+    QList<PastPractice> lastSessions;
 };
 
 // The report of the practice that this scores screen shows now.

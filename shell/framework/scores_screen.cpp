@@ -2,13 +2,8 @@
 
 #include "shell/framework/elapsed.h"
 #include "shell/framework/layout.h"
-#include "shell/framework/practice_report.h"
-#include "shell/history/frmHistory.h"
-#include "shell/history/practice_facts.h"
-#include "shell/history/practice_history.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
-#include "shell/report/report_output.h"
 
 #include <algorithm>
 #include <cmath>
@@ -26,9 +21,14 @@ constexpr int NarrowestForm = 5100;
 constexpr int ButtonWidth = 1815;
 constexpr int ButtonGap = 270;
 constexpr int ButtonHeight = 495;
-constexpr int ReportButtonWidth = 1455;
-constexpr int ReportButtonGap = 180;
-constexpr int ReportRowGap = 150;
+constexpr int ExtraButtonWidth = 1455;
+constexpr int ExtraButtonGap = 180;
+constexpr int ExtraRowGap = 150;
+
+ScoresScreenExtras& extras() {
+    static ScoresScreenExtras installed;
+    return installed;
+}
 
 // A right-aligned caption with trailing blanks ("Practice Time   ") would
 // stand apart from the others; the blanks carry no meaning on screen.
@@ -39,6 +39,10 @@ QString withoutTrailingBlanks(QString text) {
     return text;
 }
 } // namespace
+
+void SetScoresScreenExtras(ScoresScreenExtras extrasToAdd) {
+    extras() = std::move(extrasToAdd);
+}
 
 ScoresScreen::ScoresScreen(const QString& name, Triad triad, const QString& title,
                            const QList<ScoreLine>& lines, const QString& titleName)
@@ -72,13 +76,9 @@ ScoresScreen::ScoresScreen(const QString& name, Triad triad, const QString& titl
     options->setToolTip("Returns to Options Menu for this procedure.");
     connect(menu, &QPushButton::clicked, this, &ScoresScreen::cmdMainMenu_Click);
     connect(options, &QPushButton::clicked, this, &ScoresScreen::cmdOptions_Click);
-    connect(AddReportButton("cmdPrint", "Print...", "Prints a report of this practice."),
-            &QPushButton::clicked, this, &ScoresScreen::cmdPrint_Click);
-    connect(AddReportButton("cmdSavePdf", "Save PDF...",
-                            "Saves a report of this practice as a PDF file."),
-            &QPushButton::clicked, this, &ScoresScreen::cmdSavePdf_Click);
-    connect(AddReportButton("cmdHistory", "History...", "Shows this patient's practice history."),
-            &QPushButton::clicked, this, &ScoresScreen::cmdHistory_Click);
+    for (const ScoresScreenExtras::Button& extra : extras().buttons) {
+        addExtraButton(extra);
+    }
     StackVisibleLines();
 }
 
@@ -93,24 +93,24 @@ int ScoresScreen::captionColumnWidth() const {
     return std::max(NarrowestCaptionColumn, int(PixelsToTwips(widest + CaptionMarginPixels)));
 }
 
-VbButton* ScoresScreen::AddReportButton(const QString& name, const QString& caption,
-                                        const QString& toolTip) {
-    auto* button = new VbButton(name, caption, this);
-    button->setToolTip(toolTip);
-    reportButtons_ << button;
-    return button;
+void ScoresScreen::addExtraButton(const ScoresScreenExtras::Button& extra) {
+    auto* button = new VbButton(extra.name, extra.caption, this);
+    button->setToolTip(extra.toolTip);
+    connect(button, &QPushButton::clicked, this,
+            [this, clicked = extra.clicked] { clicked(*this); });
+    extraButtons_ << button;
 }
 
-int ScoresScreen::reportRowWidth() const {
-    const auto count = static_cast<int>(reportButtons_.size());
-    return count * ReportButtonWidth + (count - 1) * ReportButtonGap;
+int ScoresScreen::extraRowWidth() const {
+    const auto count = static_cast<int>(extraButtons_.size());
+    return count == 0 ? 0 : count * ExtraButtonWidth + (count - 1) * ExtraButtonGap;
 }
 
-void ScoresScreen::placeReportRow(int top, int formWidth) {
-    int left = (formWidth - reportRowWidth()) / 2;
-    for (VbButton* button : reportButtons_) {
-        Place(button, left, top, ReportButtonWidth, ButtonHeight);
-        left += ReportButtonWidth + ReportButtonGap;
+void ScoresScreen::placeExtraRow(int top, int formWidth) {
+    int left = (formWidth - extraRowWidth()) / 2;
+    for (VbButton* button : extraButtons_) {
+        Place(button, left, top, ExtraButtonWidth, ButtonHeight);
+        left += ExtraButtonWidth + ExtraButtonGap;
     }
 }
 
@@ -120,9 +120,13 @@ void ScoresScreen::placeButtonsBelow(int linesBottom, int formWidth) {
     Place(findChild<QWidget*>("cmdMainMenu"), left, buttonTop, ButtonWidth, ButtonHeight);
     Place(findChild<QWidget*>("cmdOptions"), left + ButtonWidth + ButtonGap, buttonTop, ButtonWidth,
           ButtonHeight);
-    const int reportTop = buttonTop + ButtonHeight + ReportRowGap;
-    placeReportRow(reportTop, formWidth);
-    SetDesignSize(formWidth, reportTop + ButtonHeight + 360);
+    int bottom = buttonTop + ButtonHeight;
+    if (!extraButtons_.isEmpty()) {
+        const int extraTop = bottom + ExtraRowGap;
+        placeExtraRow(extraTop, formWidth);
+        bottom = extraTop + ButtonHeight;
+    }
+    SetDesignSize(formWidth, bottom + 360);
 }
 
 VbLabel* ScoresScreen::Caption(const QString& captionName) const {
@@ -164,7 +168,7 @@ void ScoresScreen::StackVisibleLines() {
     const int captionWidth = captionColumnWidth();
     const int valueLeft = CaptionLeft + captionWidth + ColumnGap;
     const int formWidth = std::max(
-        {NarrowestForm, valueLeft + ValueWidth + CaptionLeft, reportRowWidth() + 2 * CaptionLeft});
+        {NarrowestForm, valueLeft + ValueWidth + CaptionLeft, extraRowWidth() + 2 * CaptionLeft});
     Place(title_, 240, 240, formWidth - 480, 615);
     int top = FirstLineTop;
     for (const ScoreLine& line : lines_) {
@@ -199,20 +203,17 @@ void ScoresScreen::Form_Activate() {
     StackVisibleLines(); // the captions may have changed
     Forms::Hide(triad_.therapy);
     Forms::Hide(triad_.options);
-    keepPractice();
+    practiceShown();
 }
 
-void ScoresScreen::keepPractice() {
-    if (practiceKept_) {
-        return; // shown again (a box or the History window closed over it)
+void ScoresScreen::practiceShown() {
+    if (practiceTold_) {
+        return; // shown again (a box or a window closed over it)
     }
-    practiceKept_ = true;
-    PracticeHistory::Record(ReportOf(*this));
-}
-
-void ScoresScreen::cmdHistory_Click() {
-    frmHistory::Open(objectName(), StoredPatientName(ModDODI::PatientName),
-                     ReportOf(*this).exercise);
+    practiceTold_ = true;
+    if (extras().practiceShown) {
+        extras().practiceShown(*this);
+    }
 }
 
 void ScoresScreen::cmdOptions_Click() {
@@ -235,7 +236,9 @@ void ScoresScreen::cmdMainMenu_Click() {
 }
 
 void ScoresScreen::Form_Unload() {
-    frmHistory::CloseIfOpenedFrom(objectName());
+    if (extras().closing) {
+        extras().closing(*this);
+    }
     ModDODI::ResetScores();
     if (leaving_) {
         return;
@@ -248,14 +251,6 @@ void ScoresScreen::Form_Unload() {
     if (Form* options = Forms::Find(names.options)) {
         Forms::Show(*options);
     }
-}
-
-void ScoresScreen::cmdPrint_Click() {
-    PrintReport(ReportOf(*this), this);
-}
-
-void ScoresScreen::cmdSavePdf_Click() {
-    SaveReportPdf(ReportOf(*this), this);
 }
 
 int WholePercent(int part, int whole) {

@@ -8,6 +8,7 @@
 #include "shell/vb_runtime.h"
 
 #include <QDateTime>
+#include <functional>
 
 // part / whole × 100 in whole numbers, rounded down: 29 of 50 is 58, 2 of 3 is
 // 66. No floating point, so no 57.99999 shown as 57. whole must not be 0.
@@ -20,6 +21,26 @@ struct ScoreLine {
     QString caption;     // e.g. "Total Correct"
     QString valueName;   // e.g. "lblCorrect"; empty for a caption alone
 };
+
+class ScoresScreen;
+
+// What the program adds to every scores screen beyond its own lines, set
+// once at start-up: buttons for what can be done with the practice shown
+// (in a row under Main Menu and Options), what is done when a practice is
+// first shown, and what goes with the screen when it closes.
+struct ScoresScreenExtras {
+    struct Button {
+        QString name;
+        QString caption;
+        QString toolTip;
+        std::function<void(ScoresScreen&)> clicked;
+    };
+    QList<Button> buttons;
+    std::function<void(ScoresScreen&)> practiceShown; // once per practice
+    std::function<void(ScoresScreen&)> closing;
+};
+// Scores screens made from now on have these extras.
+void SetScoresScreenExtras(ScoresScreenExtras extras);
 
 class ScoresScreen : public Form {
     Q_OBJECT
@@ -34,14 +55,8 @@ public:
     void cmdOptions_Click();
     // Zeroes the scores; opens the main menu; unloads scores, options, therapy.
     void cmdMainMenu_Click();
-    // Opens the History window on this patient and exercise.
-    void cmdHistory_Click();
     // Zeroes the scores; closed by its title-bar button, goes back to the options.
     void Form_Unload() override;
-    // The print dialog, then a report of the practice shown on the printer.
-    void cmdPrint_Click();
-    // A file dialog, then a report of the practice shown as a PDF file.
-    void cmdSavePdf_Click();
 
     const Triad& Names() const { return triad_; }
     VbLabel* Title() const { return title_; }
@@ -68,10 +83,6 @@ public:
 
 protected:
     virtual void FillLines() = 0;
-    // A button of the row under Main Menu and Options, for what can be done
-    // with the practice shown (print it, save it, ...); call in the
-    // constructor. The row is laid out with the screen.
-    VbButton* AddReportButton(const QString& name, const QString& caption, const QString& toolTip);
     template <class T> T* OptionControl(const QString& name) const {
         return Forms::Get(triad_.options).findChild<T*>(name);
     }
@@ -82,18 +93,19 @@ protected:
 private:
     int captionColumnWidth() const;
     void placeButtonsBelow(int linesBottom, int formWidth);
-    int reportRowWidth() const;
-    void placeReportRow(int top, int formWidth);
-    // Keeps the practice in the history, once.
-    void keepPractice();
+    void addExtraButton(const ScoresScreenExtras::Button& extra);
+    int extraRowWidth() const;
+    void placeExtraRow(int top, int formWidth);
+    // Tells the extras of a practice shown, once.
+    void practiceShown();
     void notePracticePeriod();
 
     Triad triad_;
     bool leaving_ = false; // set by Options and Main Menu
     VbLabel* title_;
     QList<ScoreLine> lines_;
-    QList<VbButton*> reportButtons_;
+    QList<VbButton*> extraButtons_;
     QDateTime shownAt_;
     QDateTime practiceStartedAt_;
-    bool practiceKept_ = false;
+    bool practiceTold_ = false;
 };

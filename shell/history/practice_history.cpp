@@ -125,6 +125,22 @@ bool Record(const PracticeReport& report) {
     return true;
 }
 
+QList<PastPractice> LastSessions(const PracticeReport& report, int count) {
+    if (report.patientName.trimmed().isEmpty()) {
+        return {};
+    }
+    PracticeStore* store = Store();
+    if (store == nullptr) {
+        return {};
+    }
+    QList<PastPractice> sessions;
+    for (const PracticeSummary& practice :
+         store->LastPractices(report.patientName, report.exercise, count)) {
+        sessions << PastPractice{practice.started, practice.practiceTime, practice.headline};
+    }
+    return sessions;
+}
+
 void Close() {
     state().store.reset();
     state().tried = false;

@@ -21,6 +21,10 @@ QString Target();
 PracticeStore* Store();
 // Records the practice when anything was presented in it; true when kept.
 bool Record(const PracticeReport& report);
+// The patient's newest `count` practices of the report's exercise, newest
+// first (the one reported, once recorded, among them); none for a practice
+// without a patient name, whose practices may be anyone's.
+QList<PastPractice> LastSessions(const PracticeReport& report, int count);
 // Closes the history; the next use opens it again.
 void Close();
 

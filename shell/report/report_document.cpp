@@ -48,6 +48,24 @@ QString LinesTable(const QString& heading, const QList<ReportLine>& lines, const
     return html + "</table>";
 }
 
+// The patient's latest practices of the exercise: when, how long, the main
+// score; nothing when the history holds none.
+QString LastSessionsTable(const QList<PastPractice>& sessions) {
+    if (sessions.isEmpty()) {
+        return {};
+    }
+    QString html = "<h3>Last Sessions</h3>"
+                   "<table class='lines' width='100%' cellspacing='0' cellpadding='6'>"
+                   "<tr><td width='34%'><b>Date</b></td><td width='26%'><b>Practice Time</b></td>"
+                   "<td width='40%'><b>Score</b></td></tr>";
+    for (const PastPractice& session : sessions) {
+        html += "<tr><td>" + WhenText(session.started.toLocalTime()) + "</td><td>" +
+                Escaped(session.practiceTime) + "</td><td>" + Escaped(session.headline) +
+                "</td></tr>";
+    }
+    return html + "</table>";
+}
+
 // Black on white only, so it prints the same on any printer.
 const char* const StyleSheet = R"(
 h1 { font-size: 24pt; margin-bottom: 0px; }
@@ -81,6 +99,7 @@ std::unique_ptr<QTextDocument> ReportDocument(const PracticeReport& report,
     html += FactRow("Practice Time", Escaped(report.practiceTime));
     html += "</table>";
     html += LinesTable("Scores", report.scores, "No scores.");
+    html += LastSessionsTable(report.lastSessions);
     html += LinesTable("Options", report.options, "This exercise has no options.");
     document->setHtml(html);
     return document;

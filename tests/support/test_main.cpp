@@ -1,6 +1,7 @@
 // Test runner: one QApplication for all tests; any unexpected Qt warning fails
 // the test that caused it.
 #include "shell/app.h"
+#include "shell/practice_extras.h"
 #include "tests/support/kova_test.h"
 
 #include <QApplication>
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(failOnWarning);
     QApplication app(argc, argv);
     SetUpAppearance(app);
+    InstallPracticeExtras();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,43 @@
+#include "shell/practice_extras.h"
+
+#include "shell/framework/practice_report.h"
+#include "shell/framework/scores_screen.h"
+#include "shell/history/frmHistory.h"
+#include "shell/history/practice_facts.h"
+#include "shell/history/practice_history.h"
+#include "shell/mod_dodi.h"
+#include "shell/report/report_output.h"
+
+namespace {
+
+constexpr int SessionsInReport = 5;
+
+// The report of the practice shown, with the patient's last sessions of the
+// exercise when the history keeps any.
+PracticeReport PrintedReportOf(const ScoresScreen& screen) {
+    PracticeReport report = ReportOf(screen);
+    report.lastSessions = PracticeHistory::LastSessions(report, SessionsInReport);
+    return report;
+}
+
+} // namespace
+
+void InstallPracticeExtras() {
+    ScoresScreenExtras extras;
+    extras.buttons = {
+        {"cmdPrint", "Print...", "Prints a report of this practice.",
+         [](ScoresScreen& screen) { PrintReport(PrintedReportOf(screen), &screen); }},
+        {"cmdSavePdf", "Save PDF...", "Saves a report of this practice as a PDF file.",
+         [](ScoresScreen& screen) { SaveReportPdf(PrintedReportOf(screen), &screen); }},
+        {"cmdHistory", "History...", "Shows this patient's practice history.",
+         [](ScoresScreen& screen) {
+             frmHistory::Open(screen.objectName(), StoredPatientName(ModDODI::PatientName),
+                              ReportOf(screen).exercise);
+         }},
+    };
+    extras.practiceShown = [](ScoresScreen& screen) { PracticeHistory::Record(ReportOf(screen)); };
+    extras.closing = [](ScoresScreen& screen) {
+        frmHistory::CloseIfOpenedFrom(screen.objectName());
+    };
+    SetScoresScreenExtras(std::move(extras));
+}
