@@ -1,6 +1,7 @@
 #include "shell/forms.h"
 
 #include "shell/platform.h"
+#include "shell/screen_size.h"
 #include "shell/twips.h"
 
 #include <QCloseEvent>
@@ -77,7 +78,11 @@ void placeFirstTime(Form& form) {
         r.firstShown = &form;
         return;
     }
-    // Exercise screens open centred on the screen.
+    // Exercise screens fill the screen, or open centred on it at design size.
+    if (ScreenSizes::Chosen() == ScreenSize::FillTheScreen) {
+        form.FillScreen();
+        return;
+    }
     if (!form.testAttribute(Qt::WA_Moved)) {
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
             QRect frame = form.frameGeometry();
@@ -149,7 +154,47 @@ void Form::ReleaseHeldForms() {
 }
 
 void Form::SetDesignSize(int widthTwips, int heightTwips) {
-    resize(Twips(widthTwips), Twips(heightTwips));
+    designSize_ = QSize(Twips(widthTwips), Twips(heightTwips));
+    if (uniform_ != nullptr) {
+        uniform_->SetDesignSize(designSize_);
+    } else {
+        resize(designSize_);
+    }
+}
+
+void Form::SpanWholeForm() {
+    spans_ = true;
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+QSize Form::DesignSize() const {
+    return designSize_.isEmpty() ? size() : designSize_;
+}
+
+double Form::UniformFactor() const {
+    return uniform_ != nullptr ? uniform_->Fit().factor : 1.0;
+}
+
+QSizeF Form::DesignRoom() const {
+    const double factor = UniformFactor();
+    return {width() / factor, height() / factor};
+}
+
+void Form::FillScreen() {
+    if (uniform_ == nullptr) {
+        uniform_ = std::make_unique<clsResizer>();
+        uniform_->StartupUniform(this, DesignSize(),
+                                 spans_ ? FitMode::WholeForm : FitMode::Centred);
+    }
+    platform().FillWorkArea(*this);
+    uniform_->Resize();
+}
+
+void Form::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (uniform_ != nullptr) {
+        uniform_->Resize();
+    }
 }
 
 void Form::closeEvent(QCloseEvent* event) {

@@ -7,6 +7,9 @@
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <memory>
+
+#include "shell/resizer.h"
 
 class Form;
 namespace Forms {
@@ -50,14 +53,35 @@ public:
     // open". Call in the constructor.
     void HoldWhileOpen(const QString& held);
 
+    // Fills the screen's work area with the form's design scaled by one
+    // factor (the platform gives the form the work area).
+    void FillScreen();
+    // The uniform scaling while the form fills the screen, else nullptr.
+    clsResizer* UniformScaler() const { return uniform_.get(); }
+    // Pixels per design pixel: 1 at design size.
+    double UniformFactor() const;
+    // The design size in pixels (the form's size before any scaling).
+    QSize DesignSize() const;
+    // The room the form's design has now, in design pixels: its size at
+    // design size, more in one direction when it fills a screen of another
+    // shape. A form whose design spans it lays its controls out in this room.
+    QSizeF DesignRoom() const;
+    // Whether the design spans the whole form (a drawing over all of it).
+    bool SpansWholeForm() const { return spans_; }
+
 protected:
     // Runs after Form_Unload, for the screen framework's own clean-up (screen
     // classes override Form_Unload instead).
     virtual void AfterUnload() {}
     friend void Forms::Unload(Form& form);
 
-    // Sets the client size from the design size in twips.
+    // Sets the client size from the design size in twips (the design of a
+    // form that fills the screen is scaled to its new size instead).
     void SetDesignSize(int widthTwips, int heightTwips);
+    // The design spans the whole form, so the form is maximised at design
+    // size too, and fills the screen from corner to corner when scaled.
+    void SpanWholeForm();
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -68,6 +92,9 @@ private:
     int loopDepth_ = 0;
     bool closeRequested_ = false;
     QStringList heldForms_;
+    QSize designSize_;
+    bool spans_ = false;
+    std::unique_ptr<clsResizer> uniform_;
 };
 
 namespace Forms {

@@ -5,6 +5,7 @@
 #include "shell/history/frmHistory.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
+#include "shell/screen_size.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -94,6 +95,7 @@ frmMain::frmMain() : Form(Name) {
     buildTopRow();
     buildMenuFrame();
     buildToolsFrame();
+    buildScreenSizeFrame();
     buildWarningFrame();
 }
 
@@ -148,7 +150,7 @@ void frmMain::buildMenuFrame() {
 void frmMain::buildToolsFrame() {
     frmTools = MakeFrame("frmTools", "Tools", this);
     SetFontSize(frmTools, 10, true);
-    Place(frmTools, 360, 1560, 2895, 3015);
+    Place(frmTools, 360, 1560, 2895, 3735);
     auto* cmdMetronome = new VbButton("cmdMetronome", "Metronome", frmTools);
     Place(cmdMetronome, 360, 480, 2175, 615);
     cmdMetronome->setEnabled(Forms::IsRegistered("frmMetronome"));
@@ -156,13 +158,41 @@ void frmMain::buildToolsFrame() {
     Place(cmdName, 360, 1200, 2175, 855);
     auto* cmdHistory = new VbButton("cmdHistory", "Practice History", frmTools);
     Place(cmdHistory, 360, 2160, 2175, 615);
-    for (VbButton* button : {cmdMetronome, cmdName, cmdHistory}) {
+    auto* cmdScreenSize = new VbButton("cmdScreenSize", "Screen Size", frmTools);
+    Place(cmdScreenSize, 360, 2880, 2175, 615);
+    for (VbButton* button : {cmdMetronome, cmdName, cmdHistory, cmdScreenSize}) {
         SetFontSize(button, 10, true);
     }
     connect(cmdHistory, &QPushButton::clicked, this, &frmMain::cmdHistory_Click);
     connect(cmdMetronome, &QPushButton::clicked, this, &frmMain::cmdMetronome_Click);
     connect(cmdName, &QPushButton::clicked, this, &frmMain::cmdName_Click);
+    connect(cmdScreenSize, &QPushButton::clicked, this, &frmMain::cmdScreenSize_Click);
     frmTools->hide();
+}
+
+// The choice of screen size: the exercise screens opened next take it.
+void frmMain::buildScreenSizeFrame() {
+    frmScreenSize = MakeFrame("frmScreenSize", "Screen Size", this);
+    SetFontSize(frmScreenSize, 10, true);
+    Place(frmScreenSize, 3480, 1560, 4095, 2295);
+    frmScreenSize->setAutoFillBackground(true);
+    optFillScreen =
+        MakeOption("optFillScreen", ScreenSizes::Caption(ScreenSize::FillTheScreen), frmScreenSize);
+    Place(optFillScreen, 360, 480, 3495, 375);
+    optDesignSize =
+        MakeOption("optDesignSize", ScreenSizes::Caption(ScreenSize::DesignSize), frmScreenSize);
+    Place(optDesignSize, 360, 960, 3495, 375);
+    auto* cmdScreenSizeOK = new VbButton("cmdScreenSizeOK", "OK", frmScreenSize);
+    Place(cmdScreenSizeOK, 1680, 1560, 735, 375);
+    for (QWidget* control :
+         {static_cast<QWidget*>(optFillScreen), static_cast<QWidget*>(optDesignSize),
+          static_cast<QWidget*>(cmdScreenSizeOK)}) {
+        SetFontSize(control, 10, true);
+    }
+    connect(optFillScreen, &QRadioButton::clicked, this, &frmMain::optScreenSize_Click);
+    connect(optDesignSize, &QRadioButton::clicked, this, &frmMain::optScreenSize_Click);
+    connect(cmdScreenSizeOK, &QPushButton::clicked, this, &frmMain::cmdScreenSizeOK_Click);
+    frmScreenSize->hide();
 }
 
 void frmMain::buildWarningFrame() {
@@ -199,9 +229,40 @@ void frmMain::Form_Load() {
     resizer_.Startup(this);
     const QSize display = platform().DisplaySize();
     setGeometry(0, 0, display.width(), display.height());
+    // Screens that fill the display format properly on any display.
+    if (ScreenSizes::Chosen() == ScreenSize::DesignSize) {
+        showDisplayWarning();
+    }
+}
+
+void frmMain::showDisplayWarning() {
+    const QSize display = platform().DisplaySize();
     if (display.width() != 800 || display.height() != 600) {
         frmDisplayMode->setVisible(true);
         lblDisplayMode->setText(DisplayWarningText());
+    }
+}
+
+void frmMain::cmdScreenSize_Click() {
+    frmTools->hide();
+    frmDisplayMode->hide();
+    const bool fills = ScreenSizes::Chosen() == ScreenSize::FillTheScreen;
+    optFillScreen->setChecked(fills);
+    optDesignSize->setChecked(!fills);
+    frmScreenSize->show();
+    frmScreenSize->raise();
+}
+
+void frmMain::optScreenSize_Click() {
+    const ScreenSize chosen =
+        optFillScreen->isChecked() ? ScreenSize::FillTheScreen : ScreenSize::DesignSize;
+    ScreenSizes::Choose(chosen);
+}
+
+void frmMain::cmdScreenSizeOK_Click() {
+    frmScreenSize->hide();
+    if (ScreenSizes::Chosen() == ScreenSize::DesignSize) {
+        showDisplayWarning();
     }
 }
 
@@ -217,16 +278,19 @@ void frmMain::mousePressEvent(QMouseEvent* event) {
     }
     frmTools->hide();
     frmMenu->hide();
+    frmScreenSize->hide();
 }
 
 void frmMain::cmdTRMenu_Click() {
     frmDisplayMode->hide();
     frmTools->hide();
+    frmScreenSize->hide();
     frmMenu->show();
 }
 
 void frmMain::cmdTools_Click() {
     frmMenu->hide();
+    frmScreenSize->hide();
     frmTools->show();
 }
 
@@ -238,6 +302,7 @@ void frmMain::cmdHelp_Click() {
     frmTools->hide();
     frmMenu->hide();
     frmDisplayMode->hide();
+    frmScreenSize->hide();
     OpenHelpFile("KOVA_MainHelp.hlp");
 }
 

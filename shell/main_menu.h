@@ -7,6 +7,7 @@
 #include "shell/resizer.h"
 
 #include <QGroupBox>
+#include <QRadioButton>
 
 class frmMain : public Form {
     Q_OBJECT
@@ -27,6 +28,9 @@ public:
     void cmdTNL_Click();
     void cmdTS_Click();
     void cmdExit2_Click();
+    void cmdScreenSize_Click();
+    void optScreenSize_Click();
+    void cmdScreenSizeOK_Click();
 
     static QString DisplayWarningText();
 
@@ -39,11 +43,16 @@ private:
     void buildMenuFrame();
     void buildToolsFrame();
     void buildWarningFrame();
+    void buildScreenSizeFrame();
+    void showDisplayWarning();
     void openExercise(const QString& optionsForm);
 
     QGroupBox* frmMenu;
     QGroupBox* frmTools;
     QGroupBox* frmDisplayMode;
+    QGroupBox* frmScreenSize;
+    QRadioButton* optFillScreen;
+    QRadioButton* optDesignSize;
     VbLabel* lblDisplayMode;
     clsResizer resizer_;
 };

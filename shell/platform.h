@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <memory>
@@ -76,6 +77,15 @@ public:
     virtual int WinHelp(const QString& helpFile) = 0;
     // Pixel size of the display.
     virtual QSize DisplaySize() = 0;
+    // The part of the display that windows may take (without panels).
+    virtual QRect WorkArea() = 0;
+    // Gives window the whole work area: maximised, so that a window manager
+    // fits its frame in too.
+    virtual void FillWorkArea(QWidget& window) = 0;
+
+    // Settings kept from one run to the next; an empty text when never set.
+    virtual QString Setting(const QString& key) = 0;
+    virtual void SetSetting(const QString& key, const QString& value) = 0;
 
     // Form timers: the platform fires a timer's next tick (VbTimer::Fire)
     // when the monotonic clock reaches dueMs, on the event loop (the real

@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QScreen>
+#include <QSettings>
 #include <QSoundEffect>
 #include <QTime>
 #include <QTimer>
@@ -293,4 +294,22 @@ int RealPlatform::WinHelp(const QString& helpFile) {
 QSize RealPlatform::DisplaySize() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen != nullptr ? screen->size() : QSize(800, 600);
+}
+
+QRect RealPlatform::WorkArea() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+}
+
+void RealPlatform::FillWorkArea(QWidget& window) {
+    window.setGeometry(WorkArea());
+    window.setWindowState(window.windowState() | Qt::WindowMaximized);
+}
+
+QString RealPlatform::Setting(const QString& key) {
+    return QSettings("KOVA", "KOVA").value(key).toString();
+}
+
+void RealPlatform::SetSetting(const QString& key, const QString& value) {
+    QSettings("KOVA", "KOVA").setValue(key, value);
 }

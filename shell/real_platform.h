@@ -35,6 +35,10 @@ public:
                          const QString& filter) override;
     int WinHelp(const QString& helpFile) override;
     QSize DisplaySize() override;
+    QRect WorkArea() override;
+    void FillWorkArea(QWidget& window) override;
+    QString Setting(const QString& key) override;
+    void SetSetting(const QString& key, const QString& value) override;
     void TimerScheduled(VbTimer* timer, double dueMs) override;
     void TimerStopped(VbTimer* timer) override;
 

@@ -21,6 +21,7 @@
 #include "shell/history/practice_history.h"
 #include "shell/main_menu.h"
 #include "shell/mod_dodi.h"
+#include "shell/screen_size.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/practice_samples.h"
 
@@ -564,6 +565,11 @@ int main(int argc, char** argv) {
     // The practices of the walk go to a history of its own, never the user's.
     QTemporaryDir scratch;
     PracticeHistory::UseTarget(scratch.filePath("practice_history.sqlite"));
+    // A fourth argument "design" shows the screens at their design size.
+    if (argc > 4) {
+        ScreenSizes::Choose(QString(argv[4]) == "design" ? ScreenSize::DesignSize
+                                                         : ScreenSize::FillTheScreen);
+    }
     RegisterExercises();
     ModDODI::PatientName = "Ann Smith"; // as on the reports
     Shooter shooter(folder, platformInUse);

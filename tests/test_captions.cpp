@@ -10,6 +10,7 @@
 #include "shell/framework/options_screen.h"
 #include "shell/framework/therapy_screen.h"
 #include "shell/main_menu.h"
+#include "shell/screen_size.h"
 #include "tests/support/kova_test.h"
 
 #include <QCheckBox>
@@ -136,12 +137,25 @@ private:
     QStringList misfits_;
 };
 
-class Captions : public KovaTest, public ::testing::WithParamInterface<QSize> {
+struct Display {
+    QSize size;
+    ScreenSize screenSize;
+};
+
+class Captions : public KovaTest, public ::testing::WithParamInterface<Display> {
 protected:
     void SetUp() override {
         KovaTest::SetUp();
         RegisterExercises();
-        fake().Display = GetParam();
+        fake().Display = GetParam().size;
+        ScreenSizes::Choose(GetParam().screenSize);
+    }
+
+    // A screen that fills the display takes all of it.
+    void expectFilled(const QWidget& form) {
+        if (GetParam().screenSize == ScreenSize::FillTheScreen) {
+            EXPECT_EQ(form.size(), GetParam().size) << qPrintable(form.objectName());
+        }
     }
 
     // Walks the main menu with each of its frames open.
@@ -164,9 +178,11 @@ protected:
         ASSERT_NE(options, nullptr) << qPrintable(buttonName);
         const Triad names = options->Names();
         walk.Walk(*options, buttonName);
+        expectFilled(*options);
         options->cmdStart_Click();
         Form& therapy = Forms::Get(names.therapy);
         walk.Walk(therapy, buttonName);
+        expectFilled(therapy);
         if (auto* pictures = dynamic_cast<PictureTherapyScreen*>(&therapy)) {
             Click(pictures->cmdStart);
             Click(pictures->cmdNextSet);
@@ -176,6 +192,7 @@ protected:
         Forms::Hide(therapy);
         Forms::Show(names.scores);
         walk.Walk(Forms::Get(names.scores), buttonName);
+        expectFilled(Forms::Get(names.scores));
         Forms::UnloadAll();
         ProcessEvents();
     }
@@ -200,10 +217,21 @@ TEST_P(Captions, EveryLabelAndButtonOfEveryScreenHasRoomForItsTexts) {
     EXPECT_TRUE(walk.Misfits().isEmpty()) << qPrintable(walk.Misfits().join("\n"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Displays, Captions, ::testing::Values(QSize(800, 600), QSize(1920, 1080)),
-                         [](const ::testing::TestParamInfo<QSize>& info) {
-                             return std::to_string(info.param.width()) + "x" +
-                                    std::to_string(info.param.height());
+// At design size, and filling displays from 800 x 600 to 3840 x 2160.
+INSTANTIATE_TEST_SUITE_P(Displays, Captions,
+                         ::testing::Values(Display{{800, 600}, ScreenSize::DesignSize},
+                                           Display{{1920, 1080}, ScreenSize::DesignSize},
+                                           Display{{800, 600}, ScreenSize::FillTheScreen},
+                                           Display{{1024, 768}, ScreenSize::FillTheScreen},
+                                           Display{{1280, 1024}, ScreenSize::FillTheScreen},
+                                           Display{{1920, 1080}, ScreenSize::FillTheScreen},
+                                           Display{{3840, 2160}, ScreenSize::FillTheScreen}),
+                         [](const ::testing::TestParamInfo<Display>& info) {
+                             return std::to_string(info.param.size.width()) + "x" +
+                                    std::to_string(info.param.size.height()) +
+                                    (info.param.screenSize == ScreenSize::FillTheScreen
+                                         ? "Filled"
+                                         : "DesignSize");
                          });
 
 } // namespace

@@ -26,6 +26,7 @@ protected:
 };
 
 TEST_F(MainMenu, WarnsWhenTheDisplayIsNotEightHundredBySixHundred) {
+    fake().Settings.insert("ScreenSize", "Design"); // only design size needs the warning
     struct Case {
         QSize display;
         bool warned;
@@ -72,6 +73,7 @@ TEST_F(MainMenu, FramesOpenAndCloseAsDesigned) {
 }
 
 TEST_F(MainMenu, WarningClosesWithOk) {
+    fake().Settings.insert("ScreenSize", "Design");
     frmMain& main = start({1024, 768});
     Click(&main, "cmdOK2");
     EXPECT_FALSE(open(main, "frmDisplayMode"));
@@ -256,4 +258,56 @@ TEST_F(MainMenu, MenuFillsTheScreenInProportion) {
     frmMain& main = start({1024, 768});
     EXPECT_EQ(Find<QWidget>(&main, "frmMenu")->geometry(), QRect(225, 143, 698, 411));
     EXPECT_EQ(Find<QWidget>(&main, "cmdExit2")->geometry(), QRect(492, 10, 124, 52));
+}
+
+TEST_F(MainMenu, ScreenSizeIsChosenInTheToolsFrameAndKeptForTheNextRun) {
+    frmMain& main = start({1920, 1080});
+    EXPECT_FALSE(open(main, "frmDisplayMode")) << "screens that fill the display need no warning";
+    Click(&main, "cmdTools");
+    Click(&main, "cmdScreenSize");
+    EXPECT_FALSE(open(main, "frmTools"));
+    ASSERT_TRUE(open(main, "frmScreenSize"));
+    auto* fill = Find<QRadioButton>(&main, "optFillScreen");
+    auto* design = Find<QRadioButton>(&main, "optDesignSize");
+    EXPECT_EQ(fill->text(), "Fill The Screen");
+    EXPECT_EQ(design->text(), "Design Size (800 x 600)");
+    EXPECT_TRUE(fill->isChecked()) << "the default on a display larger than 800 x 600";
+    ClickAt(design, QPoint(8, design->height() / 2));
+    EXPECT_EQ(fake().Settings.value("ScreenSize"), "Design");
+    Click(&main, "cmdScreenSizeOK");
+    EXPECT_FALSE(open(main, "frmScreenSize"));
+    EXPECT_TRUE(open(main, "frmDisplayMode")) << "at design size the warning applies again";
+
+    Click(&main, "cmdTRMenu");
+    Click(&main, "cmdFlipper");
+    EXPECT_EQ(Forms::Find("frmFlipperO")->UniformScaler(), nullptr);
+    Forms::UnloadAll();
+    ProcessEvents();
+
+    frmMain& next = start({1920, 1080}); // the settings outlive the run
+    EXPECT_TRUE(open(next, "frmDisplayMode"));
+    Click(&next, "cmdTools");
+    Click(&next, "cmdScreenSize");
+    EXPECT_TRUE(Find<QRadioButton>(&next, "optDesignSize")->isChecked());
+    auto* fillAgain = Find<QRadioButton>(&next, "optFillScreen");
+    ClickAt(fillAgain, QPoint(8, fillAgain->height() / 2)); // on its round button
+    EXPECT_EQ(fake().Settings.value("ScreenSize"), "Fill");
+    Click(&next, "cmdScreenSizeOK");
+    EXPECT_FALSE(open(next, "frmDisplayMode"));
+    Click(&next, "cmdTRMenu");
+    Click(&next, "cmdFlipper");
+    const Form& options = *Forms::Find("frmFlipperO");
+    EXPECT_EQ(options.size(), QSize(1920, 1080));
+    const QSize designSize = options.DesignSize();
+    EXPECT_DOUBLE_EQ(options.UniformFactor(),
+                     std::min(1920.0 / designSize.width(), 1080.0 / designSize.height()));
+}
+
+TEST_F(MainMenu, ScreensOpenAtDesignSizeOnAnEightHundredBySixHundredDisplay) {
+    frmMain& main = start({800, 600});
+    Click(&main, "cmdTools");
+    Click(&main, "cmdScreenSize");
+    EXPECT_TRUE(Find<QRadioButton>(&main, "optDesignSize")->isChecked());
+    Click(&main, "cmdScreenSizeOK");
+    EXPECT_FALSE(open(main, "frmDisplayMode"));
 }

@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSet>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -260,4 +261,17 @@ TEST(RealPlatformRules, EmptyOrDamagedSoundFilesAreNotReportedAsPlayed) {
         EXPECT_FALSE(real.PreloadSound(bad)) << bad.toStdString();
     }
     EXPECT_TRUE(IsPlayableWav(sound));
+}
+
+TEST(RealPlatformRules, SettingsAreKeptBetweenRunsInTheUsersSettings) {
+    QTemporaryDir home; // never the real user's settings
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home.path());
+    {
+        RealPlatform first;
+        EXPECT_EQ(first.Setting("ScreenSize"), "");
+        first.SetSetting("ScreenSize", "Design");
+    }
+    RealPlatform next;
+    EXPECT_EQ(next.Setting("ScreenSize"), "Design");
+    EXPECT_TRUE(QFile::exists(home.path() + "/KOVA/KOVA.conf"));
 }

@@ -10,6 +10,8 @@
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
 
+#include <cmath>
+
 using namespace CharacterSearching;
 using namespace ModDODI;
 
@@ -66,7 +68,7 @@ frmFG7t::frmFG7t()
     startStop_.OnStop = [this] { stopRun(); };
     SetDesignSize(DesignWidth, DesignHeight);
     // The grid spans the whole form, so the screen uses all the room there is.
-    setWindowState(Qt::WindowMaximized);
+    SpanWholeForm();
 }
 
 void frmFG7t::buildCounters() {
@@ -99,15 +101,19 @@ void frmFG7t::resizeEvent(QResizeEvent* event) {
     placeControls();
 }
 
+// In the form's design room (design pixels), scaled with the form.
 void frmFG7t::placeControls() {
-    surface->setGeometry(0, 0, width(), int(height() * SurfaceBottom / 100));
+    const QSizeF room = DesignRoom();
+    const double surfaceHeight = std::floor(room.height() * SurfaceBottom / 100);
+    PlaceInDesign(surface, QRectF(0, 0, room.width(), surfaceHeight));
     // Everything else sits below the grid's frame.
-    const int infoTop = surface->height() + Twips(GapBelowFrame);
-    const int rowTop = infoTop + Twips(InfoHeight + 75);
-    const int counterLeft = width() - Twips(CounterFrameWidth + RightMargin);
-    Frame1->setGeometry(counterLeft, infoTop, Twips(CounterFrameWidth), Twips(CounterFrameHeight));
-    lblInfo->setGeometry(Twips(LeftMargin), infoTop, counterLeft - Twips(2 * LeftMargin),
-                         Twips(InfoHeight));
+    const double infoTop = surfaceHeight + Twips(GapBelowFrame);
+    const double rowTop = infoTop + Twips(InfoHeight + 75);
+    const double counterLeft = room.width() - Twips(CounterFrameWidth + RightMargin);
+    PlaceInDesign(
+        Frame1, QRectF(counterLeft, infoTop, Twips(CounterFrameWidth), Twips(CounterFrameHeight)));
+    PlaceInDesign(lblInfo, QRectF(Twips(LeftMargin), infoTop, counterLeft - Twips(2 * LeftMargin),
+                                  Twips(InfoHeight)));
     const struct {
         QWidget* control;
         int width;
@@ -119,7 +125,7 @@ void frmFG7t::placeControls() {
                {cmdOptions, 1215, 0}};
     int left = Twips(LeftMargin);
     for (const auto& place : row) {
-        place.control->setGeometry(left, rowTop, Twips(place.width), Twips(ButtonHeight));
+        PlaceInDesign(place.control, QRectF(left, rowTop, Twips(place.width), Twips(ButtonHeight)));
         left += Twips(place.width + place.gapAfter);
     }
 }

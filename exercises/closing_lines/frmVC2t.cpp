@@ -60,8 +60,9 @@ frmVC2t::frmVC2t()
     connect(surface, &DrawingSurface::mouseDown, this, &frmVC2t::Form_MouseDown);
     // The figures use the whole sheet, so the screen uses all the room there
     // is: the whole display, and the work area where a window manager keeps one.
+    SetDesignSize(12000, 9000);
     resize(platform().DisplaySize());
-    setWindowState(Qt::WindowMaximized);
+    SpanWholeForm();
 }
 
 void frmVC2t::buildStrip() {
@@ -97,12 +98,14 @@ void frmVC2t::resizeEvent(QResizeEvent* event) {
     placeControls();
 }
 
+// In the form's design room (design pixels), scaled with the form.
 void frmVC2t::placeControls() {
-    surface->setGeometry(rect());
-    const int frameTop = height() - Twips(StripMargin + FrameHeight);
-    Frame1->setGeometry(width() - Twips(ButtonGap + FrameWidth), frameTop, Twips(FrameWidth),
-                        Twips(FrameHeight));
-    const int buttonTop = frameTop + Twips((FrameHeight - ButtonHeight) / 2.0);
+    const QSizeF room = DesignRoom();
+    PlaceInDesign(surface, QRectF(QPointF(), room));
+    const double frameTop = room.height() - Twips(StripMargin + FrameHeight);
+    PlaceInDesign(Frame1, QRectF(room.width() - Twips(ButtonGap + FrameWidth), frameTop,
+                                 Twips(FrameWidth), Twips(FrameHeight)));
+    const double buttonTop = frameTop + Twips((FrameHeight - ButtonHeight) / 2.0);
     const struct {
         VbButton* button;
         int width;
@@ -113,12 +116,13 @@ void frmVC2t::placeControls() {
                {cmdOptions, 1215}};
     int left = ButtonGap;
     for (const auto& place : row) {
-        place.button->setGeometry(Twips(left), buttonTop, Twips(place.width), Twips(ButtonHeight));
+        PlaceInDesign(place.button,
+                      QRectF(Twips(left), buttonTop, Twips(place.width), Twips(ButtonHeight)));
         left += place.width + ButtonGap;
     }
     const int noticeHeight = Twips(600);
-    const int noticeTop = int(surface->ToPixels(0, 450).y()) - noticeHeight / 2;
-    lblConfuse->setGeometry(0, noticeTop, width(), noticeHeight);
+    const int noticeTop = int(surface->ToPixels(0, 450).y() / UniformFactor()) - noticeHeight / 2;
+    PlaceInDesign(lblConfuse, QRectF(0, noticeTop, room.width(), noticeHeight));
 }
 
 frmVC2o& frmVC2t::options() const {

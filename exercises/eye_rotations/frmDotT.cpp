@@ -8,6 +8,8 @@
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
 
+#include <cmath>
+
 using namespace ModDODI;
 
 namespace {
@@ -64,7 +66,7 @@ frmDotT::frmDotT() : TherapyScreen(Name, EyeRotationTriad()), counters(this) {
 
     SetDesignSize(12000, 9000);
     // The path spans the whole form, so the screen uses all the room there is.
-    setWindowState(Qt::WindowMaximized);
+    SpanWholeForm();
 }
 
 frmDotO& frmDotT::options() const {
@@ -239,31 +241,35 @@ void frmDotT::resizeEvent(QResizeEvent* event) {
     placeControls();
 }
 
+// In the form's design room (design pixels), scaled with the form.
 void frmDotT::placeControls() {
-    surface->setGeometry(rect());
+    const QSizeF room = DesignRoom();
+    PlaceInDesign(surface, QRectF(QPointF(), room));
     // Buttons and counters along the bottom edge, below the lowest path points.
-    const int top = height() - Twips(ButtonHeight + StripBottomMargin);
+    const double top = room.height() - Twips(ButtonHeight + StripBottomMargin);
     const int h = Twips(ButtonHeight);
-    cmdStart->setGeometry(Twips(150), top, Twips(1350), h);
-    cmdScore->setGeometry(Twips(1650), top, Twips(2400), h);
-    cmdDOTScores->setGeometry(Twips(4200), top, Twips(1350), h);
-    cmdOptions->setGeometry(Twips(5700), top, Twips(1350), h);
-    int left = width() - Twips(3 * 1200 + 150);
+    PlaceInDesign(cmdStart, QRectF(Twips(150), top, Twips(1350), h));
+    PlaceInDesign(cmdScore, QRectF(Twips(1650), top, Twips(2400), h));
+    PlaceInDesign(cmdDOTScores, QRectF(Twips(4200), top, Twips(1350), h));
+    PlaceInDesign(cmdOptions, QRectF(Twips(5700), top, Twips(1350), h));
+    double left = room.width() - Twips(3 * 1200 + 150);
     for (VbLabel* counter : {counters.lblCor, counters.lblWrng, counters.lblMissed}) {
-        counter->setGeometry(left, top, Twips(1200), h);
+        PlaceInDesign(counter, QRectF(left, top, Twips(1200), h));
         left += Twips(1200);
     }
-    const QSize message(Twips(6600), Twips(2400));
-    frmStartMess->setGeometry(QRect(
-        QPoint((width() - message.width()) / 2, (height() - message.height()) / 2 - Twips(300)),
-        message));
-    const QSize ready(Twips(4500), Twips(900));
-    lblGetReady->setGeometry(
-        QRect(QPoint((width() - ready.width()) / 2, (height() - ready.height()) / 2), ready));
+    const QSizeF message(Twips(6600), Twips(2400));
+    PlaceInDesign(frmStartMess,
+                  QRectF(QPointF(std::floor((room.width() - message.width()) / 2),
+                                 std::floor((room.height() - message.height()) / 2) - Twips(300)),
+                         message));
+    const QSizeF ready(Twips(4500), Twips(900));
+    PlaceInDesign(lblGetReady, QRectF(QPointF(std::floor((room.width() - ready.width()) / 2),
+                                              std::floor((room.height() - ready.height()) / 2)),
+                                      ready));
     placeTargetLabel();
 }
 
 void frmDotT::placeTargetLabel() {
-    lblTarget->adjustSize();
-    lblTarget->move(int(surface->ToPixels(targetLeft_, 0).x()), Twips(90));
+    PlaceInDesignAt(lblTarget, QPointF(int(surface->ToPixels(targetLeft_, 0).x() / UniformFactor()),
+                                       Twips(90)));
 }

@@ -63,7 +63,7 @@ frmFG1t::frmFG1t()
     startStop_.OnStop = [this] { stopRun(); };
     SetDesignSize(12000, 8550);
     // The sets use all the room there is, as a busy screen should.
-    setWindowState(Qt::WindowMaximized);
+    SpanWholeForm();
 }
 
 void frmFG1t::buildCounters() {
@@ -103,33 +103,36 @@ void frmFG1t::resizeEvent(QResizeEvent* event) {
     redrawSet();
 }
 
+// In the form's design room (design pixels), scaled with the form.
 void frmFG1t::placeControls() {
+    const QSizeF room = DesignRoom();
     // The drawing above, a strip of controls under it: no control covers a target.
     const int strip = Twips(StripHeight);
-    Surface->setGeometry(0, 0, width(), std::max(1, height() - strip));
+    PlaceInDesign(Surface, QRectF(0, 0, room.width(), std::max(1.0, room.height() - strip)));
     const int margin = Twips(Margin);
     const int rowHeight = Twips(RowHeight);
-    const int counterTop = height() - strip + margin;
-    Frame1->setGeometry(margin, counterTop, width() - 2 * margin, rowHeight);
-    int right = Frame1->width() - margin;
+    const double counterTop = room.height() - strip + margin;
+    const double frameWidth = room.width() - 2 * margin;
+    PlaceInDesign(Frame1, QRectF(margin, counterTop, frameWidth, rowHeight));
+    double right = frameWidth - margin;
     for (auto [label, labelWidth] :
          {std::pair{lblWrong, CounterWidth}, std::pair{lblCorrect, CounterWidth},
           std::pair{lblAveTime, AveTimeWidth}}) {
         right -= Twips(labelWidth);
-        label->setGeometry(right, 0, Twips(labelWidth), rowHeight);
+        PlaceInDesign(label, QRectF(right, 0, Twips(labelWidth), rowHeight));
     }
-    lblInfo->setGeometry(margin, 0, std::max(0, right - margin), rowHeight);
+    PlaceInDesign(lblInfo, QRectF(margin, 0, std::max(0.0, right - margin), rowHeight));
 
-    const int buttonTop = counterTop + rowHeight + margin;
-    int left = margin;
+    const double buttonTop = counterTop + rowHeight + margin;
+    double left = margin;
     for (VbButton* button : {cmdStart, cmdScores, cmdOptions}) {
-        button->setGeometry(left, buttonTop, Twips(ButtonWidth), rowHeight);
+        PlaceInDesign(button, QRectF(left, buttonTop, Twips(ButtonWidth), rowHeight));
         left += Twips(ButtonWidth) + margin;
     }
-    const int nextSetLeft = width() - margin - Twips(NextSetWidth);
-    cmdNextSet->setGeometry(nextSetLeft, buttonTop, Twips(NextSetWidth), rowHeight);
-    txtAns->setGeometry(nextSetLeft - margin - Twips(AnswerWidth), buttonTop, Twips(AnswerWidth),
-                        rowHeight);
+    const double nextSetLeft = room.width() - margin - Twips(NextSetWidth);
+    PlaceInDesign(cmdNextSet, QRectF(nextSetLeft, buttonTop, Twips(NextSetWidth), rowHeight));
+    PlaceInDesign(txtAns, QRectF(nextSetLeft - margin - Twips(AnswerWidth), buttonTop,
+                                 Twips(AnswerWidth), rowHeight));
 }
 
 frmFG1o& frmFG1t::options() const {

@@ -7,6 +7,7 @@
 #include "shell/framework/options_screen.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
+#include "shell/resizer.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -223,7 +224,7 @@ void frmTrackT::LayoutPage() {
         position->SetForeColor(Qt::black);
         position->SetBorder(border);
         Place(position, r.left(), r.top(), r.width(), r.height());
-        position->setFont(itemFont);
+        SetDesignFont(position, itemFont);
         position->show();
     }
 }
@@ -407,7 +408,7 @@ void frmTrackT::GetReadySignal() {
     VbLabel* first = Label1[0];
     SetFontSize(first, 14);
     ReadySignal(first, "*");
-    first->setFont(Label1[1]->font());
+    SetDesignFont(first, DesignFontOf(Label1[1]));
 }
 
 // ---- Responses and counters ----

@@ -2,6 +2,7 @@
 
 #include "shell/controls/colors.h"
 #include "shell/controls/text_fit.h"
+#include "shell/resizer.h"
 
 #include <QAbstractButton>
 #include <QMouseEvent>
@@ -93,9 +94,7 @@ void VbLabel::SetForeColor(const QColor& color) {
 }
 
 void VbLabel::SetFontSize(double points) {
-    QFont f = font();
-    f.setPointSizeF(points);
-    setFont(f);
+    SetDesignFontSize(this, points);
 }
 
 void VbLabel::SetBorder(bool single) {

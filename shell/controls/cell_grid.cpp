@@ -1,5 +1,6 @@
 #include "shell/controls/cell_grid.h"
 
+#include "shell/resizer.h"
 #include "shell/twips.h"
 
 #include <QPainter>
@@ -26,9 +27,7 @@ void GridCell::SetCaptionColor(const QColor& color) {
 }
 
 void GridCell::SetFontSize(double points) {
-    QFont f = font();
-    f.setPointSizeF(points);
-    setFont(f);
+    SetDesignFontSize(this, points);
     update();
 }
 
@@ -100,10 +99,10 @@ void CellGrid::SetLayout(const GridLayout& layout) {
         const int column = cell->Index() % layout.columns;
         const Span x = CellSpan(layout.left, layout.cellSize, layout.pitch, column);
         const Span y = CellSpan(layout.top, layout.cellSize, layout.pitch, row);
-        cell->setGeometry(x.start, y.start, x.end - x.start, y.end - y.start);
+        PlaceInDesign(cell, QRectF(x.start, y.start, x.end - x.start, y.end - y.start));
         extent = extent.expandedTo(QSize(x.end, y.end));
     }
-    setGeometry(QRect(QPoint(Twips(layout.left), Twips(layout.top)), extent));
+    PlaceInDesign(this, QRectF(QPoint(Twips(layout.left), Twips(layout.top)), extent));
 }
 
 void CellGrid::SetBackColors(const QColor& color) {
@@ -125,9 +124,7 @@ void CellGrid::SetCaptionColors(const QColor& color) {
 }
 
 void CellGrid::SetFontSize(double points) {
-    QFont f = font();
-    f.setPointSizeF(points);
-    setFont(f); // cells made later take it too
+    SetDesignFontSize(this, points); // cells made later take it too
     for (GridCell* cell : cells_) {
         cell->SetFontSize(points);
     }

@@ -1,5 +1,6 @@
 #include "shell/controls/drawing_surface.h"
 
+#include "shell/resizer.h"
 #include "shell/twips.h"
 
 #include <QMouseEvent>
@@ -53,17 +54,25 @@ QPointF DrawingSurface::FromPixels(const QPointF& pixel) const {
             top + (pixel.y() - in.top()) * ScaleHeight() / in.height()};
 }
 
+// The drawing has one pixel per device pixel, so that it is sharp on a
+// high-density display too; painters on it work in the widget's pixels.
 void DrawingSurface::ensureCanvas() {
-    const QSize size = Interior().size().expandedTo(QSize(1, 1));
-    if (canvas_.size() == size) {
+    const double ratio = devicePixelRatioF();
+    const QSize size = (QSizeF(Interior().size().expandedTo(QSize(1, 1))) * ratio).toSize();
+    if (canvas_.size() == size && canvas_.devicePixelRatio() == ratio) {
         return;
     }
     QImage grown(size, QImage::Format_ARGB32_Premultiplied);
+    grown.setDevicePixelRatio(ratio);
     grown.fill(Qt::transparent);
     if (!canvas_.isNull()) {
         QPainter(&grown).drawImage(0, 0, canvas_);
     }
     canvas_ = grown;
+}
+
+double DrawingSurface::PenWidth() const {
+    return std::max(1.0, DrawWidth * DesignScale(this));
 }
 
 void DrawingSurface::resizeEvent(QResizeEvent* event) {
@@ -123,9 +132,7 @@ double DrawingSurface::TextHeight(const QString&) const {
 }
 
 void DrawingSurface::SetFontSize(double points) {
-    QFont f = font();
-    f.setPointSizeF(points);
-    setFont(f);
+    SetDesignFontSize(this, points);
 }
 
 void DrawingSurface::SetBackColor(const QColor& color) {
@@ -188,7 +195,9 @@ QPainter& DrawingPass::painter() {
 
 void DrawingPass::fillPixels(const QRect& area, const QColor& color) {
     if (color.alpha() != 255) {
-        painter().fillRect(area, color);
+        const double ratio = surface_.canvas_.devicePixelRatio();
+        painter().fillRect(QRectF(QPointF(area.topLeft()) / ratio, QSizeF(area.size()) / ratio),
+                           color);
         return;
     }
     if (painter_.isActive()) {
@@ -204,7 +213,7 @@ void DrawingPass::fillPixels(const QRect& area, const QColor& color) {
 }
 
 QPen DrawingPass::pen(const QColor& color) const {
-    QPen pen(color, surface_.DrawWidth < 1 ? 1 : surface_.DrawWidth);
+    QPen pen(color, surface_.PenWidth());
     pen.setCapStyle(Qt::RoundCap);
     return pen;
 }
@@ -258,10 +267,12 @@ RowSpan DotRow(int width, int row) {
 } // namespace
 
 void DrawingPass::PSet(double x, double y, const QColor& color) {
-    // A dot is a disc DrawWidth pixels across around the pixel holding the
-    // point, filled row by row: far cheaper than stroking a wide point.
-    const int width = std::max(1, surface_.DrawWidth);
-    const QPointF at = surface_.ToPixels(x, y);
+    // A dot is a disc DrawWidth pixels across (scaled with the form, in
+    // device pixels) around the pixel holding the point, filled row by row:
+    // far cheaper than stroking a wide point.
+    const double ratio = surface_.canvas_.devicePixelRatio();
+    const int width = std::max(1, static_cast<int>(std::lround(surface_.PenWidth() * ratio)));
+    const QPointF at = surface_.ToPixels(x, y) * ratio;
     const int first = -(width - 1) / 2;
     const int left = static_cast<int>(std::floor(at.x())) + first;
     const int top = static_cast<int>(std::floor(at.y())) + first;

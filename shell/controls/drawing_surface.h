@@ -40,7 +40,9 @@ public:
 
     double CurrentX = 0;
     double CurrentY = 0;
-    int DrawWidth = 1;
+    int DrawWidth = 1; // in pixels of the design size
+    // DrawWidth in the surface's pixels now (at least one).
+    double PenWidth() const;
     QColor ForeColor = Qt::black;
     void SetFontSize(double points);
     void SetBackColor(const QColor& color);

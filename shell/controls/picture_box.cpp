@@ -2,6 +2,7 @@
 
 #include "shell/assets.h"
 #include "shell/platform.h"
+#include "shell/resizer.h"
 #include "shell/twips.h"
 
 #include <QMouseEvent>
@@ -31,12 +32,13 @@ void PictureBox::ClearPicture() {
     Cls();
 }
 
+// A picture's own size is its size in pixels at design size: it grows with the form.
 double PictureBox::PictureWidth(const QImage& source) const {
-    return source.width() * ScaleWidth() / Interior().width();
+    return source.width() * DesignScale(this) * ScaleWidth() / Interior().width();
 }
 
 double PictureBox::PictureHeight(const QImage& source) const {
-    return source.height() * ScaleHeight() / Interior().height();
+    return source.height() * DesignScale(this) * ScaleHeight() / Interior().height();
 }
 
 void PictureBox::PaintPicture(const QImage& source, double x, double y, std::optional<double> width,
@@ -60,7 +62,9 @@ void PictureBox::PaintPicture(const QImage& source, double x, double y, std::opt
 
 void PictureBox::paintBackground(QPainter& painter) {
     if (!picture_.isNull()) {
-        painter.drawImage(0, 0, picture_);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        const double factor = DesignScale(this);
+        painter.drawImage(QRectF(QPointF(), QSizeF(picture_.size()) * factor), picture_);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "shell/controls/shapes.h"
 
+#include "shell/resizer.h"
 #include "shell/twips.h"
 
 #include <QPainter>
@@ -13,9 +14,10 @@ ShapeControl::ShapeControl(const QString& name, QWidget* parent, Kind kind)
 void ShapeControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(BorderColor, BorderWidth));
+    const double borderWidth = BorderWidth * DesignScale(this);
+    painter.setPen(QPen(BorderColor, borderWidth));
     painter.setBrush(FillColor.isValid() ? QBrush(FillColor) : Qt::NoBrush);
-    const double inset = BorderWidth / 2.0;
+    const double inset = borderWidth / 2.0;
     QRectF area = QRectF(rect()).adjusted(inset, inset, -inset, -inset);
     if (Shape == Square || Shape == Circle) {
         const double side = std::min(area.width(), area.height());
@@ -47,14 +49,19 @@ void LineControl::SetEnds(double x1, double y1, double x2, double y2) {
     const int margin = BorderWidth + 1;
     QRect box = QRect(QPoint(Twips(std::min(x1, x2)), Twips(std::min(y1, y2))),
                       QPoint(Twips(std::max(x1, x2)), Twips(std::max(y1, y2))));
-    setGeometry(box.adjusted(-margin, -margin, margin, margin));
+    designBox_ = box.adjusted(-margin, -margin, margin, margin);
+    PlaceInDesign(this, designBox_);
     update();
 }
 
 void LineControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setPen(QPen(BorderColor, BorderWidth));
-    const QPoint origin = pos();
-    painter.drawLine(QPointF(Twips(x1_) - origin.x(), Twips(y1_) - origin.y()),
-                     QPointF(Twips(x2_) - origin.x(), Twips(y2_) - origin.y()));
+    // The ends in the control's own pixels, scaled with its form.
+    const double factor = DesignScale(this);
+    const QPointF origin = designBox_.topLeft();
+    const auto local = [&](double x, double y) {
+        return (QPointF(Twips(x), Twips(y)) - origin) * factor;
+    };
+    painter.setPen(QPen(BorderColor, BorderWidth * factor));
+    painter.drawLine(local(x1_, y1_), local(x2_, y2_));
 }

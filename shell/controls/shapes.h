@@ -37,4 +37,5 @@ protected:
 
 private:
     double x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
+    QRect designBox_; // in pixels of the parent at design size
 };

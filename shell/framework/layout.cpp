@@ -1,5 +1,19 @@
 #include "shell/framework/layout.h"
 
+#include "shell/resizer.h"
+
+void Place(QWidget* widget, double left, double top, double width, double height) {
+    if (DesignScale(widget) == 1.0) {
+        widget->setGeometry(TwipsRect(left, top, width, height));
+    } else {
+        PlaceInDesign(widget, QRectF(TwipsRect(left, top, width, height)));
+    }
+}
+
+void PlaceAt(QWidget* widget, double left, double top) {
+    PlaceInDesignAt(widget, QPointF(Twips(left), Twips(top)));
+}
+
 QGroupBox* MakeFrame(const QString& name, const QString& caption, QWidget* parent) {
     auto* frame = new QGroupBox(caption, parent);
     frame->setObjectName(name);
@@ -22,10 +36,10 @@ QCheckBox* MakeCheck(const QString& name, const QString& caption, QWidget* paren
 }
 
 void SetFontSize(QWidget* widget, double points, bool bold) {
-    QFont f = widget->font();
+    QFont f = DesignFontOf(widget);
     f.setPointSizeF(points);
     f.setBold(bold);
-    widget->setFont(f);
+    SetDesignFont(widget, f);
 }
 
 void PlaceSideBySide(std::initializer_list<QWidget*> widgets, double left, double top, double width,

@@ -11,15 +11,12 @@
 #include <initializer_list>
 #include <utility>
 
-inline void Place(QWidget* widget, double left, double top, double width, double height) {
-    widget->setGeometry(TwipsRect(left, top, width, height));
-}
+// Places a control at its design rectangle; on a form that fills the screen
+// the rectangle is scaled with the form.
+void Place(QWidget* widget, double left, double top, double width, double height);
 
 // Places a control whose design gives only its corner; it takes its natural size.
-inline void PlaceAt(QWidget* widget, double left, double top) {
-    widget->adjustSize();
-    widget->move(Twips(left), Twips(top));
-}
+void PlaceAt(QWidget* widget, double left, double top);
 
 QGroupBox* MakeFrame(const QString& name, const QString& caption, QWidget* parent);
 QRadioButton* MakeOption(const QString& name, const QString& caption, QWidget* parent,

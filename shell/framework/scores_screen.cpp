@@ -4,6 +4,7 @@
 #include "shell/framework/layout.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
+#include "shell/resizer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -87,7 +88,9 @@ int ScoresScreen::captionColumnWidth() const {
     for (const ScoreLine& line : lines_) {
         if (!line.valueName.isEmpty()) {
             const VbLabel* caption = Caption(line.captionName);
-            widest = std::max(widest, caption->fontMetrics().horizontalAdvance(caption->text()));
+            // Measured in the design's font: the column is part of the design.
+            const QFontMetrics metrics(DesignFontOf(caption));
+            widest = std::max(widest, metrics.horizontalAdvance(caption->text()));
         }
     }
     return std::max(NarrowestCaptionColumn, int(PixelsToTwips(widest + CaptionMarginPixels)));

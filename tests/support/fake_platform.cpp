@@ -3,6 +3,7 @@
 #include "shell/controls/vb_timer.h"
 
 #include <QCoreApplication>
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
 
@@ -175,4 +176,9 @@ void FakePlatform::AdvanceTime(int ms) {
     if (endMs > MonotonicMs()) {
         Now = endMs / 1000.0;
     }
+}
+
+void FakePlatform::FillWorkArea(QWidget& window) {
+    window.setWindowState(window.windowState() & ~Qt::WindowMaximized);
+    window.setGeometry(WorkArea());
 }

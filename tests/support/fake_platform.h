@@ -4,6 +4,7 @@
 
 #include "shell/platform.h"
 
+#include <QHash>
 #include <QList>
 #include <QQueue>
 #include <QStringList>
@@ -104,6 +105,16 @@ public:
                          const QString& filter) override;
     int WinHelp(const QString& helpFile) override;
     QSize DisplaySize() override { return Display; }
+    // The whole display: the offscreen platform has no panels.
+    QRect WorkArea() override { return {QPoint(0, 0), Display}; }
+    // Exactly the work area: the offscreen platform would maximise a window
+    // to a screen of its own size.
+    void FillWorkArea(QWidget& window) override;
+    QHash<QString, QString> Settings; // kept between "runs" only as long as the test keeps them
+    QString Setting(const QString& key) override { return Settings.value(key); }
+    void SetSetting(const QString& key, const QString& value) override {
+        Settings.insert(key, value);
+    }
     void TimerScheduled(VbTimer* timer, double dueMs) override;
     void TimerStopped(VbTimer* timer) override;
 
