@@ -1,6 +1,7 @@
 // Checks the generated pictures, sounds and help pages that KOVA loads by
 // name, and the order in which a file is looked up.
 #include "shell/assets.h"
+#include "shell/controls/picture_box.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -185,14 +186,30 @@ QString ReadText(const QString& path) {
 
 // ---- Files ------------------------------------------------------------------
 
+// Each picture shows at the size of its box at design size, and holds four
+// pixels for each screen pixel there, so that it stays sharp when the
+// screens fill a large or high-density display.
 TEST(AssetFiles, EveryNamedPictureExistsAndLoadsAtTheSizeOfItsBox) {
+    const auto expectSize = [](const QString& name, QSize onScreen) {
+        const QImage loaded = ReadPictureFile(AssetPath(name));
+        EXPECT_EQ(loaded.deviceIndependentSize(), QSizeF(onScreen)) << qPrintable(name);
+        EXPECT_EQ(loaded.size(), onScreen * 4) << qPrintable(name);
+    };
     for (const QString& name : FlipPictureNames() + LetterNames()) {
         const int side = name == "ImageExample.jpg" ? 69 : 184;
-        EXPECT_EQ(QImage(AssetPath(name)).size(), QSize(side, side)) << qPrintable(name);
+        expectSize(name, {side, side});
     }
     for (const QString& name : StickFigureNames) {
-        EXPECT_EQ(QImage(AssetPath(name)).size(), QSize(161, 217)) << qPrintable(name);
+        expectSize(name, {161, 217});
     }
+    // A picture of the therapist's own at a usual resolution shows pixel for pixel.
+    QTemporaryDir folder;
+    QImage own(120, 90, QImage::Format_RGB32);
+    own.fill(Qt::blue);
+    own.setDotsPerMeterX(11811); // 300 dpi
+    own.setDotsPerMeterY(11811);
+    ASSERT_TRUE(own.save(folder.filePath("own.jpg")));
+    EXPECT_EQ(ReadPictureFile(folder.filePath("own.jpg")).deviceIndependentSize(), QSizeF(120, 90));
 }
 
 TEST(AssetFiles, GeneratorMakesTheSameFilesAgainUnderTenMegabytes) {

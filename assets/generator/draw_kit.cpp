@@ -7,6 +7,16 @@
 
 namespace kit {
 
+QImage NewPicture(int width, int height) {
+    QImage image(width * PixelsPerScreenPixel, height * PixelsPerScreenPixel, QImage::Format_RGB32);
+    image.setDevicePixelRatio(PixelsPerScreenPixel);
+    const int dotsPerMeter = qRound(PixelsPerScreenPixel * 96 / 0.0254);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    image.fill(Qt::white);
+    return image;
+}
+
 void Filled(QPainter& p, const QColor& fill, double outline) {
     p.setBrush(fill);
     p.setPen(QPen(colour::Outline, outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

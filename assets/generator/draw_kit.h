@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointF>
@@ -10,6 +11,14 @@
 #include <initializer_list>
 
 namespace kit {
+
+// Pictures are drawn at this many pixels per screen pixel of their design
+// size, so that they stay sharp when a screen shows them larger or on a
+// high-density display; their resolution (96 dpi per screen pixel) says so.
+constexpr int PixelsPerScreenPixel = 4;
+// A white picture of width x height screen pixels; painters on it draw in
+// screen pixels.
+QImage NewPicture(int width, int height);
 
 // The colours a recipe may use: a main fill, a second fill and an accent.
 struct Ink {

@@ -1,5 +1,6 @@
 #include "letters.h"
 
+#include "draw_kit.h"
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
@@ -100,8 +101,7 @@ QImage DrawLetter(QChar letter) {
     }
     path = place.map(path);
 
-    QImage image(LetterSize, LetterSize, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image = kit::NewPicture(LetterSize, LetterSize);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);

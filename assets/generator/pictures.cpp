@@ -132,8 +132,7 @@ std::vector<Picture> PictureSet() {
 }
 
 QImage RenderPicture(const Picture& picture, int size) {
-    QImage image(size, size, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image = kit::NewPicture(size, size);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 100.0, size / 100.0);

@@ -74,8 +74,7 @@ std::vector<StickFigure> StickFigures() {
 }
 
 QImage DrawStickFigure(const StickFigure& figure) {
-    QImage image(StickFigureWidth, StickFigureHeight, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image = kit::NewPicture(StickFigureWidth, StickFigureHeight);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 

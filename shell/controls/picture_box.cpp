@@ -10,7 +10,19 @@
 
 QImage LoadPictureFile(const QString& fileName) {
     const QString path = FindAsset(fileName);
-    return path.isEmpty() ? QImage() : QImage(path);
+    return path.isEmpty() ? QImage() : ReadPictureFile(path);
+}
+
+QImage ReadPictureFile(const QString& path) {
+    // A picture made at several pixels per screen pixel says so in its
+    // resolution, 96 dpi per screen pixel: it shows at its screen size, sharp.
+    QImage picture(path);
+    const double ratio = picture.dotsPerMeterX() / (96 / 0.0254);
+    const long whole = std::lround(ratio);
+    if (whole >= 2 && whole <= 8 && std::abs(ratio - double(whole)) < 0.02) {
+        picture.setDevicePixelRatio(double(whole));
+    }
+    return picture;
 }
 
 PictureBox::PictureBox(const QString& name, QWidget* parent) : DrawingSurface(name, parent) {
@@ -34,11 +46,13 @@ void PictureBox::ClearPicture() {
 
 // A picture's own size is its size in pixels at design size: it grows with the form.
 double PictureBox::PictureWidth(const QImage& source) const {
-    return source.width() * DesignScale(this) * ScaleWidth() / Interior().width();
+    return source.deviceIndependentSize().width() * DesignScale(this) * ScaleWidth() /
+           Interior().width();
 }
 
 double PictureBox::PictureHeight(const QImage& source) const {
-    return source.height() * DesignScale(this) * ScaleHeight() / Interior().height();
+    return source.deviceIndependentSize().height() * DesignScale(this) * ScaleHeight() /
+           Interior().height();
 }
 
 void PictureBox::PaintPicture(const QImage& source, double x, double y, std::optional<double> width,
@@ -64,7 +78,7 @@ void PictureBox::paintBackground(QPainter& painter) {
     if (!picture_.isNull()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         const double factor = DesignScale(this);
-        painter.drawImage(QRectF(QPointF(), QSizeF(picture_.size()) * factor), picture_);
+        painter.drawImage(QRectF(QPointF(), picture_.deviceIndependentSize() * factor), picture_);
     }
 }
 

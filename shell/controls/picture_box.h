@@ -38,6 +38,9 @@ private:
 
 // Loads a picture by name (FindAsset); a null image when it cannot be read.
 QImage LoadPictureFile(const QString& fileName);
+// Reads a picture file. One drawn at several pixels per screen pixel (its
+// resolution is that many times 96 dpi) shows at its screen size.
+QImage ReadPictureFile(const QString& path);
 
 // An image control: shows its picture stretched to its own size, or, when it
 // keeps the picture's proportions, as large as fits, centred.
