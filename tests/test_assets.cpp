@@ -32,8 +32,13 @@ QString AssetPath(const QString& name) {
     return AssetDirectory() + "/" + name;
 }
 
+// A picture as it shows at design size, one pixel per screen pixel.
 QImage LoadImage(const QString& name) {
-    return QImage(AssetPath(name)).convertToFormat(QImage::Format_RGB32);
+    const QImage picture = ReadPictureFile(AssetPath(name));
+    return picture
+        .scaled(picture.deviceIndependentSize().toSize(), Qt::IgnoreAspectRatio,
+                Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 QStringList FlipPictureNames() {
