@@ -79,7 +79,8 @@ void placeFirstTime(Form& form) {
         return;
     }
     // Exercise screens fill the screen, or open centred on it at design size.
-    if (ScreenSizes::Chosen() == ScreenSize::FillTheScreen) {
+    // A window laid out by a layout of its own (the history) sizes itself.
+    if (ScreenSizes::Chosen() == ScreenSize::FillTheScreen && form.layout() == nullptr) {
         form.FillScreen();
         return;
     }

@@ -90,7 +90,7 @@ frmMain::frmMain() : Form(Name) {
     Image1->SetPicture(drawLogo());
     Image1->KeepProportions = true; // the menu stretches to any screen shape
     Image1->setAccessibleName("KOVA logo");
-    Place(Image1, 480, 4440, 1800, 1800);
+    Place(Image1, 480, 5520, 1800, 1800); // below the open Tools frame
 
     buildTopRow();
     buildMenuFrame();

@@ -311,3 +311,13 @@ TEST_F(MainMenu, ScreensOpenAtDesignSizeOnAnEightHundredBySixHundredDisplay) {
     Click(&main, "cmdScreenSizeOK");
     EXPECT_FALSE(open(main, "frmDisplayMode"));
 }
+
+TEST_F(MainMenu, TheHistoryWindowLaysItselfOutWhenScreensFillTheScreen) {
+    frmMain& main = start({1920, 1080});
+    Click(&main, "cmdTools");
+    Click(&main, "cmdHistory");
+    const Form* history = Forms::Find("frmHistory");
+    ASSERT_NE(history, nullptr);
+    EXPECT_EQ(history->UniformScaler(), nullptr) << "its own layout places and sizes its parts";
+    EXPECT_LT(history->width(), 1920);
+}
