@@ -5,57 +5,15 @@
 // largest grids: 15 × 15 at font 18 and 10 × 15 at font 30.
 #include "exercises/character_searching/frmFG7o.h"
 #include "exercises/character_searching/frmFG7t.h"
-#include "shell/app.h"
-#include "shell/forms.h"
-#include "tests/support/bench_display.h"
+#include "tests/support/bench_support.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QEvent>
-#include <QTest>
 #include <algorithm>
-#include <cstdio>
-#include <vector>
 
 void RegisterCharacterSearching();
 
 namespace {
 
 constexpr int Grids = 50;
-
-// Notes whether the watched widget was painted.
-class PaintWatch : public QObject {
-public:
-    explicit PaintWatch(QWidget* widget) { widget->installEventFilter(this); }
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            painted = true;
-        }
-        return false;
-    }
-};
-
-// Runs act, then lets events run until the widget was painted; the time in
-// ms to the end of that paint, or -1 when nothing was painted within a second.
-template <class Act> double TimeToPaint(PaintWatch& watch, Act act) {
-    QApplication::processEvents();
-    QElapsedTimer clock;
-    watch.painted = false;
-    clock.start();
-    act();
-    while (!watch.painted && clock.elapsed() < 1000) {
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return watch.painted ? double(clock.nsecsElapsed()) / 1e6 : -1;
-}
-
-double Quantile(std::vector<double> times, double q) {
-    std::sort(times.begin(), times.end());
-    return times[std::min(times.size() - 1, std::size_t(q * double(times.size() - 1)))];
-}
 
 struct Run {
     std::vector<double> gridMs;
@@ -74,13 +32,14 @@ Run RunGrids(const QString& rows, const QString& perRow, const QString& font) {
     auto& therapy = Forms::Get<frmFG7t>();
     QApplication::processEvents();
     therapy.cmdStart->click();
-    PaintWatch watch(therapy.surface);
+    PaintTimer watch;
+    watch.Watch(therapy.surface);
     Run run;
     for (int grid = 0; grid < Grids; ++grid) {
-        run.gridMs.push_back(TimeToPaint(watch, [&] { therapy.cmdBegin->click(); }));
+        run.gridMs.push_back(watch.TimeToPaint([&] { therapy.cmdBegin->click(); }));
         QTest::keyClick(therapy.txtAns, '9');
         run.answerMs.push_back(
-            TimeToPaint(watch, [&] { QTest::keyClick(therapy.txtAns, Qt::Key_Return); }));
+            watch.TimeToPaint([&] { QTest::keyClick(therapy.txtAns, Qt::Key_Return); }));
     }
     therapy.cmdStart->click(); // Stop
     Forms::Unload(frmFG7t::Name);
@@ -91,7 +50,7 @@ bool Report(const char* what, const std::vector<double>& times) {
     const bool missed = std::count(times.begin(), times.end(), -1.0) > 0;
     const double p95 = Quantile(times, 0.95);
     std::printf("  %s (%zu): median %.2f ms, p95 %.2f ms (target p95 < 16 ms): %s%s\n", what,
-                times.size(), Quantile(times, 0.5), p95, p95 < 16 ? "met" : "NOT met",
+                times.size(), Quantile(times, 0.5), p95, MetOrNot(p95 < 16),
                 missed ? ", some never painted" : "");
     return !missed;
 }
@@ -99,12 +58,10 @@ bool Report(const char* what, const std::vector<double>& times) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!RunOnDisplay(argc, argv, {800, 600})) {
+    const auto app = StartOnDisplay(argc, argv, RegisterCharacterSearching, {800, 600});
+    if (!app) {
         return 1;
     }
-    QApplication app(argc, argv);
-    SetUpAppearance(app);
-    RegisterCharacterSearching();
     bool painted = true;
     const struct {
         const char* rows;

@@ -27,7 +27,6 @@ int WholeValue(const ValidatingComboBox* box) {
 } // namespace
 
 frmFG7o::frmFG7o() : OptionsScreen(Name, CharacterSearchingTriad()) {
-    setWindowTitle("KOVA");
     AddTitle("lblTitle", "Character Searching", 18, 120, 180, FormWidth - 240, 615);
     buildCombos();
     buildTypeFrame();
@@ -90,18 +89,8 @@ void frmFG7o::buildTypeFrame() {
 }
 
 void frmFG7o::buildButtons() {
-    VbButton* menu = AddMenuButton("cmdToMain");
-    VbButton* help = AddHelpButton();
-    VbButton* therapy = AddTherapyButton();
-    const struct {
-        VbButton* button;
-        int left;
-        int width;
-    } places[] = {{menu, 120, 1935}, {help, 2160, 1455}, {therapy, 3720, 1935}};
-    for (const auto& place : places) {
-        SetFontSize(place.button, 11, true);
-        Place(place.button, place.left, ButtonTop, place.width, ButtonHeight);
-    }
+    AddButtonRow(
+        ButtonRow(ButtonTop, {120, 2160, 3720}).Widths({1935, 1455, 1935}).Height(ButtonHeight));
 }
 
 void frmFG7o::Form_Load() {

@@ -25,7 +25,6 @@ QChar PreviewLetter(int value) {
 } // namespace
 
 frmLetterO::frmLetterO() : OptionsScreen(Name, ClosingLettersTriad()) {
-    setWindowTitle("KOVA");
     Label1 = AddTitle("Label1", "Closing Letters", 18, 1800, 120, 3600, 615);
     Label1->SetBackColor(VbColor(VbColors::LightYellow));
     Label1->SetBorder(true);
@@ -95,16 +94,12 @@ void frmLetterO::buildPreviewFrame() {
 }
 
 void frmLetterO::buildButtons() {
-    cmdMenu = AddMenuButton();
-    cmdHelp = AddHelpButton();
-    cmdStart = AddTherapyButton();
-    int left = 360;
-    for (VbButton* button : {cmdMenu, cmdHelp, cmdStart}) {
-        button->SetBackColor(VbColor(VbColors::LightYellow));
-        SetFontSize(button, 11, true);
-        Place(button, left, ButtonTop, 1935, 615);
-        left += 2280;
-    }
+    const OptionsButtons buttons = AddButtonRow(ButtonRow(ButtonTop, {360, 2640, 4920})
+                                                    .MenuName("cmdMenu")
+                                                    .BackColor(VbColor(VbColors::LightYellow)));
+    cmdMenu = buttons.menu;
+    cmdHelp = buttons.help;
+    cmdStart = buttons.therapy;
 }
 
 void frmLetterO::Form_Activate() {

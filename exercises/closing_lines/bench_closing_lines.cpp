@@ -6,18 +6,7 @@
 // against the 100 ms asked for.
 #include "exercises/closing_lines/frmVC2o.h"
 #include "exercises/closing_lines/frmVC2t.h"
-#include "shell/app.h"
-#include "shell/forms.h"
-#include "tests/support/bench_display.h"
-
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QEvent>
-#include <QTest>
-#include <algorithm>
-#include <cmath>
-#include <cstdio>
-#include <vector>
+#include "tests/support/bench_support.h"
 
 void RegisterClosingLines();
 
@@ -26,64 +15,26 @@ namespace {
 constexpr int RequestedMs = 100;
 constexpr int Sets = 30;
 
-// Notes the first paint of the drawing with a figure on it and the first
-// paint after that without one.
-class FigureOnScreen : public QObject {
-public:
-    FigureOnScreen(const frmVC2t& therapy, const QElapsedTimer& clock)
-        : therapy_(therapy), clock_(clock) {}
-    std::vector<double> shownMs;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() != QEvent::Paint) {
-            return false;
-        }
-        const bool showing = therapy_.FigureOnScreen();
-        if (showing && shownAt_ < 0) {
-            shownAt_ = clock_.nsecsElapsed();
-        } else if (!showing && shownAt_ >= 0) {
-            shownMs.push_back(double(clock_.nsecsElapsed() - shownAt_) / 1e6);
-            shownAt_ = -1;
-        }
-        return false;
-    }
-
-private:
-    const frmVC2t& therapy_;
-    const QElapsedTimer& clock_;
-    qint64 shownAt_ = -1;
-};
-
-double At(const std::vector<double>& sorted, double q) {
-    return sorted[std::min(sorted.size() - 1, std::size_t(q * double(sorted.size() - 1)))];
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!RunOnDisplay(argc, argv, {1920, 1080})) {
+    const auto app = StartOnDisplay(argc, argv, RegisterClosingLines, {1920, 1080});
+    if (!app) {
         return 1;
     }
-    QApplication app(argc, argv);
-    SetUpAppearance(app);
-    RegisterClosingLines();
-
     auto& options = Forms::Get<frmVC2o>();
     Forms::Show(options);
     options.cboSpeed->SetText("0.10");
     options.cboPracTime->SetText("60");
-    Forms::Show(frmVC2t::Name);
-    auto& therapy = Forms::Get<frmVC2t>();
-    if (!QTest::qWaitForWindowExposed(&therapy)) {
-        std::fprintf(stderr, "bench_closing_lines: the therapy screen was never shown\n");
+    auto* shown = ShowTherapy<frmVC2t>();
+    if (shown == nullptr) {
         return 1;
     }
+    auto& therapy = *shown;
 
-    QElapsedTimer clock;
-    clock.start();
-    FigureOnScreen onScreen(therapy, clock);
-    therapy.surface->installEventFilter(&onScreen);
+    OnScreenClock onScreen([&therapy](const QObject*) { return therapy.FigureOnScreen(); });
+    onScreen.Watch(therapy.surface);
+    onScreen.Count(true);
     therapy.cmdStart->click();
     for (int i = 0; i < Sets; ++i) {
         therapy.cmdNextSet->click();
@@ -96,31 +47,18 @@ int main(int argc, char** argv) {
     }
     therapy.cmdStart->click(); // Stop
 
-    std::vector<double>& shown = onScreen.shownMs;
-    if (shown.size() < std::size_t(Sets)) {
+    if (onScreen.shownMs.size() < std::size_t(Sets)) {
         std::fprintf(stderr, "bench_closing_lines: only %zu figures painted and cleared\n",
-                     shown.size());
+                     onScreen.shownMs.size());
         return 1;
     }
-    std::vector<double> errors;
-    double sum = 0;
-    for (double ms : shown) {
-        errors.push_back(std::fabs(ms - RequestedMs));
-        sum += ms;
-    }
-    std::sort(errors.begin(), errors.end());
-    std::sort(shown.begin(), shown.end());
-    const double median = At(errors, 0.5);
-    const double p95 = At(errors, 0.95);
+    const TimesAgainst figures = Against(onScreen.shownMs, RequestedMs);
     std::printf("Closing Lines figure time: display speed 0.10 s, %zu figures, platform %s, "
                 "screen %dx%d\n",
-                shown.size(), qPrintable(QGuiApplication::platformName()), therapy.width(),
+                figures.count, qPrintable(QGuiApplication::platformName()), therapy.width(),
                 therapy.height());
-    std::printf("  on screen (paint to paint): median error %.2f ms, p95 error %.2f ms, "
-                "mean %.2f ms, shortest %.2f ms, longest %.2f ms\n",
-                median, p95, sum / double(shown.size()), shown.front(), shown.back());
-    std::printf("  target (median < 3 ms, p95 < 10 ms): %s\n",
-                median < 3 && p95 < 10 ? "met" : "NOT met");
+    PrintAgainst("on screen (paint to paint)", figures);
+    PrintTarget(figures);
     Forms::UnloadAll();
     return 0;
 }

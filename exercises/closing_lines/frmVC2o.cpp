@@ -14,7 +14,6 @@ constexpr int ButtonTop = 5520;
 } // namespace
 
 frmVC2o::frmVC2o() : OptionsScreen(Name, ClosingLinesTriad()) {
-    setWindowTitle("KOVA");
     AddTitle("lblTitle", "Closing Lines & Boxes", 18, 120, 240, FormWidth - 240, 615);
     buildTargetFrame();
     buildCombos();
@@ -44,11 +43,7 @@ void frmVC2o::buildCombos() {
                  "0.50", DisplaySpeedRule(5, "Display Speed must be between 0.1 and 5 secs."));
     AddComboRow(cboSpeed, "Label1", "Display Speed (Secs)",
                 "How long the targets are displayed on the screen.", ComboLeft, LabelLeft, 2700);
-    cboPracTime = AddPracticeTimeCombo();
-    AddComboRow(cboPracTime, "Label7", "Practice Time (mins)",
-                "Practice time in minutes. Therapy ends and the Score Screen will be displayed "
-                "when the Practice Time has elapsed.",
-                ComboLeft, LabelLeft, 3300);
+    cboPracTime = AddPracticeTimeRow(ComboLeft, LabelLeft, 3300);
 }
 
 void frmVC2o::buildChecks() {
@@ -68,15 +63,7 @@ void frmVC2o::buildChecks() {
 }
 
 void frmVC2o::buildButtons() {
-    VbButton* menu = AddMenuButton("cmdToMain");
-    VbButton* help = AddHelpButton();
-    VbButton* therapy = AddTherapyButton();
-    int left = 120;
-    for (VbButton* button : {menu, help, therapy}) {
-        SetFontSize(button, 11, true);
-        Place(button, left, ButtonTop, 1935, 615);
-        left += 2040;
-    }
+    AddButtonRow(ButtonRow(ButtonTop, {120, 2160, 4200}));
 }
 
 ClosingLines::TargetType frmVC2o::ChosenTarget() const {

@@ -7,18 +7,11 @@
 // virtual X server (xvfb-run).
 #include "exercises/color_grids/frmVD1o.h"
 #include "exercises/color_grids/frmVD1t.h"
-#include "shell/app.h"
-#include "shell/forms.h"
-#include "tests/support/bench_display.h"
+#include "tests/support/bench_support.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <map>
-#include <vector>
 
 void RegisterColorGrids();
 
@@ -101,20 +94,6 @@ bool ShowSet(frmVD1t& therapy, SquarePaints& paints) {
     return paints.AllPainted();
 }
 
-struct Figures {
-    double median;
-    double p95;
-    double worst;
-};
-
-Figures FiguresOf(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const auto at = [&values](double q) {
-        return values[std::min(values.size() - 1, std::size_t(q * double(values.size() - 1)))];
-    };
-    return {at(0.5), at(0.95), values.back()};
-}
-
 struct Tally {
     int unpainted = 0;
     int alteredChecked = 0;
@@ -156,13 +135,10 @@ std::vector<double> RunSets(frmVD1o& options, bool beep, int sets, Tally& tally)
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!RunOnDisplay(argc, argv)) {
+    const auto app = StartOnDisplay(argc, argv, RegisterColorGrids);
+    if (!app) {
         return 1;
     }
-    QApplication app(argc, argv);
-    SetUpAppearance(app);
-    RegisterColorGrids();
-
     auto& options = Forms::Get<frmVD1o>();
     Forms::Show(options);
     options.cboGridSize->SetText("5x5");
@@ -177,21 +153,20 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "bench_color_grids: no set was painted\n");
         return 1;
     }
-    const Figures sets = FiguresOf(setMs);
-    const Figures beeps = FiguresOf(beepErrorMs);
+    const Spread sets = SpreadOf(setMs);
+    const Spread beeps = SpreadOf(beepErrorMs);
     const bool setsMet = sets.median < 20 && sets.p95 < 40;
     const bool beepsMet = beeps.median < 10;
     std::printf("Discriminating Color Grids, 5x5, platform %s\n",
                 qPrintable(QGuiApplication::platformName()));
     std::printf("  Next Set to last square painted (%zu sets): median %.2f ms, p95 %.2f ms, "
                 "worst %.2f ms (target 20 / 40): %s\n",
-                setMs.size(), sets.median, sets.p95, sets.worst, setsMet ? "met" : "NOT met");
+                setMs.size(), sets.median, sets.p95, sets.most, MetOrNot(setsMet));
     std::printf("  altered squares painted unaltered first: %d of %d\n",
                 tally.alteredPaintedUnaltered, tally.alteredChecked);
     std::printf("  with the beep, set painted after the click vs 750 ms (%zu sets): median "
                 "error %.2f ms (target < 10): %s; p95 %.2f ms, worst %.2f ms\n",
-                beepErrorMs.size(), beeps.median, beepsMet ? "met" : "NOT met", beeps.p95,
-                beeps.worst);
+                beepErrorMs.size(), beeps.median, MetOrNot(beepsMet), beeps.p95, beeps.most);
     if (tally.unpainted > 0) {
         std::printf("  %d sets were never fully painted\n", tally.unpainted);
     }

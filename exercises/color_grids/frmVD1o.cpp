@@ -23,7 +23,6 @@ constexpr int ButtonTop = 4560;
 } // namespace
 
 frmVD1o::frmVD1o() : OptionsScreen(Name, ColorGridsTriad()) {
-    setWindowTitle("KOVA");
     AddTitle("lblTitle", "Discriminating Color Grids", 18, 120, 240, FormWidth - 240, 615);
     buildCombos();
     buildChecks();
@@ -51,11 +50,7 @@ void frmVD1o::buildCombos() {
                 "How many different colors will be used to make pattern.", ComboLeft, LabelLeft,
                 FirstComboTop + ComboStep);
 
-    cboPracTime = AddPracticeTimeCombo();
-    AddComboRow(cboPracTime, "Label7", "Practice Time (mins)",
-                "Practice time in minutes. Therapy ends and the Score Screen will be displayed "
-                "when the Practice Time has elapsed.",
-                ComboLeft, LabelLeft, FirstComboTop + 2 * ComboStep);
+    cboPracTime = AddPracticeTimeRow(ComboLeft, LabelLeft, FirstComboTop + 2 * ComboStep);
 }
 
 void frmVD1o::buildChecks() {
@@ -80,13 +75,5 @@ void frmVD1o::buildChecks() {
 }
 
 void frmVD1o::buildButtons() {
-    VbButton* menu = AddMenuButton("cmdToMain");
-    VbButton* help = AddHelpButton();
-    VbButton* therapy = AddTherapyButton();
-    int left = 120;
-    for (VbButton* button : {menu, help, therapy}) {
-        SetFontSize(button, 11, true);
-        Place(button, left, ButtonTop, 1935, 615);
-        left += 2040;
-    }
+    AddButtonRow(ButtonRow(ButtonTop, {120, 2160, 4200}));
 }

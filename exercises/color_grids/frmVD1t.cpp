@@ -38,13 +38,6 @@ const QColor AnswerColor = VbColor(0xFFFFC0);
 const QColor WrongColor = VbColor(VbColors::Red);
 const QColor RightColor = VbColor(VbColors::Green);
 
-void MakeWhite(QWidget* widget) {
-    QPalette white = widget->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    widget->setPalette(white);
-    widget->setAutoFillBackground(true);
-}
-
 } // namespace
 
 frmVD1t::frmVD1t()
@@ -58,7 +51,7 @@ frmVD1t::frmVD1t()
                  StartStopToggle::Kind::OwnFlagNextSetHidden) {
     setWindowTitle("KOVA.....Practice Time = 0 Mins 0 Secs");
     SetDesignSize(ScaleWidth, ScaleHeight);
-    MakeWhite(this);
+    FillWhite(this);
     buildBoard();
     buildAnswerFrame();
     buildCounters();
@@ -89,7 +82,7 @@ void frmVD1t::buildBoard() {
 
 void frmVD1t::buildAnswerFrame() {
     Frame1 = MakeFrame("Frame1", "", this);
-    MakeWhite(Frame1);
+    FillWhite(Frame1);
     Place(Frame1, RightColumnLeft, AnswerFrameTop, RightColumnWidth, RightColumnWidth);
     for (int index = 0; index < GridCount; ++index) {
         auto* button = new VbButton("cmdAns(" + QString::number(index) + ")",
@@ -108,7 +101,7 @@ void frmVD1t::buildAnswerFrame() {
 }
 
 void frmVD1t::buildCounters() {
-    MakeWhite(Frame3);
+    FillWhite(Frame3);
     Place(Frame3, CountersLeft, CountersTop, RightColumnLeft + RightColumnWidth - CountersLeft,
           615);
     // Room for the widest texts: "C= 999", "AveTime= 999.99", "4 Is Wrong! WHY?".

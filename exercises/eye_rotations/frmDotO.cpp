@@ -39,7 +39,6 @@ void StackOptions(const QList<QRadioButton*>& options) {
 } // namespace
 
 frmDotO::frmDotO() : OptionsScreen(Name, EyeRotationTriad()) {
-    setWindowTitle("KOVA");
     AddTitle("lblTitle", "Eye Rotation Therapy", 16, 0, 150, FormWidth, 525);
     buildCombos();
     buildOptionFrames();
@@ -49,8 +48,6 @@ frmDotO::frmDotO() : OptionsScreen(Name, EyeRotationTriad()) {
 
 void frmDotO::buildCombos() {
     cboPracTime = AddPracticeTimeCombo();
-    cboPracTime->setToolTip("Practice time in minutes. Therapy ends and the Score Screen will be "
-                            "displayed when the Practice Time has elapsed.");
     cboSpeed = AddCombo("cboSpeed", SpeedList(), "1.00",
                         DisplaySpeedRule(3, "Display Speed must be between 0.1 and 3 secs."));
     cboSpeed->setToolTip("How fast tracking targets are displayed.");
@@ -140,12 +137,11 @@ void frmDotO::buildOptionFrames() {
 }
 
 void frmDotO::buildButtonsAndInfo() {
-    const QList<VbButton*> buttons{AddHelpButton(), new VbButton("cmdInfo", "Information", this),
-                                   AddTherapyButton(), AddMenuButton("cmdToMain")};
-    for (int i = 0; i < buttons.size(); ++i) {
-        Place(buttons[i], 450 + i * 2100, ButtonTop, 1800, 495);
-    }
-    connect(buttons[1], &QPushButton::clicked, this, &frmDotO::cmdInfo_Click);
+    VbButton* help = AddHelpButton();
+    auto* info = new VbButton("cmdInfo", "Information", this);
+    connect(info, &QPushButton::clicked, this, &frmDotO::cmdInfo_Click);
+    PlaceSideBySide({help, info, AddTherapyButton(), AddMenuButton("cmdToMain")}, 450, ButtonTop,
+                    1800, 495, 2100);
 
     frmInfo = new InfoFrame(this, "Label4", InfoText);
     SetFontSize(frmInfo->Text, 11);

@@ -1,6 +1,7 @@
 #include "exercises/flip_forms/frmFlipFormO.h"
 
 #include "exercises/flip_forms/flip_forms_triad.h"
+#include "shell/controls/colors.h"
 
 namespace {
 
@@ -25,9 +26,9 @@ PictureOptionsLayout flipFormOptionsLayout() {
                                QPoint{120, 3300}};
     l.exampleCaptionWidth = 1815;
     l.exampleFlips = {Orientation::RightToLeft, Orientation::Both, Orientation::UpsideDown};
-    l.menuButton = {720, 7080, 1935, 615};
-    l.helpButton = {3120, 7080, 1935, 615};
-    l.therapyButton = {5640, 7080, 1935, 615};
+    l.buttons = ButtonRow(7080, {720, 3120, 5640})
+                    .MenuName("cmdMenu")
+                    .BackColor(VbColor(VbColors::LightYellow));
     l.formSize = {8640, 8100};
     return l;
 }

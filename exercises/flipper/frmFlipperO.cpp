@@ -1,6 +1,7 @@
 #include "exercises/flipper/frmFlipperO.h"
 
 #include "exercises/flipper/flipper_triad.h"
+#include "shell/controls/colors.h"
 
 namespace {
 
@@ -22,9 +23,9 @@ PictureOptionsLayout flipperOptionsLayout() {
     l.exampleCaptionCorners = {QPoint{120, 1800}, QPoint{1560, 1800}, QPoint{3000, 1800},
                                QPoint{4560, 1800}};
     l.exampleFlips = {Orientation::RightToLeft, Orientation::UpsideDown, Orientation::Both};
-    l.menuButton = {360, 7440, 1935, 615};
-    l.helpButton = {2400, 7440, 1935, 615};
-    l.therapyButton = {4440, 7440, 1935, 615};
+    l.buttons = ButtonRow(7440, {360, 2400, 4440})
+                    .MenuName("cmdMenu")
+                    .BackColor(VbColor(VbColors::LightYellow));
     l.formSize = {6750, 8400};
     return l;
 }

@@ -13,7 +13,6 @@ void placeRect(QWidget* widget, const QRect& r) {
 PictureOptionsScreen::PictureOptionsScreen(const QString& name, Triad triad,
                                            const PictureOptionsLayout& layout)
     : OptionsScreen(name, std::move(triad)), exampleFlips_(layout.exampleFlips) {
-    setWindowTitle("KOVA");
     SetDesignSize(layout.formSize.width(), layout.formSize.height());
 
     auto* Label1 = new VbLabel("Label1", layout.title, this);
@@ -71,16 +70,7 @@ PictureOptionsScreen::PictureOptionsScreen(const QString& name, Triad triad,
         }
     }
 
-    VbButton* menu = AddMenuButton();
-    VbButton* help = AddHelpButton();
-    VbButton* therapy = AddTherapyButton();
-    placeRect(menu, layout.menuButton);
-    placeRect(help, layout.helpButton);
-    placeRect(therapy, layout.therapyButton);
-    for (VbButton* button : {menu, help, therapy}) {
-        button->SetBackColor(VbColor(VbColors::LightYellow));
-        SetFontSize(button, 11, true);
-    }
+    AddButtonRow(layout.buttons);
 }
 
 void PictureOptionsScreen::Form_Activate() {

@@ -27,7 +27,7 @@ struct PictureOptionsLayout {
     std::array<QPoint, 4> exampleCaptionCorners; // Label2 to Label5, in frmExample
     int exampleCaptionWidth = 0;                 // 0: the box's width + 240
     std::array<Orientation, 3> exampleFlips;     // drawn into Picture2 to Picture4
-    QRect menuButton, helpButton, therapyButton;
+    ButtonRow buttons;                           // Main Menu, Help, Therapy
     QSize formSize;
 };
 

@@ -17,7 +17,6 @@ constexpr int ButtonTop = 4200;
 } // namespace
 
 frmVD8o::frmVD8o() : OptionsScreen(Name, PatternDuplicatorTriad()) {
-    setWindowTitle("KOVA");
     AddTitle("lblTitle", "Pattern Duplicator", 18, 120, 240, FormWidth - 240, 615);
     buildChecks();
     buildCombos();
@@ -56,11 +55,7 @@ void frmVD8o::buildCombos() {
                 "Maximmum number of the grid squares that will be used in the pattern.", ComboLeft,
                 LabelLeft, 2400);
 
-    cboPracTime = AddPracticeTimeCombo();
-    AddComboRow(cboPracTime, "Label7", "Practice Time (mins)",
-                "Practice time in minutes. Therapy ends and the Score Screen will be displayed "
-                "when the Practice Time has elapsed.",
-                ComboLeft, LabelLeft, 3000);
+    cboPracTime = AddPracticeTimeRow(ComboLeft, LabelLeft, 3000);
 }
 
 void frmVD8o::FillMaxSquaresList() {
@@ -68,13 +63,5 @@ void frmVD8o::FillMaxSquaresList() {
 }
 
 void frmVD8o::buildButtons() {
-    VbButton* menu = AddMenuButton("cmdToMain");
-    VbButton* help = AddHelpButton();
-    VbButton* therapy = AddTherapyButton();
-    int left = 120;
-    for (VbButton* button : {menu, help, therapy}) {
-        SetFontSize(button, 11, true);
-        Place(button, left, ButtonTop, 1935, 615);
-        left += 2040;
-    }
+    AddButtonRow(ButtonRow(ButtonTop, {120, 2160, 4200}));
 }

@@ -28,13 +28,6 @@ const QColor AnswerMarkColor(Qt::red);
 const QColor RightColor(0, 255, 0);
 const QColor WrongColor(255, 0, 0);
 
-void MakeWhite(QWidget* widget) {
-    QPalette white = widget->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    widget->setPalette(white);
-    widget->setAutoFillBackground(true);
-}
-
 } // namespace
 
 frmVD8t::frmVD8t()
@@ -51,7 +44,7 @@ frmVD8t::frmVD8t()
       counters_({lblCor, lblWrng}) {
     setWindowTitle("KOVA.....Practice Time = 0 Mins 0 Secs");
     SetDesignSize(FormWidth, FormHeight);
-    MakeWhite(this);
+    FillWhite(this);
     Frame3 = buildGrid("Frame3", "lbl1L", 5, 975, 960, lbl1L);
     Frame4 = buildGrid("Frame4", "lbl2R", 5, 975, 960, lbl2R);
     Frame2 = buildGrid("Frame2", "lblLgrid", 10, 492, 480, lblLgrid);
@@ -79,14 +72,14 @@ frmVD8t::frmVD8t()
 QGroupBox* frmVD8t::buildGrid(const QString& frameName, const QString& gridName, int side,
                               double cellSize, double pitch, CellGrid*& grid) {
     QGroupBox* frame = MakeFrame(frameName, "", this);
-    MakeWhite(frame);
+    FillWhite(frame);
     grid = new CellGrid(gridName, frame);
     grid->SetLayout({side, side, GridMargin, GridMargin, cellSize, pitch});
     return frame;
 }
 
 void frmVD8t::buildCounters() {
-    MakeWhite(Frame5);
+    FillWhite(Frame5);
     Place(Frame5, LeftFrameLeft, CountersTop, RightFrameLeft + FrameSide - LeftFrameLeft, 615);
     PlaceValueLabels({{lblCor, 120, 120, 960},
                       {lblWrng, 1140, 120, 960},

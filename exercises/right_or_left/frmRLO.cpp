@@ -20,7 +20,6 @@ QStringList SpeedList() {
 } // namespace
 
 frmRLO::frmRLO() : OptionsScreen(Name, RightOrLeftTriad()) {
-    setWindowTitle("KOVA");
     SetDesignSize(FormWidth + 240, ButtonTop + 615 + 300);
     AddTitle("Label1", "Right or Left", 18, 1688, 360, 2895, 615);
     buildSpeedBox();
@@ -62,16 +61,9 @@ void frmRLO::buildExamples() {
 }
 
 void frmRLO::buildButtons() {
-    VbButton* menu = AddMenuButton();
-    VbButton* help = AddHelpButton();
-    VbButton* therapy = AddTherapyButton();
-    int left = 120;
-    for (VbButton* button : {menu, help, therapy}) {
-        button->SetBackColor(VbColor(VbColors::LightYellow));
-        SetFontSize(button, 11, true);
-        Place(button, left, ButtonTop, 1935, 615);
-        left += 2040;
-    }
+    AddButtonRow(ButtonRow(ButtonTop, {120, 2160, 4200})
+                     .MenuName("cmdMenu")
+                     .BackColor(VbColor(VbColors::LightYellow)));
 }
 
 void frmRLO::Form_Load() {

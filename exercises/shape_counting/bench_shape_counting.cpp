@@ -6,17 +6,10 @@
 // screen is 1920 x 1080, the largest the sets are drawn on.
 #include "exercises/shape_counting/frmFG1o.h"
 #include "exercises/shape_counting/frmFG1t.h"
-#include "shell/app.h"
-#include "shell/forms.h"
-#include "tests/support/bench_display.h"
+#include "tests/support/bench_support.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QEvent>
 #include <QScreen>
 #include <algorithm>
-#include <cstdio>
-#include <vector>
 
 void RegisterShapeCounting();
 
@@ -27,51 +20,6 @@ constexpr int Reveals = 30;
 constexpr int MostSetsForReveals = 4000;
 constexpr double TargetP95Ms = 16;
 
-// Notes whether the watched widget was painted.
-class PaintWatch : public QObject {
-public:
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            painted = true;
-        }
-        return false;
-    }
-};
-
-// Runs act, then lets events run until the watched widget has been painted;
-// the time in ms to the end of that paint, or -1 when none came within a second.
-template <class Act> double TimeToPaint(PaintWatch& watch, Act act, double* actMs = nullptr) {
-    QElapsedTimer clock;
-    watch.painted = false;
-    clock.start();
-    act();
-    if (actMs != nullptr) {
-        *actMs = double(clock.nsecsElapsed()) / 1e6;
-    }
-    while (!watch.painted && clock.elapsed() < 1000) {
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    const double ms = double(clock.nsecsElapsed()) / 1e6;
-    QApplication::processEvents();
-    return watch.painted ? ms : -1;
-}
-
-struct Figures {
-    double median;
-    double p95;
-};
-
-Figures FiguresOf(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    const auto at = [&times](double q) {
-        return times[std::min(times.size() - 1, std::size_t(q * double(times.size() - 1)))];
-    };
-    return {at(0.5), at(0.95)};
-}
-
 // Types the right count and presses Enter: the targets turn green.
 void CountRight(frmFG1t& therapy) {
     therapy.txtAns->setText(QString::number(therapy.CurrentSet().Count()));
@@ -79,30 +27,30 @@ void CountRight(frmFG1t& therapy) {
 }
 
 bool Report(const char* what, const std::vector<double>& times) {
-    const Figures figures = FiguresOf(times);
+    const Spread figures = SpreadOf(times);
     const bool met = figures.p95 < TargetP95Ms;
     std::printf("  %-34s (%3zu): median %6.2f ms, p95 %6.2f ms: %s\n", what, times.size(),
-                figures.median, figures.p95, met ? "met" : "NOT met");
+                figures.median, figures.p95, MetOrNot(met));
     return met;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!RunOnDisplay(argc, argv, {1920, 1080})) {
+    const auto app = StartOnDisplay(argc, argv, RegisterShapeCounting, {1920, 1080});
+    if (!app) {
         return 1;
     }
-    QApplication app(argc, argv);
-    SetUpAppearance(app);
-    RegisterShapeCounting();
-
     auto& options = Forms::Get<frmFG1o>();
     Forms::Show(options);
     options.cboMaxTarg->SetText("25");
     options.cboBorder->SetText("4");
     options.cboPracTime->SetText("60");
-    Forms::Show(frmFG1t::Name);
-    auto& therapy = Forms::Get<frmFG1t>();
+    auto* shown = ShowTherapy<frmFG1t>();
+    if (shown == nullptr) {
+        return 1;
+    }
+    auto& therapy = *shown;
     // The whole screen, as the maximized window has it under a window manager.
     therapy.setWindowState(Qt::WindowNoState);
     therapy.setGeometry(therapy.screen()->availableGeometry());
@@ -110,8 +58,8 @@ int main(int argc, char** argv) {
         QApplication::processEvents(QEventLoop::AllEvents, 10);
     }
     therapy.cmdStart->click();
-    PaintWatch watch;
-    therapy.Surface->installEventFilter(&watch);
+    PaintTimer watch;
+    watch.Watch(therapy.Surface);
 
     std::printf("Shape Counting, max shapes 25, edge 4, platform %s, drawing %dx%d\n",
                 qPrintable(QGuiApplication::platformName()), therapy.Surface->width(),
@@ -124,8 +72,7 @@ int main(int argc, char** argv) {
         std::vector<double> drawMs;
         for (int set = 0; set < SetsPerLevel; ++set) {
             double handlerMs = 0;
-            setMs.push_back(TimeToPaint(
-                watch, [&] { therapy.cmdNextSet->click(); }, &handlerMs));
+            setMs.push_back(watch.TimeToPaint([&] { therapy.cmdNextSet->click(); }, &handlerMs));
             drawMs.push_back(handlerMs);
             CountRight(therapy);
             QApplication::processEvents();
@@ -133,7 +80,7 @@ int main(int argc, char** argv) {
         missed = missed || std::count(setMs.begin(), setMs.end(), -1.0) > 0;
         const QByteArray what = "Next Set to set painted, level " + QByteArray::number(level);
         met = Report(what.constData(), setMs) && met;
-        const Figures drawing = FiguresOf(drawMs);
+        const Spread drawing = SpreadOf(drawMs);
         std::printf("    of which drawing the set: median %6.2f ms, p95 %6.2f ms\n", drawing.median,
                     drawing.p95);
     }
@@ -145,7 +92,7 @@ int main(int argc, char** argv) {
         therapy.cmdNextSet->click();
         QApplication::processEvents();
         if (therapy.CurrentSet().Count() == 28) {
-            revealMs.push_back(TimeToPaint(watch, [&] { CountRight(therapy); }));
+            revealMs.push_back(watch.TimeToPaint([&] { CountRight(therapy); }));
         } else {
             CountRight(therapy);
         }
@@ -161,8 +108,7 @@ int main(int argc, char** argv) {
     if (missed) {
         std::printf("  some presses were never followed by a paint\n");
     }
-    std::printf("  target: p95 under %.0f ms at every level: %s\n", TargetP95Ms,
-                met ? "met" : "NOT met");
+    std::printf("  target: p95 under %.0f ms at every level: %s\n", TargetP95Ms, MetOrNot(met));
     Forms::UnloadAll();
     return missed ? 1 : 0;
 }

@@ -25,7 +25,6 @@ int WholeWithin(const ValidatingComboBox* combo, int low, int high) {
 } // namespace
 
 frmFG1o::frmFG1o() : OptionsScreen(Name, ShapeCountingTriad()) {
-    setWindowTitle("KOVA");
     AddTitle("lblTitle", "Shape Counting", 18, 120, 240, FormWidth - 240, 615);
     buildCombos();
     buildButtons();
@@ -55,23 +54,11 @@ void frmFG1o::buildCombos() {
                                     ComboLeft, LabelLeft, FirstRowTop + 2 * RowStep);
     maxLabel->setToolTip("Approximate, maximum number of targets drawn onto screen.");
 
-    cboPracTime = AddPracticeTimeCombo();
-    AddComboRow(cboPracTime, "Label7", "Practice Time (mins)",
-                "Practice time in minutes. Therapy ends and the Score Screen will be displayed "
-                "when the Practice Time has elapsed.",
-                ComboLeft, LabelLeft, FirstRowTop + 3 * RowStep);
+    cboPracTime = AddPracticeTimeRow(ComboLeft, LabelLeft, FirstRowTop + 3 * RowStep);
 }
 
 void frmFG1o::buildButtons() {
-    VbButton* menu = AddMenuButton("cmdToMain");
-    VbButton* help = AddHelpButton();
-    VbButton* therapy = AddTherapyButton();
-    int left = 120;
-    for (VbButton* button : {menu, help, therapy}) {
-        SetFontSize(button, 11, true);
-        Place(button, left, ButtonTop, 1935, 615);
-        left += 2040;
-    }
+    AddButtonRow(ButtonRow(ButtonTop, {120, 2160, 4200}));
 }
 
 int frmFG1o::BackgroundLevel() const {

@@ -14,7 +14,6 @@ constexpr int ButtonTop = 6120;
 } // namespace
 
 frmVSS1o::frmVSS1o() : OptionsScreen(Name, TicTacToeTriad()) {
-    setWindowTitle("KOVA");
     AddTitle("lblTitle", "Tic Tac Toe Rotations", 18, 120, 240, FormWidth - 240, 615);
     buildCombos();
     buildRotationFrame();
@@ -41,11 +40,7 @@ void frmVSS1o::buildCombos() {
     AddComboRow(cboFont, "Label3", " Font Size", "Size of the X's in the grid.", ComboLeft,
                 LabelLeft, 2280);
 
-    cboPracTime = AddPracticeTimeCombo();
-    AddComboRow(cboPracTime, "Label7", "Practice Time (mins)",
-                "Practice time in minutes. Therapy ends and the Score Screen will be displayed "
-                "when the Practice Time has elapsed.",
-                ComboLeft, LabelLeft, 2880);
+    cboPracTime = AddPracticeTimeRow(ComboLeft, LabelLeft, 2880);
 
     chkSound = MakeCheck("chkSound", "Pre Display Beep Off", this);
     chkSound->setToolTip("Beeps as each target is flashed on screen.");
@@ -70,15 +65,7 @@ void frmVSS1o::buildRotationFrame() {
 }
 
 void frmVSS1o::buildButtons() {
-    VbButton* menu = AddMenuButton("cmdToMain");
-    VbButton* help = AddHelpButton();
-    VbButton* therapy = AddTherapyButton();
-    int left = 120;
-    for (VbButton* button : {menu, help, therapy}) {
-        SetFontSize(button, 11, true);
-        Place(button, left, ButtonTop, 1935, 615);
-        left += 2040;
-    }
+    AddButtonRow(ButtonRow(ButtonTop, {120, 2160, 4200}));
 }
 
 TicTacToe::PatternRotation frmVSS1o::ChosenRotation() const {

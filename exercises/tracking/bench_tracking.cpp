@@ -7,17 +7,11 @@
 #include "exercises/tracking/frmTrackT.h"
 #include "shell/app.h"
 #include "shell/main_menu.h"
-#include "tests/support/bench_display.h"
+#include "tests/support/bench_support.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QTimer>
-#include <algorithm>
-#include <cmath>
-#include <cstdio>
 #include <string>
-#include <vector>
 
 void RegisterTracking();
 
@@ -76,14 +70,6 @@ std::vector<double> OnScreenTimes(const std::vector<PaintRecorder::Paint>& paint
     return times;
 }
 
-double Percentile(std::vector<double> values, double fraction) {
-    std::sort(values.begin(), values.end());
-    const double rank = fraction * (values.size() - 1);
-    const auto low = static_cast<size_t>(std::floor(rank));
-    const size_t high = std::min(low + 1, values.size() - 1);
-    return values[low] + (values[high] - values[low]) * (rank - low);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -126,20 +112,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "bench_tracking: %zu items measured, 48 expected\n", times.size());
         return 1;
     }
-    std::vector<double> errors;
-    for (double t : times) {
-        errors.push_back(std::fabs(t - RequestedMs));
-    }
-    const double median = Percentile(errors, 0.5);
-    const double p95 = Percentile(errors, 0.95);
-    std::printf(
-        "bench_tracking (%s platform): %zu items at %d ms, time on screen %.2f to %.2f ms\n",
-        onDisplay ? "xcb" : "offscreen", times.size(), RequestedMs,
-        *std::min_element(times.begin(), times.end()),
-        *std::max_element(times.begin(), times.end()));
-    std::printf("  error against %d ms: median %.2f ms (target < 3), 95th percentile %.2f ms "
-                "(target < 10): %s\n",
-                RequestedMs, median, p95, median < 3 && p95 < 10 ? "met" : "MISSED");
+    const TimesAgainst figures = Against(times, RequestedMs);
+    std::printf("bench_tracking (%s platform): %zu items at %d ms\n",
+                onDisplay ? "xcb" : "offscreen", figures.count, RequestedMs);
+    PrintAgainst("on screen (paint to paint)", figures);
+    PrintTarget(figures);
     Forms::UnloadAll();
     return 0;
 }

@@ -40,7 +40,6 @@ VbLabel* SettingCaption(const QString& name, const QString& caption, QWidget* pa
 } // namespace
 
 frmTrackO::frmTrackO() : OptionsScreen(Name, TrackingTriad()) {
-    setWindowTitle("KOVA");
     Label1 = AddTitle("Label1", "Tracking Numbers or Letters", 16, 240, 180, 8160, 555);
 
     BuildCharacterFrames();
@@ -101,8 +100,6 @@ void frmTrackO::BuildSettings() {
     };
 
     cboPracTime = AddPracticeTimeCombo();
-    cboPracTime->setToolTip("Practice time in minutes. Therapy ends and the Score Screen will be "
-                            "displayed when the Practice Time has elapsed.");
     addRow(SettingCaption("Label2", "Practice Time (mins)", this), cboPracTime);
 
     cboSpeed = AddCombo("cboSpeed", SpeedList(), "0.8", SpeedRule());
@@ -137,11 +134,7 @@ void frmTrackO::BuildButtons() {
     cmdInfo = new VbButton("cmdInfo", "Information", this);
     cmdToTherapy = AddTherapyButton("cmdToTherapy");
     cmdMain = AddMenuButton("cmdMain");
-    int left = 360;
-    for (VbButton* button : {cmdHelp, cmdInfo, cmdToTherapy, cmdMain}) {
-        Place(button, left, 5280, 1800, 495);
-        left += 2040;
-    }
+    PlaceSideBySide({cmdHelp, cmdInfo, cmdToTherapy, cmdMain}, 360, 5280, 1800, 495, 2040);
     connect(cmdInfo, &QPushButton::clicked, this, &frmTrackO::cmdInfo_Click);
 }
 

@@ -18,7 +18,6 @@ const char* const IncreasingStart = "0";
 } // namespace
 
 frmVSS2o::frmVSS2o() : OptionsScreen(Name, VisualSequencingTriad()) {
-    setWindowTitle("KOVA");
     AddTitle("lblTitle", "Visual Sequencing", 18, 120, 240, FormWidth - 240, 615);
     buildCombos();
     buildPatternFrame();
@@ -34,11 +33,7 @@ void frmVSS2o::buildCombos() {
                 "How long the squares are displayed on the screen.", ComboLeft, LabelLeft, 960,
                 FormWidth - LabelLeft - 120);
 
-    cboPracTime = AddPracticeTimeCombo();
-    AddComboRow(cboPracTime, "Label7", "Practice Time (mins)",
-                "Practice time in minutes. Therapy ends and the Score Screen will be displayed "
-                "when the Practice Time has elapsed.",
-                ComboLeft, LabelLeft, 1680, FormWidth - LabelLeft - 120);
+    cboPracTime = AddPracticeTimeRow(ComboLeft, LabelLeft, 1680, FormWidth - LabelLeft - 120);
 
     QStringList squares = NumberList(1, 10, 1);
     squares << "15"
@@ -99,15 +94,8 @@ void frmVSS2o::buildPatternFrame() {
 }
 
 void frmVSS2o::buildButtons() {
-    VbButton* menu = AddMenuButton("cmdToMain");
-    VbButton* help = AddHelpButton();
-    VbButton* therapy = AddTherapyButton();
-    int left = 240;
-    for (VbButton* button : {menu, help, therapy}) {
-        SetFontSize(button, 11, true);
-        Place(button, left, ButtonTop, ButtonWidth, 615);
-        left += 2520;
-    }
+    AddButtonRow(
+        ButtonRow(ButtonTop, {240, 2760, 5280}).Widths({ButtonWidth, ButtonWidth, ButtonWidth}));
 }
 
 void frmVSS2o::optSequencing_Click() {

@@ -42,6 +42,13 @@ void SetFontSize(QWidget* widget, double points, bool bold) {
     SetDesignFont(widget, f);
 }
 
+void FillWhite(QWidget* widget) {
+    QPalette white = widget->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    widget->setPalette(white);
+    widget->setAutoFillBackground(true);
+}
+
 void PlaceSideBySide(std::initializer_list<QWidget*> widgets, double left, double top, double width,
                      double height, double pitch) {
     for (QWidget* widget : widgets) {

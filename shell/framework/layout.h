@@ -24,6 +24,8 @@ QRadioButton* MakeOption(const QString& name, const QString& caption, QWidget* p
 QCheckBox* MakeCheck(const QString& name, const QString& caption, QWidget* parent,
                      bool checked = false);
 void SetFontSize(QWidget* widget, double points, bool bold = false);
+// A plain white background behind the widget's children.
+void FillWhite(QWidget* widget);
 
 // Controls of one size side by side, each pitch twips right of the last.
 void PlaceSideBySide(std::initializer_list<QWidget*> widgets, double left, double top, double width,

@@ -6,11 +6,20 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+const char* const PracticeTimeToolTip =
+    "Practice time in minutes. Therapy ends and the Score Screen will be displayed when the "
+    "Practice Time has elapsed.";
+
+} // namespace
+
 OptionsScreen::OptionsScreen(const QString& name, Triad triad)
     : Form(name), triad_(std::move(triad)) {
     // While an exercise is open, the main menu behind it takes no clicks, so
     // only one exercise runs at a time.
     HoldWhileOpen("frmMain");
+    setWindowTitle("KOVA");
 }
 
 void OptionsScreen::AfterUnload() {
@@ -53,6 +62,19 @@ VbButton* OptionsScreen::AddMenuButton(const QString& name) {
     return button;
 }
 
+OptionsButtons OptionsScreen::AddButtonRow(const ButtonRow& row) {
+    const OptionsButtons buttons{AddMenuButton(row.menuName), AddHelpButton(), AddTherapyButton()};
+    const std::array<VbButton*, 3> inRow{buttons.menu, buttons.help, buttons.therapy};
+    for (std::size_t i = 0; i < inRow.size(); ++i) {
+        if (row.backColor.isValid()) {
+            inRow[i]->SetBackColor(row.backColor);
+        }
+        SetFontSize(inRow[i], 11, true);
+        Place(inRow[i], row.lefts[i], row.top, row.widths[i], row.height);
+    }
+    return buttons;
+}
+
 ValidatingComboBox* OptionsScreen::AddCombo(const QString& name, const QStringList& items,
                                             const QString& initial, ComboRule rule,
                                             QWidget* parent) {
@@ -88,8 +110,19 @@ VbLabel* OptionsScreen::AddComboRow(ValidatingComboBox* combo, const QString& la
 }
 
 ValidatingComboBox* OptionsScreen::AddPracticeTimeCombo(const QString& name, QWidget* parent) {
-    return AddCombo(name, PracticeTimeList(), "5",
-                    RangeRule(1, 60, "Practice Time must be between 1 and 60 minutes."), parent);
+    ValidatingComboBox* combo =
+        AddCombo(name, PracticeTimeList(), "5",
+                 RangeRule(1, 60, "Practice Time must be between 1 and 60 minutes."), parent);
+    combo->setToolTip(PracticeTimeToolTip);
+    return combo;
+}
+
+ValidatingComboBox* OptionsScreen::AddPracticeTimeRow(double comboLeft, double labelLeft,
+                                                      double top, double labelWidth) {
+    ValidatingComboBox* combo = AddPracticeTimeCombo();
+    AddComboRow(combo, "Label7", "Practice Time (mins)", PracticeTimeToolTip, comboLeft, labelLeft,
+                top, labelWidth);
+    return combo;
 }
 
 std::optional<int> DisplaySpeedMs(const QString& speedText) {

@@ -1,5 +1,5 @@
-// Base of every exercise's options screen: Help, Therapy and Main Menu, and
-// the numeric combo boxes whose values the therapy screen reads.
+// Base of every exercise's options screen ("KOVA"): Help, Therapy and Main
+// Menu, and the numeric combo boxes whose values the therapy screen reads.
 #pragma once
 
 #include "shell/controls/basic.h"
@@ -7,7 +7,45 @@
 #include "shell/forms.h"
 #include "shell/framework/triad.h"
 
+#include <QColor>
+#include <array>
 #include <optional>
+
+// Where an options screen's Main Menu, Help and Therapy buttons stand, in
+// that order, left to right, in twips.
+struct ButtonRow {
+    ButtonRow() = default;
+    ButtonRow(double rowTop, std::array<double, 3> buttonLefts) : top(rowTop), lefts(buttonLefts) {}
+    ButtonRow& Widths(std::array<double, 3> buttonWidths) {
+        widths = buttonWidths;
+        return *this;
+    }
+    ButtonRow& Height(double buttonHeight) {
+        height = buttonHeight;
+        return *this;
+    }
+    ButtonRow& MenuName(const QString& name) {
+        menuName = name;
+        return *this;
+    }
+    ButtonRow& BackColor(const QColor& color) {
+        backColor = color;
+        return *this;
+    }
+
+    double top = 0;
+    std::array<double, 3> lefts{};
+    std::array<double, 3> widths{1935, 1935, 1935};
+    double height = 615;
+    QString menuName = "cmdToMain";
+    QColor backColor; // none: the usual button colour
+};
+
+struct OptionsButtons {
+    VbButton* menu;
+    VbButton* help;
+    VbButton* therapy;
+};
 
 class OptionsScreen : public Form {
     Q_OBJECT
@@ -32,6 +70,9 @@ protected:
     VbButton* AddHelpButton(const QString& name = "cmdHelp");
     VbButton* AddTherapyButton(const QString& name = "cmdStart");
     VbButton* AddMenuButton(const QString& name = "cmdMenu");
+    // Main Menu, Help and Therapy, made in that order, in bold 11 point, at
+    // their places in the row.
+    OptionsButtons AddButtonRow(const ButtonRow& row);
     // A numeric combo box with its list, initial text and validation rule.
     ValidatingComboBox* AddCombo(const QString& name, const QStringList& items,
                                  const QString& initial, ComboRule rule, QWidget* parent = nullptr);
@@ -44,9 +85,12 @@ protected:
                          const QString& caption, const QString& toolTip, double comboLeft,
                          double labelLeft, double top, double labelWidth = 3000,
                          double comboWidth = 1215);
-    // "Practice Time must be between 1 and 60 minutes."
+    // "Practice Time must be between 1 and 60 minutes.", with its tooltip.
     ValidatingComboBox* AddPracticeTimeCombo(const QString& name = "cboPracTime",
                                              QWidget* parent = nullptr);
+    // The practice time combo box cboPracTime in a row with its caption Label7.
+    ValidatingComboBox* AddPracticeTimeRow(double comboLeft, double labelLeft, double top,
+                                           double labelWidth = 3000);
 
 private:
     Triad triad_;
