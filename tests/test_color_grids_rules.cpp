@@ -105,13 +105,6 @@ TEST(ColorGridsRules, AlteredSquaresTakeAnotherColourOrBlack) {
 TEST(ColorGridsRules, BrightPalettesAndHarderChannels) {
     EXPECT_EQ(PaletteNumber(0.0), 1);
     EXPECT_EQ(PaletteNumber(0.999), 4);
-    const ColorTable second = BrightPalette(2);
-    EXPECT_EQ(second[0], QColor(Qt::black));
-    EXPECT_EQ(second[1], QColor(255, 0, 0));
-    EXPECT_EQ(second[2], QColor(255, 0, 255));
-    EXPECT_EQ(second[3], QColor(255, 255, 0));
-    EXPECT_EQ(second[4], QColor(255, 255, 255));
-    EXPECT_EQ(BrightPalette(4)[2], QBColor(13));
 
     EXPECT_EQ(HarderChannel(0.0), 25);
     EXPECT_EQ(HarderChannel(0.999), 250);

