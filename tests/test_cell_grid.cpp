@@ -1,6 +1,5 @@
 #include "shell/controls/cell_grid.h"
 #include "shell/controls/lined_board.h"
-#include "shell/framework/start_cues.h"
 #include "shell/twips.h"
 #include "tests/support/kova_test.h"
 
@@ -178,15 +177,6 @@ TEST_F(CellGridTest, ScreenReadersNameEveryCellAndPressOnlyWhileEnabled) {
     actions->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_TRUE(QTest::qWaitFor([&] { return !screen.clicked.isEmpty(); }, 1000));
     EXPECT_EQ(screen.clicked, QList<int>{4});
-}
-
-TEST_F(CellGridTest, TheCentreCellCarriesTheReadySignal) {
-    BoardScreen screen;
-    QStringList shown;
-    fake().OnSleep = [&](int) { shown << screen.board->Cell(4)->Caption(); };
-    ReadySignal(screen.board->Cell(4), "*");
-    EXPECT_EQ(shown, (QStringList{"*", " ", "*", " ", "*", " "}));
-    EXPECT_EQ(screen.board->Cell(4)->Caption(), " ");
 }
 
 TEST_F(CellGridTest, ALinedBoardPartsItsNineCellsWithFourThickLinesOnWhite) {

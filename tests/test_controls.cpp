@@ -211,14 +211,6 @@ TEST_F(Controls, CaptionsFollowTheValueHoweverItChanges) {
     EXPECT_EQ(first->text(), "Not chosen") << "another option of the group was chosen";
 }
 
-TEST_F(Controls, ListOnlyBoxTakesNoTyping) {
-    ValidatingComboBox box("cboPerLine", nullptr, true);
-    box.SetItems({"2", "5", "8"}, "5");
-    EXPECT_FALSE(box.isEditable());
-    EXPECT_EQ(box.Text(), "5");
-    EXPECT_THROW(TypeInto(&box, "7"), std::runtime_error);
-}
-
 TEST_F(Controls, PictureBoxDrawsPicturesMirroredAndUpsideDown) {
     QImage picture(40, 40, QImage::Format_RGB32);
     picture.fill(Qt::white);

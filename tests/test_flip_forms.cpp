@@ -243,13 +243,6 @@ TEST_F(FlipFormsTest, PickedPictureStartsTheSequence) {
     EXPECT_EQ(samplePicture(), 51);
 }
 
-TEST_F(FlipFormsTest, RandomPresentationRoundsHalvesToEven) {
-    Click(options().optRandom);
-    fake().ScriptRnd({100.5 / 203}); // 101.5 rounds to 102
-    Click(startTherapy().cmdNextSet);
-    EXPECT_EQ(samplePicture(), 102);
-}
-
 TEST_F(FlipFormsTest, ScoresScreenShowsRepeatsAndAveragesOverNewPicturesOnly) {
     frmFlipFormT& screen = startTherapy();
     Click(screen.cmdNextSet);

@@ -26,11 +26,9 @@ class frmPracticeO : public OptionsScreen {
 public:
     static constexpr const char* Name = "frmPracticeO";
     frmPracticeO() : OptionsScreen(Name, practiceTriad) {
-        AddHelpButton()->move(0, 0);
-        AddTherapyButton()->move(100, 0);
-        AddMenuButton()->move(200, 0);
-        AddComboRow(AddPracticeTimeCombo(), "Label7", "Practice Time (mins)", "Minutes.", 1080,
-                    2400, 600);
+        AddPracticeTimeRow(1080, 2400, 600);
+        AddButtonRow(
+            ButtonRow(1200, {120, 2160, 3720}).Widths({1935, 1455, 1935}).MenuName("cmdMenu"));
     }
     void Form_Activate() override { ++activations; }
     int activations = 0;
@@ -347,15 +345,28 @@ TEST_F(Framework, OptionsKeepTheirSettingsAcrossARun) {
     EXPECT_EQ(options().activations, activationsBefore + 1) << "options activated on return";
 }
 
-TEST_F(Framework, AComboRowPutsTheCaptionBesideTheBoxWithOneTooltip) {
+TEST_F(Framework, OptionsRowsPutEachControlAtItsPlaceInTheRow) {
     auto* combo = Find<ValidatingComboBox>(&options(), "cboPracTime");
     auto* label = Find<QLabel>(&options(), "Label7");
     EXPECT_EQ(label->text(), "Practice Time (mins)");
-    EXPECT_EQ(combo->toolTip(), "Minutes.");
-    EXPECT_EQ(label->toolTip(), "Minutes.");
+    EXPECT_TRUE(combo->toolTip().startsWith("Practice time in minutes."));
+    EXPECT_EQ(label->toolTip(), combo->toolTip());
     EXPECT_EQ(combo->geometry(), TwipsRect(1080, 600, 1215, 375));
     EXPECT_EQ(label->geometry(), TwipsRect(2400, 600, 3000, 375));
     EXPECT_TRUE(label->font().bold());
+
+    // Main Menu, Help and Therapy, made (and so tabbed through) in that order.
+    QStringList order;
+    for (auto* button : options().findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+        order << button->text();
+        EXPECT_TRUE(button->font().bold());
+        EXPECT_EQ(button->font().pointSizeF(), 11);
+    }
+    EXPECT_EQ(order, (QStringList{"Main Menu", "Help", "Therapy"}));
+    EXPECT_EQ(Find<QWidget>(&options(), "cmdMenu")->geometry(), TwipsRect(120, 1200, 1935, 615));
+    EXPECT_EQ(Find<QWidget>(&options(), "cmdHelp")->geometry(), TwipsRect(2160, 1200, 1455, 615));
+    EXPECT_EQ(Find<QWidget>(&options(), "cmdStart")->geometry(), TwipsRect(3720, 1200, 1935, 615));
+    EXPECT_EQ(options().windowTitle(), "KOVA");
 }
 
 TEST_F(Framework, OptionsMainMenuAndHelp) {

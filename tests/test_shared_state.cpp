@@ -20,20 +20,12 @@ struct OtherScores {
 };
 } // namespace
 
-TEST_F(SharedState, ElapsedTimeRightAfterTheStartIsZero) {
-    fake().Now = 1000.0;
-    PracticeStart = platform().Timer();
-    UpdateElapsedTime(PracticeStart);
-    EXPECT_EQ(ElapsedMinutes, 0);
-    EXPECT_EQ(ElapsedSeconds, 0);
-    EXPECT_EQ(ElapsedTotalSeconds, 0);
-}
-
 TEST_F(SharedState, ElapsedTimeSplitsMinutesAndSeconds) {
     struct Case {
         double elapsed;
         float minutes, seconds, total;
     } const cases[] = {
+        {0, 0, 0, 0},
         {59.99, 0, 59, 59},
         {60.0, 1, 0, 60},
         {130.75, 2, 10, 130},
