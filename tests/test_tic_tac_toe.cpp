@@ -86,9 +86,6 @@ TEST_F(TicTacToeRotations, TherapyOpensIdleWithTheRotationInWordsAndFits) {
     EXPECT_EQ(t.cmdX->Cell(0)->font().pointSizeF(), 24);
     EXPECT_LE(t.frameGeometry().width(), 800);
     EXPECT_LE(t.frameGeometry().height(), 600);
-    for (QWidget* child : t.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        EXPECT_TRUE(t.rect().contains(child->geometry())) << child->objectName().toStdString();
-    }
 
     Click(t.cmdStart);
     EXPECT_TRUE(t.cmdNextPat->isVisible() && t.cmdNextPat->isEnabled());
