@@ -338,7 +338,7 @@ QString ExerciseMenuCaption(const QString& optionsForm) {
 void frmMain::cmdHistory_Click() {
     frmMenu->hide();
     frmTools->hide();
-    frmHistory::Open(Name, ModDODI::PatientName.isEmpty() ? QString() : ModDODI::PatientName);
+    frmHistory::OpenOver(Name, ModDODI::PatientName.isEmpty() ? QString() : ModDODI::PatientName);
 }
 
 void frmMain::openExercise(const QString& optionsForm) {

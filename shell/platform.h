@@ -5,13 +5,14 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "shell/vb_runtime.h"
 
 class QPrinter;
 class QWidget;
-class VbTimer;
+class QObject;
 
 // Message box buttons and icons, combinable as in MsgBox flags.
 enum MsgBoxStyle : int {
@@ -87,11 +88,12 @@ public:
     virtual QString Setting(const QString& key) = 0;
     virtual void SetSetting(const QString& key, const QString& value) = 0;
 
-    // Form timers: the platform fires a timer's next tick (VbTimer::Fire)
-    // when the monotonic clock reaches dueMs, on the event loop (the real
-    // platform) or on its virtual clock (a test platform).
-    virtual void TimerScheduled(VbTimer* timer, double dueMs) = 0;
-    virtual void TimerStopped(VbTimer* timer) = 0;
+    // Form timers: the platform calls fire, the timer's next tick, when the
+    // monotonic clock reaches dueMs, on the event loop (the real platform)
+    // or on its virtual clock (a test platform). A timer has one tick
+    // scheduled at most; a new one replaces it.
+    virtual void TimerScheduled(QObject* timer, double dueMs, std::function<void()> fire) = 0;
+    virtual void TimerStopped(QObject* timer) = 0;
 };
 
 // Whether a file holds a WAV sound: a RIFF/WAVE header and some data after

@@ -31,8 +31,8 @@ void InstallPracticeExtras() {
          [](ScoresScreen& screen) { SaveReportPdf(PrintedReportOf(screen), &screen); }},
         {"cmdHistory", "History...", "Shows this patient's practice history.",
          [](ScoresScreen& screen) {
-             frmHistory::Open(screen.objectName(), StoredPatientName(ModDODI::PatientName),
-                              ReportOf(screen).exercise);
+             frmHistory::OpenOver(screen.objectName(), StoredPatientName(ModDODI::PatientName),
+                                  ReportOf(screen).exercise);
          }},
     };
     extras.practiceShown = [](ScoresScreen& screen) { PracticeHistory::Record(ReportOf(screen)); };

@@ -1,6 +1,5 @@
 #include "shell/real_platform.h"
 
-#include "shell/controls/vb_timer.h"
 #include "shell/help_window.h"
 #include "shell/twips.h"
 
@@ -118,29 +117,50 @@ void RealPlatform::Randomize() {
 // machine is busy: a form timer's tick is armed a little early and then
 // waits out the last moment to its deadline.
 constexpr double TickArmedEarlyMs = 1.5;
-constexpr const char* TickTimerName = "kovaTick";
 
-void RealPlatform::TimerScheduled(VbTimer* timer, double dueMs) {
-    auto* tick = timer->findChild<QTimer*>(TickTimerName, Qt::FindDirectChildrenOnly);
-    if (tick == nullptr) {
-        tick = new QTimer(timer); // goes with the form timer
-        tick->setObjectName(TickTimerName);
-        tick->setSingleShot(true);
-        tick->setTimerType(Qt::PreciseTimer);
-        QObject::connect(tick, &QTimer::timeout, timer, [timer, tick] {
-            const timespec due = ToTimespec(tick->property("dueMs").toDouble());
+namespace {
+// The next tick of one form timer, a child of it so that it goes with it.
+class TickTimer : public QTimer {
+public:
+    explicit TickTimer(QObject* formTimer) : QTimer(formTimer) {
+        setSingleShot(true);
+        setTimerType(Qt::PreciseTimer);
+        connect(this, &QTimer::timeout, this, [this] {
+            const timespec due = ToTimespec(dueMs);
             while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &due, nullptr) == EINTR) {
             }
-            timer->Fire();
+            // A copy: the tick may schedule the next one, with a new fire.
+            const std::function<void()> fireNow = fire;
+            fireNow();
         });
     }
-    tick->setProperty("dueMs", dueMs);
+    double dueMs = 0;
+    std::function<void()> fire;
+};
+
+TickTimer* TickOf(QObject* formTimer) {
+    for (QObject* child : formTimer->children()) {
+        if (auto* tick = dynamic_cast<TickTimer*>(child)) {
+            return tick;
+        }
+    }
+    return nullptr;
+}
+} // namespace
+
+void RealPlatform::TimerScheduled(QObject* timer, double dueMs, std::function<void()> fire) {
+    TickTimer* tick = TickOf(timer);
+    if (tick == nullptr) {
+        tick = new TickTimer(timer);
+    }
+    tick->dueMs = dueMs;
+    tick->fire = std::move(fire);
     const double armIn = std::floor(dueMs - MonotonicMs() - TickArmedEarlyMs);
     tick->start(armIn > 0 ? static_cast<int>(armIn) : 0);
 }
 
-void RealPlatform::TimerStopped(VbTimer* timer) {
-    if (auto* tick = timer->findChild<QTimer*>(TickTimerName, Qt::FindDirectChildrenOnly)) {
+void RealPlatform::TimerStopped(QObject* timer) {
+    if (TickTimer* tick = TickOf(timer)) {
         tick->stop();
     }
 }

@@ -39,8 +39,8 @@ public:
     void FillWorkArea(QWidget& window) override;
     QString Setting(const QString& key) override;
     void SetSetting(const QString& key, const QString& value) override;
-    void TimerScheduled(VbTimer* timer, double dueMs) override;
-    void TimerStopped(VbTimer* timer) override;
+    void TimerScheduled(QObject* timer, double dueMs, std::function<void()> fire) override;
+    void TimerStopped(QObject* timer) override;
 
 private:
     bool AudioAvailable();

@@ -72,7 +72,7 @@ void openAndDraw(const QString& target) {
         QElapsedTimer clock;
         clock.start();
         const double cpuStart = threadCpuMs();
-        frmHistory& window = frmHistory::Open("frmMain", "Many Sessions", "Flipper");
+        frmHistory& window = frmHistory::OpenOver("frmMain", "Many Sessions", "Flipper");
         QApplication::processEvents();
         window.repaint();
         ms.push_back(clock.nsecsElapsed() / 1e6);

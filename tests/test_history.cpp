@@ -126,7 +126,7 @@ TEST_F(HistoryFileTest, AnUnusableHistoryIsToldOnceLeftUntouchedAndKovaGoesOn) {
     EXPECT_EQ(contentsOf(newer), before);
 
     // The History window says so and the program goes on.
-    frmHistory::Open("frmMain");
+    frmHistory::OpenOver("frmMain");
     auto& window = Loaded<frmHistory>();
     EXPECT_TRUE(Find<QWidget>(&window, "lblStatus")->isVisible());
     EXPECT_FALSE(Find<QWidget>(&window, "cmdExport")->isEnabled());

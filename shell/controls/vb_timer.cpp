@@ -42,7 +42,7 @@ void VbTimer::scheduleAfter(double previousDeadlineMs) {
     }
     deadlineMs_ = next;
     armed_ = true;
-    platform().TimerScheduled(this, next);
+    platform().TimerScheduled(this, next, [this] { Fire(); });
 }
 
 void VbTimer::cancel() {

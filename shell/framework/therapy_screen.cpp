@@ -66,13 +66,13 @@ void StartStopToggle::SetStopped() {
 
 void StartStopToggle::Toggle() {
     if (Stopped()) {
-        start();
+        beginRunning();
     } else if (Running()) {
-        stop();
+        endRunning();
     }
 }
 
-void StartStopToggle::start() {
+void StartStopToggle::beginRunning() {
     buttons_.start->setText("Stop");
     buttons_.scores->setEnabled(false);
     buttons_.options->setEnabled(false);
@@ -84,7 +84,7 @@ void StartStopToggle::start() {
     flag() = VbFalse;
 }
 
-void StartStopToggle::stop() {
+void StartStopToggle::endRunning() {
     screen_.ShowPracticeTime();
     if (OnStop) {
         OnStop();

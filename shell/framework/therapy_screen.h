@@ -84,8 +84,8 @@ public:
 
 private:
     Integer& flag() const;
-    void start();
-    void stop();
+    void beginRunning();
+    void endRunning();
     void offerNextSet(bool offered);
 
     TherapyScreen& screen_;

@@ -151,8 +151,8 @@ void frmHistory::buildPracticeSide() {
     connect(cmdExport, &QPushButton::clicked, this, &frmHistory::cmdExport_Click);
 }
 
-frmHistory& frmHistory::Open(const QString& opener, const QString& patient,
-                             const QString& exercise) {
+frmHistory& frmHistory::OpenOver(const QString& opener, const QString& patient,
+                                 const QString& exercise) {
     const bool loaded = Forms::Find(Name) != nullptr;
     auto& history = Forms::Get<frmHistory>();
     if (!loaded) {
@@ -160,7 +160,7 @@ frmHistory& frmHistory::Open(const QString& opener, const QString& patient,
         history.firstPatient_ = patient;
         history.firstExercise_ = exercise;
         history.HoldWhileOpen(opener);
-        history.fill();
+        history.showPatients();
     }
     Forms::Show(history);
     return history;
@@ -177,7 +177,7 @@ void frmHistory::Form_Load() {
     resize(std::min(display.width() - 20, 1280), std::min(display.height() - 40, 860));
 }
 
-void frmHistory::fill() {
+void frmHistory::showPatients() {
     if (PracticeHistory::Store() == nullptr) {
         lblStatus->setText("The practice history cannot be opened; no practices can be shown.");
         lblStatus->show();

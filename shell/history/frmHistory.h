@@ -21,8 +21,8 @@ public:
 
     // Opens the window over the form named opener, which takes no clicks
     // while it is open; the patient and exercise given are chosen first.
-    static frmHistory& Open(const QString& opener, const QString& patient = {},
-                            const QString& exercise = {});
+    static frmHistory& OpenOver(const QString& opener, const QString& patient = {},
+                                const QString& exercise = {});
 
     // The window belongs to what opened it: it closes when that screen goes.
     static void CloseIfOpenedFrom(const QString& opener);
@@ -49,7 +49,7 @@ private:
     void buildPatientSide();
     void buildPracticeSide();
     // Shows the patients, choosing the first patient and exercise asked for.
-    void fill();
+    void showPatients();
     void loadPatients(const QString& choose);
     void patientChosen();
     void exerciseChosen();

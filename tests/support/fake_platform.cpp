@@ -1,7 +1,5 @@
 #include "tests/support/fake_platform.h"
 
-#include "shell/controls/vb_timer.h"
-
 #include <QCoreApplication>
 #include <QWidget>
 #include <algorithm>
@@ -137,19 +135,19 @@ int FakePlatform::WinHelp(const QString& helpFile) {
     return HelpResult;
 }
 
-void FakePlatform::TimerScheduled(VbTimer* timer, double dueMs) {
+void FakePlatform::TimerScheduled(QObject* timer, double dueMs, std::function<void()> fire) {
     TimerStopped(timer);
-    timers_.append({timer, dueMs});
+    timers_.append({timer, dueMs, std::move(fire)});
 }
 
-void FakePlatform::TimerStopped(VbTimer* timer) {
+void FakePlatform::TimerStopped(QObject* timer) {
     timers_.erase(std::remove_if(timers_.begin(), timers_.end(),
                                  [timer](const Scheduled& s) { return s.timer == timer; }),
                   timers_.end());
 }
 
-QList<VbTimer*> FakePlatform::RunningTimers() const {
-    QList<VbTimer*> running;
+QList<QObject*> FakePlatform::RunningTimers() const {
+    QList<QObject*> running;
     for (const Scheduled& s : timers_) {
         running.append(s.timer);
     }
@@ -165,12 +163,12 @@ void FakePlatform::AdvanceTime(int ms) {
         if (next == timers_.end() || next->dueMs > endMs + 1e-6) {
             break;
         }
-        VbTimer* timer = next->timer;
+        const std::function<void()> fire = std::move(next->fire);
         if (next->dueMs > MonotonicMs()) {
             Now = next->dueMs / 1000.0;
         }
         timers_.erase(next); // the tick schedules the next one while the timer runs
-        timer->Fire();
+        fire();
         QCoreApplication::processEvents();
     }
     if (endMs > MonotonicMs()) {

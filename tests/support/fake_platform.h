@@ -115,16 +115,17 @@ public:
     void SetSetting(const QString& key, const QString& value) override {
         Settings.insert(key, value);
     }
-    void TimerScheduled(VbTimer* timer, double dueMs) override;
-    void TimerStopped(VbTimer* timer) override;
+    void TimerScheduled(QObject* timer, double dueMs, std::function<void()> fire) override;
+    void TimerStopped(QObject* timer) override;
 
     // Form timers running now.
-    QList<VbTimer*> RunningTimers() const;
+    QList<QObject*> RunningTimers() const;
 
 private:
     struct Scheduled {
-        VbTimer* timer;
+        QObject* timer;
         double dueMs; // monotonic clock
+        std::function<void()> fire;
     };
     std::deque<double> scriptedRnd_;
     std::mt19937_64 generator_{12345};
