@@ -1,6 +1,7 @@
 #include "tests/support/bench_display.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
@@ -21,6 +22,11 @@ std::string OwnPath(const char* argv0) {
     return argv0;
 }
 
+QSize ScreenAsked() {
+    const QList<QByteArray> sides = qgetenv("KOVA_BENCH_SCREEN").toLower().split('x');
+    return sides.size() == 2 ? QSize(sides[0].toInt(), sides[1].toInt()) : QSize();
+}
+
 } // namespace
 
 bool RunOnDisplay(int argc, char** argv, QSize screen) {
@@ -33,6 +39,11 @@ bool RunOnDisplay(int argc, char** argv, QSize screen) {
         return false;
     }
     setenv(Reexecuted, "1", 1);
+    // KOVA_BENCH_SCREEN=WxH times the same on a screen of another size.
+    const QSize asked = ScreenAsked();
+    if (!asked.isEmpty()) {
+        screen = asked;
+    }
     const std::string self = OwnPath(argv[0]);
     const std::string screenArg = "-screen 0 " + std::to_string(screen.width()) + "x" +
                                   std::to_string(screen.height()) + "x24";

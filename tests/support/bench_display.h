@@ -9,4 +9,5 @@
 // with the same arguments, under xvfb-run with a screen of the given size,
 // and does not return; returns false only when that cannot be done (no
 // xvfb-run, or still no display after it), with a note on stderr.
+// KOVA_BENCH_SCREEN=WxH in the environment asks for another screen size.
 bool RunOnDisplay(int argc, char** argv, QSize screen = {1024, 768});
