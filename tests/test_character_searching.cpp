@@ -207,3 +207,38 @@ TEST_F(CharacterSearchingTest, NextSetAfterThePracticeTimeOpensTheScoresWithoutA
     ASSERT_TRUE(IsShown(frmFG7s::Name));
     EXPECT_EQ(scoreValue("lblPracTime"), "1 Mins  0 Secs");
 }
+
+TEST_F(CharacterSearchingTest, AGridIsDrawnAgainInPlaceWhenTheWindowChangesSize) {
+    Click(&options(), "cmdStart");
+    frmFG7t& t = therapy();
+    Click(t.cmdStart);
+    nextGrid({3, 30});
+    // Each character shows in its colour at the place the scale gives it now.
+    const auto expectGridAt = [&t](bool answerGrid) {
+        const QImage shown = t.surface->grab().toImage();
+        const QSizeF cell(t.surface->ToPixelsX(t.surface->TextWidth("7")),
+                          t.surface->ToPixelsY(t.surface->TextHeight("7")));
+        for (std::size_t i = 0; i < 50; ++i) {
+            const PrintPoint at = answerGrid ? AnswerPlace(t.PrintPlaces()[i]) : t.PrintPlaces()[i];
+            const QRect box = QRectF(t.surface->ToPixels(at.x, at.y), cell).toRect();
+            const bool magenta = answerGrid && t.CurrentGrid().chars[i] == "7";
+            EXPECT_EQ(ShowsColour(shown, box, frmFG7t::TargetColor), magenta) << i;
+            EXPECT_EQ(ShowsColour(shown, box, Qt::black), !magenta) << i;
+        }
+        const QPointF corner = t.surface->ToPixels(frmFG7t::FrameRight, frmFG7t::FrameBottom);
+        EXPECT_TRUE(ShowsColour(shown, QRect(corner.toPoint() - QPoint(1, 1), QSize(3, 3)),
+                                frmFG7t::FrameColor));
+    };
+    const QSize designed = t.size();
+    const QImage asDrawn = t.surface->grab().toImage();
+    t.resize(designed + QSize(300, 200)); // the window is made larger mid-set
+    ProcessEvents();
+    expectGridAt(false);
+    t.resize(designed);
+    ProcessEvents();
+    EXPECT_EQ(t.surface->grab().toImage(), asDrawn) << "drawn afresh, not stretched twice";
+    answer("2");
+    t.resize(t.width() - 350, t.height() - 250);
+    ProcessEvents();
+    expectGridAt(true);
+}

@@ -129,3 +129,24 @@ TEST_F(DrawingSurfaceTest, PrintingOnTheLineLeavesTheCurrentPositionJustPastTheT
     EXPECT_EQ(screen.surface.CurrentX, 0);
     EXPECT_GT(screen.surface.CurrentY, 200);
 }
+
+TEST_F(DrawingSurfaceTest, AResizedDrawingStaysWhereItsScalePutsItOrIsDrawnAgain) {
+    SetSurface s;
+    s.surface.Box(250, 250, 500, 500, Qt::red, true);
+    s.surface.resize(800, 600); // the box was at 100-200 x 75-150
+    QImage shown = s.picture();
+    EXPECT_EQ(shown.pixelColor(300, 225), QColor(Qt::red)) << "stretched with the surface";
+    EXPECT_EQ(shown.pixelColor(120, 90), QColor(Qt::black));
+
+    int redraws = 0;
+    s.surface.Redraw = [&] {
+        ++redraws;
+        s.surface.Cls();
+        s.surface.Box(0, 0, 100, 100, Qt::green, true);
+    };
+    s.surface.resize(400, 300);
+    shown = s.picture();
+    EXPECT_EQ(redraws, 1);
+    EXPECT_EQ(shown.pixelColor(20, 15), QColor(Qt::green));
+    EXPECT_EQ(shown.pixelColor(150, 112), QColor(Qt::black)) << "drawn afresh, not stretched";
+}

@@ -9,6 +9,7 @@
 #include "shell/framework/target_watch.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
+#include "shell/resizer.h"
 
 #include <cmath>
 
@@ -62,6 +63,7 @@ frmFG7t::frmFG7t()
     surface->Scale(0, 0, 100, SurfaceBottom);
     surface->SetBackColor(palette().color(QPalette::Window));
     surface->setAccessibleName("Character grid");
+    surface->Redraw = [this] { redrawSurface(); };
     buildCounters();
     buildAnswerRow();
     startStop_.OnStart = [this] { startRun(); };
@@ -138,7 +140,7 @@ void frmFG7t::Form_Load() {
     lblRows->setText("Rows= " + options().cboRows->Text());
     QFont font("Times New Roman");
     font.setPointSizeF(options().GridSettings().fontSize);
-    surface->setFont(font);
+    SetDesignFont(surface, font);
     startStop_.SetStopped();
     PracticeStart = platform().Timer();
 }
@@ -155,6 +157,7 @@ void frmFG7t::DrawFrame() {
 
 void frmFG7t::startRun() {
     surface->Cls();
+    shown_ = Shown::FrameOnly;
     DrawFrame();
     lblInfo->clear();
     txtAns->show();
@@ -171,6 +174,7 @@ void frmFG7t::stopRun() {
 
 void frmFG7t::cmdBegin_Click() {
     surface->Cls();
+    shown_ = Shown::FrameOnly;
     const bool timeUp = PracticeTimeReached(options().cboPracTime->Value());
     setWindowTitle(PracticeTimeLine());
     if (timeUp) {
@@ -197,6 +201,11 @@ void frmFG7t::MakeGrid() {
     places_ = LayOutGrid(
         grid_.chars, settings, [this](const QString& text) { return surface->TextWidth(text); },
         PlatformRnd, FrameRight - 1);
+    printGrid();
+}
+
+void frmFG7t::printGrid() {
+    shown_ = Shown::Grid;
     surface->ForeColor = Qt::black;
     for (std::size_t i = 0; i < grid_.chars.size(); ++i) {
         surface->CurrentX = places_[i].x;
@@ -241,6 +250,13 @@ void frmFG7t::CheckAnswer() {
 void frmFG7t::ShowAnswerGrid() {
     surface->Cls();
     DrawFrame();
+    printAnswerGrid();
+    cmdBegin->setEnabled(true);
+    cmdBegin->setFocus();
+}
+
+void frmFG7t::printAnswerGrid() {
+    shown_ = Shown::AnswerGrid;
     for (std::size_t i = 0; i < grid_.chars.size(); ++i) {
         const PrintPoint at = AnswerPlace(places_[i]);
         surface->ForeColor = grid_.chars[i] == grid_.target ? TargetColor : QColor(Qt::black);
@@ -249,6 +265,14 @@ void frmFG7t::ShowAnswerGrid() {
         surface->Print(grid_.chars[i], AfterPrint::StayOnLine);
     }
     surface->ForeColor = Qt::black;
-    cmdBegin->setEnabled(true);
-    cmdBegin->setFocus();
+}
+
+void frmFG7t::redrawSurface() {
+    surface->Cls();
+    DrawFrame();
+    if (shown_ == Shown::Grid) {
+        printGrid();
+    } else if (shown_ == Shown::AnswerGrid) {
+        printAnswerGrid();
+    }
 }

@@ -65,10 +65,17 @@ private:
     void RecordResponseTime();
     void CheckAnswer();
     void ShowAnswerGrid();
+    void printGrid();
+    void printAnswerGrid();
+    // Draws the frame and the grid shown now again (the surface changed size).
+    void redrawSurface();
 
     StartStopToggle startStop_;
     CountersHiddenByClick counters_;
     CharacterSearching::Grid grid_;
     std::vector<CharacterSearching::PrintPoint> places_;
     bool awaitingAnswer_ = false;
+    // What the surface shows besides its frame.
+    enum class Shown { FrameOnly, Grid, AnswerGrid };
+    Shown shown_ = Shown::FrameOnly;
 };

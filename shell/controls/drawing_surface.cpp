@@ -56,19 +56,27 @@ QPointF DrawingSurface::FromPixels(const QPointF& pixel) const {
 
 // The drawing has one pixel per device pixel, so that it is sharp on a
 // high-density display too; painters on it work in the widget's pixels.
-void DrawingSurface::ensureCanvas() {
+bool DrawingSurface::ensureCanvas() {
     const double ratio = devicePixelRatioF();
     const QSize size = (QSizeF(Interior().size().expandedTo(QSize(1, 1))) * ratio).toSize();
     if (canvas_.size() == size && canvas_.devicePixelRatio() == ratio) {
-        return;
+        return false;
     }
     QImage grown(size, QImage::Format_ARGB32_Premultiplied);
     grown.setDevicePixelRatio(ratio);
     grown.fill(Qt::transparent);
     if (!canvas_.isNull()) {
-        QPainter(&grown).drawImage(0, 0, canvas_);
+        QPainter painter(&grown);
+        if (width_ != 0 && height_ != 0) {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(QRectF(QPointF(), QSizeF(size) / ratio), canvas_);
+        } else {
+            painter.drawImage(0, 0, canvas_); // twips stay where they were
+        }
     }
+    const bool hadDrawing = !canvas_.isNull();
     canvas_ = grown;
+    return hadDrawing;
 }
 
 double DrawingSurface::PenWidth() const {
@@ -77,7 +85,9 @@ double DrawingSurface::PenWidth() const {
 
 void DrawingSurface::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    ensureCanvas();
+    if (ensureCanvas() && Redraw) {
+        Redraw();
+    }
 }
 
 void DrawingSurface::Cls() {

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QWidget>
+#include <functional>
 
 // Where printing leaves the current position.
 enum class AfterPrint {
@@ -50,6 +51,12 @@ public:
     // A single sunken border, as a picture box has by default.
     void SetBorder(bool on);
 
+    // Draws again what the surface shows when it changes size, so that the
+    // drawing stays sharp; a screen whose drawing stays up sets it. Without
+    // it, a drawing in a user scale is stretched with the surface, so that
+    // it stays where its scale puts it.
+    std::function<void()> Redraw;
+
     // The interior rectangle (inside the border), in pixels.
     QRect Interior() const;
     // Maps scale units to pixels of the interior.
@@ -72,7 +79,9 @@ protected:
 
 private:
     friend class DrawingPass;
-    void ensureCanvas();
+    // Fits the drawing to the surface's size; true when a drawing there was
+    // changed size.
+    bool ensureCanvas();
     QImage canvas_; // what was drawn, transparent where nothing was
     QColor backColor_;
     bool border_ = false;
