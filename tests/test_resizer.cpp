@@ -263,3 +263,21 @@ TEST_F(Resizer, APictureKeepsItsProportionsWhenItsBoxIsScaled) {
     EXPECT_NEAR(red.height(), 30 * 2.15, 2);
     EXPECT_NEAR(double(red.width()) / red.height(), 2.0, 0.05);
 }
+
+TEST_F(Resizer, APictureThatFillsItsBorderedBoxAtDesignSizeFillsItScaled) {
+    UniformForm form;
+    auto* box = new PictureBox("Picture0", &form);
+    box->SetBorder(true);
+    Place(box, 1500, 1500, 2820, 2820); // 188 pixels: 184 inside the border
+    QImage picture(184, 184, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    box->SetPicture(picture);
+    fake().Display = {1720, 1290};
+    form.FillScreen();
+    const QImage shown = box->grab().toImage();
+    const QRect interior = box->Interior();
+    for (const QPoint corner :
+         {interior.topLeft(), interior.bottomRight(), interior.topRight(), interior.bottomLeft()}) {
+        EXPECT_EQ(shown.pixelColor(corner), QColor(Qt::red)) << corner.x() << "," << corner.y();
+    }
+}

@@ -44,14 +44,26 @@ void PictureBox::ClearPicture() {
     Cls();
 }
 
-// A picture's own size is its size in pixels at design size: it grows with the form.
+// A picture's own size is its size in pixels at design size: it grows as the
+// box's interior does. The border keeps its width, so the interior grows a
+// little more than the form: a picture that filled it at design size still does.
+double PictureBox::pictureScale() const {
+    const double factor = DesignScale(this);
+    if (factor == 1.0) {
+        return 1.0;
+    }
+    const int borders = width() - Interior().width();
+    const double designInterior = width() / factor - borders;
+    return designInterior > 0 ? Interior().width() / designInterior : factor;
+}
+
 double PictureBox::PictureWidth(const QImage& source) const {
-    return source.deviceIndependentSize().width() * DesignScale(this) * ScaleWidth() /
+    return source.deviceIndependentSize().width() * pictureScale() * ScaleWidth() /
            Interior().width();
 }
 
 double PictureBox::PictureHeight(const QImage& source) const {
-    return source.deviceIndependentSize().height() * DesignScale(this) * ScaleHeight() /
+    return source.deviceIndependentSize().height() * pictureScale() * ScaleHeight() /
            Interior().height();
 }
 
@@ -77,8 +89,8 @@ void PictureBox::PaintPicture(const QImage& source, double x, double y, std::opt
 void PictureBox::paintBackground(QPainter& painter) {
     if (!picture_.isNull()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        const double factor = DesignScale(this);
-        painter.drawImage(QRectF(QPointF(), picture_.deviceIndependentSize() * factor), picture_);
+        painter.drawImage(QRectF(QPointF(), picture_.deviceIndependentSize() * pictureScale()),
+                          picture_);
     }
 }
 

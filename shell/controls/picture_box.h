@@ -33,6 +33,8 @@ protected:
     void paintBackground(QPainter& painter) override;
 
 private:
+    // Pixels of the box per pixel of a picture's own size.
+    double pictureScale() const;
     QImage picture_;
 };
 
