@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 DrawingSurface::DrawingSurface(const QString& name, QWidget* parent) : QWidget(parent) {
     setObjectName(name);
@@ -77,10 +78,6 @@ bool DrawingSurface::ensureCanvas() {
     const bool hadDrawing = !canvas_.isNull();
     canvas_ = grown;
     return hadDrawing;
-}
-
-double DrawingSurface::PenWidth() const {
-    return std::max(1.0, DrawWidth * DesignScale(this));
 }
 
 void DrawingSurface::resizeEvent(QResizeEvent* event) {
@@ -185,8 +182,13 @@ void DrawingSurface::mousePressEvent(QMouseEvent* event) {
     }
 }
 
-DrawingPass::DrawingPass(DrawingSurface& surface) : surface_(surface) {
+DrawingPass::DrawingPass(DrawingSurface& surface)
+    : surface_(surface), designScale_(DesignScale(&surface)) {
     surface.ensureCanvas();
+}
+
+double DrawingPass::penWidth() const {
+    return std::max(1.0, surface_.DrawWidth * designScale_);
 }
 
 DrawingPass::~DrawingPass() {
@@ -215,15 +217,20 @@ void DrawingPass::fillPixels(const QRect& area, const QColor& color) {
     }
     QImage& canvas = surface_.canvas_;
     const QRect inside = area & canvas.rect();
+    if (inside.isEmpty()) {
+        return;
+    }
     const QRgb pixel = color.rgba(); // opaque: the same premultiplied
+    uchar* const bits = canvas.bits();
+    const qsizetype stride = canvas.bytesPerLine();
     for (int y = inside.top(); y <= inside.bottom(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(canvas.scanLine(y));
+        auto* line = reinterpret_cast<QRgb*>(bits + y * stride);
         std::fill(line + inside.left(), line + inside.right() + 1, pixel);
     }
 }
 
 QPen DrawingPass::pen(const QColor& color) const {
-    QPen pen(color, surface_.PenWidth());
+    QPen pen(color, penWidth());
     pen.setCapStyle(Qt::RoundCap);
     return pen;
 }
@@ -250,28 +257,70 @@ void DrawingPass::Circle(double x, double y, double radius, const QColor& outlin
                          const QColor& fill) {
     QPainter& painter = this->painter();
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(pen(outline));
-    painter.setBrush(fill.isValid() ? QBrush(fill) : Qt::NoBrush);
+    const QPointF centre = surface_.ToPixels(x, y);
     const double r = surface_.ToPixelsX(radius);
-    painter.drawEllipse(surface_.ToPixels(x, y), r, r);
+    const double width = penWidth();
+    if (fill.isValid()) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(fill);
+        painter.drawEllipse(centre, r, r);
+    }
+    // A wide outline as circles at most a pixel wide side by side: the same
+    // ring, drawn several times faster than one wide stroke of a large circle.
+    const int strokes = std::max(1, static_cast<int>(std::lround(width)));
+    const double step = width / strokes;
+    QPen thin = pen(outline);
+    thin.setWidthF(step);
+    painter.setPen(thin);
+    painter.setBrush(Qt::NoBrush);
+    for (int k = 0; k < strokes; ++k) {
+        const double at = r - width / 2 + (k + 0.5) * step;
+        painter.drawEllipse(centre, at, at);
+    }
 }
 
 namespace {
 
-// The columns of row `row` of a dot `width` pixels wide that lie within its
-// disc, counted from the dot's left edge.
-struct RowSpan {
+// Rows of a dot `width` pixels across with the same columns inside its disc,
+// counted from the dot's top-left corner.
+struct DotRun {
+    int row;
+    int rows;
     int from;
     int to;
-    bool operator==(const RowSpan&) const = default;
 };
 
-RowSpan DotRow(int width, int row) {
+std::vector<DotRun> MakeDotRuns(int width) {
     const double centre = (width - 1) / 2.0;
-    const double dy = row - centre;
-    const double half = std::sqrt(std::max(0.0, width * width / 4.0 - dy * dy));
-    return {static_cast<int>(std::ceil(centre - half - 1e-9)),
-            static_cast<int>(std::floor(centre + half + 1e-9))};
+    std::vector<DotRun> runs;
+    for (int row = 0; row < width; ++row) {
+        const double dy = row - centre;
+        const double half = std::sqrt(std::max(0.0, width * width / 4.0 - dy * dy));
+        const int from = static_cast<int>(std::ceil(centre - half - 1e-9));
+        const int to = static_cast<int>(std::floor(centre + half + 1e-9));
+        if (!runs.empty() && runs.back().from == from && runs.back().to == to) {
+            ++runs.back().rows;
+        } else {
+            runs.push_back({row, 1, from, to});
+        }
+    }
+    return runs;
+}
+
+// A busy set draws thousands of dots of a few widths: each width's runs are
+// worked out once.
+const std::vector<DotRun>& DotRuns(int width) {
+    constexpr int MostKept = 64;
+    static std::vector<DotRun> kept[MostKept + 1];
+    static std::vector<DotRun> wider;
+    if (width > MostKept) {
+        wider = MakeDotRuns(width);
+        return wider;
+    }
+    if (kept[width].empty()) {
+        kept[width] = MakeDotRuns(width);
+    }
+    return kept[width];
 }
 
 } // namespace
@@ -281,18 +330,12 @@ void DrawingPass::PSet(double x, double y, const QColor& color) {
     // device pixels) around the pixel holding the point, filled row by row:
     // far cheaper than stroking a wide point.
     const double ratio = surface_.canvas_.devicePixelRatio();
-    const int width = std::max(1, static_cast<int>(std::lround(surface_.PenWidth() * ratio)));
+    const int width = std::max(1, static_cast<int>(std::lround(penWidth() * ratio)));
     const QPointF at = surface_.ToPixels(x, y) * ratio;
     const int first = -(width - 1) / 2;
     const int left = static_cast<int>(std::floor(at.x())) + first;
     const int top = static_cast<int>(std::floor(at.y())) + first;
-    for (int row = 0; row < width;) {
-        const RowSpan span = DotRow(width, row);
-        int rows = 1;
-        while (row + rows < width && DotRow(width, row + rows) == span) {
-            ++rows;
-        }
-        fillPixels(QRect(left + span.from, top + row, span.to - span.from + 1, rows), color);
-        row += rows;
+    for (const DotRun& run : DotRuns(width)) {
+        fillPixels(QRect(left + run.from, top + run.row, run.to - run.from + 1, run.rows), color);
     }
 }

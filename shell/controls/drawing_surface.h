@@ -42,8 +42,6 @@ public:
     double CurrentX = 0;
     double CurrentY = 0;
     int DrawWidth = 1; // in pixels of the design size
-    // DrawWidth in the surface's pixels now (at least one).
-    double PenWidth() const;
     QColor ForeColor = Qt::black;
     void SetFontSize(double points);
     void SetBackColor(const QColor& color);
@@ -105,6 +103,8 @@ public:
     void PSet(double x, double y, const QColor& color);
 
 private:
+    // The surface's DrawWidth in its pixels now (at least one).
+    double penWidth() const;
     QPen pen(const QColor& color) const;
     // The painter on the surface's drawing, begun when first needed.
     QPainter& painter();
@@ -113,5 +113,6 @@ private:
     void fillPixels(const QRect& area, const QColor& color);
 
     DrawingSurface& surface_;
+    double designScale_; // pixels per design pixel, read once per pass
     QPainter painter_;
 };
