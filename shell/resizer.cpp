@@ -1,7 +1,7 @@
 #include "shell/resizer.h"
 
 #include "shell/controls/picture_box.h"
-#include "shell/controls/shapes.h"
+#include "shell/end_points_control.h"
 #include "shell/forms.h"
 #include "shell/twips.h"
 
@@ -46,7 +46,7 @@ bool keepsFontFace(const QString& family) {
 } // namespace
 
 clsResizer::Kind clsResizer::KindOf(const QWidget* control) {
-    if (qobject_cast<const LineControl*>(control)) {
+    if (dynamic_cast<const EndPointsControl*>(control) != nullptr) {
         return Kind::Line;
     }
     if (qobject_cast<const QLabel*>(control)) {
@@ -79,11 +79,11 @@ clsResizer::Kind clsResizer::KindOf(const QWidget* control) {
 void clsResizer::record(QWidget* control, ControlGeometry& geometry) {
     const Kind kind = KindOf(control);
     if (kind == Kind::Line) {
-        const auto* line = static_cast<LineControl*>(control);
-        geometry.Top = static_cast<int>(std::lround(line->Y1()));
-        geometry.Left = static_cast<int>(std::lround(line->X1()));
-        geometry.Height = static_cast<int>(std::lround(line->Y2()));
-        geometry.Width = static_cast<int>(std::lround(line->X2()));
+        const QLineF ends = dynamic_cast<const EndPointsControl*>(control)->Ends();
+        geometry.Top = static_cast<int>(std::lround(ends.y1()));
+        geometry.Left = static_cast<int>(std::lround(ends.x1()));
+        geometry.Height = static_cast<int>(std::lround(ends.y2()));
+        geometry.Width = static_cast<int>(std::lround(ends.x2()));
         return;
     }
     geometry.Top = toTwips(control->y());
@@ -151,9 +151,9 @@ void clsResizer::Resize() {
         }
         const Kind kind = KindOf(control);
         if (kind == Kind::Line) {
-            static_cast<LineControl*>(control)->SetEnds(g.Left * widthRatio, g.Top * heightRatio,
-                                                        g.Width * widthRatio,
-                                                        g.Height * heightRatio);
+            dynamic_cast<EndPointsControl*>(control)->SetEnds(
+                g.Left * widthRatio, g.Top * heightRatio, g.Width * widthRatio,
+                g.Height * heightRatio);
             continue;
         }
         const bool isCombo = kind == Kind::ComboBox;

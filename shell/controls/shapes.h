@@ -1,6 +1,8 @@
 // Shape and line controls: decorations drawn on a form, in twips.
 #pragma once
 
+#include "shell/end_points_control.h"
+
 #include <QWidget>
 
 class ShapeControl : public QWidget {
@@ -19,12 +21,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-class LineControl : public QWidget {
+class LineControl : public QWidget, public EndPointsControl {
     Q_OBJECT
 public:
     LineControl(const QString& name, QWidget* parent);
     // End points in twips of the parent.
-    void SetEnds(double x1, double y1, double x2, double y2);
+    void SetEnds(double x1, double y1, double x2, double y2) override;
+    QLineF Ends() const override { return {x1_, y1_, x2_, y2_}; }
     double X1() const { return x1_; }
     double Y1() const { return y1_; }
     double X2() const { return x2_; }
