@@ -136,6 +136,13 @@ TEST_F(RobotTest, ARatioOfTwoCountsMayPassAHundredPercent) {
     EXPECT_NE(InsaneNumberShown(), "");
 }
 
+TEST(RobotInvariants, AChangeBetweenTwoMeansMayBeNegativeACountMayNot) {
+    EXPECT_EQ(InsaneFigure("first 3 sessions 61.0%, last 3 sessions 22.0%, change -39.0%", false),
+              "");
+    EXPECT_NE(InsaneFigure("Total Correct -1", false), "");
+    EXPECT_NE(InsaneFigure("change 5, wrong -2", false), "");
+}
+
 // ---- Bad assets: nothing crashes, boxes stay empty, sounds stay silent ----
 
 namespace {

@@ -174,6 +174,13 @@ QString WindowBehindOneThatTakesNoClicks() {
     return {};
 }
 
+namespace {
+// The change between two figures may go either way ("change -39.0%").
+bool IsSignedChange(const QString& text, qsizetype minusAt) {
+    return text.left(minusAt).trimmed().toLower().endsWith("change");
+}
+} // namespace
+
 QString InsaneFigure(const QString& text, bool overCountAllowed) {
     const QString lower = text.toLower();
     for (const char* word : {"nan", "inf"}) {
@@ -188,7 +195,7 @@ QString InsaneFigure(const QString& text, bool overCountAllowed) {
     for (qsizetype i = 0; i + 1 < text.size(); ++i) {
         const bool minusBeforeDigit = text[i] == '-' && text[i + 1].isDigit();
         const bool partOfWord = i > 0 && (text[i - 1].isLetterOrNumber());
-        if (minusBeforeDigit && !partOfWord) {
+        if (minusBeforeDigit && !partOfWord && !IsSignedChange(text, i)) {
             return "\"" + text + "\" shows a negative number";
         }
     }
