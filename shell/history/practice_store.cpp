@@ -456,54 +456,45 @@ QList<StoredPractice> PracticeStore::Details(const QString& patient, const QList
 }
 
 bool PracticeStore::DeletePractice(qint64 id) {
-    if (!open_) {
-        return false;
-    }
-    QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
-    if (!db.transaction()) {
-        lastError_ = db.lastError().text();
-        return false;
-    }
-    bool deleted = true;
-    for (const char* statement :
-         {"DELETE FROM practice_line WHERE practice_id = ?", "DELETE FROM practice WHERE id = ?"}) {
-        QSqlQuery query(db);
-        query.prepare(statement);
-        query.addBindValue(id);
-        deleted = deleted && exec(query);
-    }
-    if (!deleted || !db.commit()) {
-        db.rollback();
-        return false;
-    }
-    return true;
+    return deleteAtOnce(
+        {"DELETE FROM practice_line WHERE practice_id = ?", "DELETE FROM practice WHERE id = ?"},
+        id);
 }
 
 bool PracticeStore::DeletePatient(const QString& patient) {
-    if (!open_) {
-        return false;
-    }
-    QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
-    if (!db.transaction()) {
-        lastError_ = db.lastError().text();
-        return false;
-    }
-    bool deleted = true;
-    for (const char* statement : {"DELETE FROM practice_line WHERE practice_id IN"
-                                  " (SELECT id FROM practice WHERE patient = ?)",
-                                  "DELETE FROM practice WHERE patient = ?"}) {
-        QSqlQuery query(db);
-        query.prepare(statement);
-        query.addBindValue(patient);
-        deleted = deleted && exec(query);
-    }
-    if (!deleted || !db.commit()) {
-        db.rollback();
+    if (!deleteAtOnce({"DELETE FROM practice_line WHERE practice_id IN"
+                       " (SELECT id FROM practice WHERE patient = ?)",
+                       "DELETE FROM practice WHERE patient = ?"},
+                      patient)) {
         return false;
     }
     if (!isServer()) {
         // The deleted pages leave the journal too, not only the database.
         run("PRAGMA wal_checkpoint(TRUNCATE)");
+    }
+    return true;
+}
+
+bool PracticeStore::deleteAtOnce(std::initializer_list<const char*> statements,
+                                 const QVariant& value) {
+    if (!open_) {
+        return false;
+    }
+    QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
+    if (!db.transaction()) {
+        lastError_ = db.lastError().text();
+        return false;
+    }
+    bool deleted = true;
+    for (const char* statement : statements) {
+        QSqlQuery query(db);
+        query.prepare(statement);
+        query.addBindValue(value);
+        deleted = deleted && exec(query);
+    }
+    if (!deleted || !db.commit()) {
+        db.rollback();
+        return false;
     }
     return true;
 }

@@ -8,6 +8,8 @@
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
+#include <QVariant>
+#include <initializer_list>
 #include <optional>
 
 // One patient of the history, for the list of patients.
@@ -87,6 +89,8 @@ private:
     bool createSchema();
     Failure checkSchema();
     bool exec(class QSqlQuery& query);
+    // Runs the statements, each bound to value, in one transaction: all or none.
+    bool deleteAtOnce(std::initializer_list<const char*> statements, const QVariant& value);
     bool run(const QString& statement);
     QList<PracticeSummary> summaries(class QSqlQuery& query);
 
