@@ -1,7 +1,6 @@
 #include "shell/resizer.h"
 
 #include "shell/controls/picture_box.h"
-#include "shell/end_points_control.h"
 #include "shell/forms.h"
 #include "shell/twips.h"
 
@@ -46,9 +45,6 @@ bool keepsFontFace(const QString& family) {
 } // namespace
 
 clsResizer::Kind clsResizer::KindOf(const QWidget* control) {
-    if (dynamic_cast<const EndPointsControl*>(control) != nullptr) {
-        return Kind::Line;
-    }
     if (qobject_cast<const QLabel*>(control)) {
         return Kind::Label;
     }
@@ -78,14 +74,6 @@ clsResizer::Kind clsResizer::KindOf(const QWidget* control) {
 
 void clsResizer::record(QWidget* control, ControlGeometry& geometry) {
     const Kind kind = KindOf(control);
-    if (kind == Kind::Line) {
-        const QLineF ends = dynamic_cast<const EndPointsControl*>(control)->Ends();
-        geometry.Top = static_cast<int>(std::lround(ends.y1()));
-        geometry.Left = static_cast<int>(std::lround(ends.x1()));
-        geometry.Height = static_cast<int>(std::lround(ends.y2()));
-        geometry.Width = static_cast<int>(std::lround(ends.x2()));
-        return;
-    }
     geometry.Top = toTwips(control->y());
     geometry.Left = toTwips(control->x());
     geometry.Height = toTwips(control->height());
@@ -150,12 +138,6 @@ void clsResizer::Resize() {
             continue;
         }
         const Kind kind = KindOf(control);
-        if (kind == Kind::Line) {
-            dynamic_cast<EndPointsControl*>(control)->SetEnds(
-                g.Left * widthRatio, g.Top * heightRatio, g.Width * widthRatio,
-                g.Height * heightRatio);
-            continue;
-        }
         const bool isCombo = kind == Kind::ComboBox;
         const int height = isCombo ? control->height() : Twips(g.Height * heightRatio);
         control->setGeometry(Twips(g.Left * widthRatio), Twips(g.Top * heightRatio),

@@ -52,7 +52,6 @@ public:
     QFont DesignFont(const QWidget* control) const;
 
     enum class Kind {
-        Line,
         Label,
         TextBox,
         MultiLineTextBox,

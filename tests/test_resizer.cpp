@@ -6,7 +6,9 @@
 #include "tests/support/kova_test.h"
 
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -62,6 +64,18 @@ struct DesignForm {
     LineControl* line;
 };
 
+// Whether a pixel within one of the point is drawn dark.
+bool darkNear(const QImage& image, QPoint point) {
+    for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+            if (qGray(image.pixel(point + QPoint(dx, dy))) < 100) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 class Resizer : public KovaTest {};
@@ -93,8 +107,12 @@ TEST_F(Resizer, ProportionalEnlargementScalesPositionsSizesAndFonts) {
     EXPECT_EQ(d.text->geometry(), QRect(512, 128, 205, 102));
     EXPECT_DOUBLE_EQ(d.text->font().pointSizeF(), 9) << "multi-line text keeps its font";
     EXPECT_EQ(d.atTop->geometry(), TwipsRect(0, 0, 1200, 450)) << "top 0 is left alone";
-    EXPECT_EQ(d.line->X2(), 6000 * 1.28f);
-    EXPECT_EQ(d.line->Y1(), 7500 * 1.28f);
+    // The line's ends, from 300,7500 to 6000,8100 twips, stretched ×1.28.
+    const QImage drawn = d.form.grab().toImage();
+    EXPECT_TRUE(darkNear(drawn, QPoint(26, 640)));
+    EXPECT_TRUE(darkNear(drawn, QPoint(512, 691)));
+    EXPECT_TRUE(darkNear(drawn, QPoint(269, 666))) << "its middle";
+    EXPECT_FALSE(darkNear(drawn, QPoint(20, 500))) << "nothing where it was designed";
 }
 
 TEST_F(Resizer, UnevenEnlargementScalesEachAxisAndFontsByTheSmallerRatio) {

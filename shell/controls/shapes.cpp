@@ -55,13 +55,18 @@ void LineControl::SetEnds(double x1, double y1, double x2, double y2) {
 }
 
 void LineControl::paintEvent(QPaintEvent*) {
+    if (designBox_.isEmpty()) {
+        return;
+    }
     QPainter painter(this);
-    // The ends in the control's own pixels, scaled with its form.
-    const double factor = DesignScale(this);
-    const QPointF origin = designBox_.topLeft();
+    // The ends in the control's own pixels: its design box stretched to
+    // wherever the form's scaler has put the control.
+    const double xScale = double(width()) / designBox_.width();
+    const double yScale = double(height()) / designBox_.height();
     const auto local = [&](double x, double y) {
-        return (QPointF(Twips(x), Twips(y)) - origin) * factor;
+        const QPointF inBox = QPointF(Twips(x), Twips(y)) - designBox_.topLeft();
+        return QPointF(inBox.x() * xScale, inBox.y() * yScale);
     };
-    painter.setPen(QPen(BorderColor, BorderWidth * factor));
+    painter.setPen(QPen(BorderColor, BorderWidth * DesignScale(this)));
     painter.drawLine(local(x1_, y1_), local(x2_, y2_));
 }

@@ -1,8 +1,6 @@
 // Shape and line controls: decorations drawn on a form, in twips.
 #pragma once
 
-#include "shell/end_points_control.h"
-
 #include <QWidget>
 
 class ShapeControl : public QWidget {
@@ -21,17 +19,14 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-class LineControl : public QWidget, public EndPointsControl {
+// A line between two end points. It lies in a box of its own, placed and
+// scaled like any other control; it draws its ends stretched with that box.
+class LineControl : public QWidget {
     Q_OBJECT
 public:
     LineControl(const QString& name, QWidget* parent);
     // End points in twips of the parent.
-    void SetEnds(double x1, double y1, double x2, double y2) override;
-    QLineF Ends() const override { return {x1_, y1_, x2_, y2_}; }
-    double X1() const { return x1_; }
-    double Y1() const { return y1_; }
-    double X2() const { return x2_; }
-    double Y2() const { return y2_; }
+    void SetEnds(double x1, double y1, double x2, double y2);
     QColor BorderColor = Qt::black;
     int BorderWidth = 1;
 
