@@ -144,9 +144,7 @@ void frmVC2t::stopRun() {
 
 void frmVC2t::cmdNextSet_Click() {
     clearDrawing();
-    ShowPracticeTime();
-    if (options().cboPracTime->Value() <= ElapsedMinutes) {
-        Forms::Show(Names().scores);
+    if (EndPracticeIfTimeIsUp(options().cboPracTime->Value())) {
         return;
     }
     platform().Randomize();

@@ -159,9 +159,7 @@ void frmVD1t::cmdNextSet_Click() {
     for (VbButton* button : cmdAns) {
         button->SetBackColor(AnswerColor);
     }
-    ShowPracticeTime();
-    if (options().cboPracTime->Value() <= ElapsedMinutes) {
-        ShowScores();
+    if (EndPracticeIfTimeIsUp(options().cboPracTime->Value(), [this] { restoreGridSize(); })) {
         return;
     }
     const bool firstSet = !framesDrawn_;
@@ -257,7 +255,6 @@ void frmVD1t::recordResponseTime() {
     lblAveTime->setText("AveTime= " + Format2(scores.AverageResponseTime));
 }
 
-void frmVD1t::ShowScores() {
+void frmVD1t::restoreGridSize() {
     options().cboGridSize->SetText(Geometry(gridSizeCode_).text);
-    Forms::Show(Names().scores);
 }

@@ -58,7 +58,8 @@ private:
     void GenerateGrids();
     void DrawGridFrames();
     void showSetNow(bool firstSet);
-    void ShowScores();
+    // Puts back the grid size the practice started with, for the scores screen.
+    void restoreGridSize();
     void judge(int grid);
     void recordResponseTime();
 

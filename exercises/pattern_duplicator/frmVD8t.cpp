@@ -22,8 +22,8 @@ constexpr int FrameTop = 360;
 constexpr int GridMargin = 240;
 constexpr int CountersTop = 5820;
 constexpr int ButtonRowTop = 6660;
-constexpr int FormWidth = 11760;
-constexpr int FormHeight = 7440;
+constexpr int TherapyFormWidth = 11760;
+constexpr int TherapyFormHeight = 7440;
 const QColor AnswerMarkColor(Qt::red);
 const QColor RightColor(0, 255, 0);
 const QColor WrongColor(255, 0, 0);
@@ -43,7 +43,7 @@ frmVD8t::frmVD8t()
                  StartStopToggle::Kind::OwnFlagNextSetHidden),
       counters_({lblCor, lblWrng}) {
     setWindowTitle("KOVA.....Practice Time = 0 Mins 0 Secs");
-    SetDesignSize(FormWidth, FormHeight);
+    SetDesignSize(TherapyFormWidth, TherapyFormHeight);
     FillWhite(this);
     Frame3 = buildGrid("Frame3", "lbl1L", 5, 975, 960, lbl1L);
     Frame4 = buildGrid("Frame4", "lbl2R", 5, 975, 960, lbl2R);
@@ -161,9 +161,7 @@ int frmVD8t::maxSquares() const {
 }
 
 void frmVD8t::cmdNextSet_Click() {
-    ShowPracticeTime();
-    if (options().cboPracTime->Value() <= ElapsedMinutes) {
-        Forms::Show(Names().scores);
+    if (EndPracticeIfTimeIsUp(options().cboPracTime->Value())) {
         return;
     }
     cmdChkAnsw->show();

@@ -159,9 +159,7 @@ void frmFG1t::cmdNextSet_Click() {
     background_.clear();
     set_ = {};
     targetsShown_ = false;
-    ShowPracticeTime();
-    if (options().cboPracTime->Value() <= ElapsedMinutes) {
-        Forms::Show(Names().scores);
+    if (EndPracticeIfTimeIsUp(options().cboPracTime->Value())) {
         return;
     }
     ++ShapeCountingScores().SetsDisplayed;

@@ -164,10 +164,8 @@ void frmVSS1t::blankAllGrids() {
 }
 
 void frmVSS1t::cmdNextPat_Click() {
-    ShowPracticeTime();
-    if (options().cboPracTime->Value() <= ElapsedMinutes) {
-        Timer1->SetEnabled(false);
-        Forms::Show(Names().scores);
+    if (EndPracticeIfTimeIsUp(options().cboPracTime->Value(),
+                              [this] { Timer1->SetEnabled(false); })) {
         return;
     }
     AnswerEnabled = false;

@@ -149,10 +149,10 @@ void frmVSS2t::cmdNextPat_Click() {
     if (options().BeepOn()) {
         PlayPreDisplayBeep();
     }
-    ShowPracticeTime();
     showCorrectCount();
     lblInfo->clear();
-    if (practiceTimeUsedUp()) {
+    if (EndPracticeIfTimeIsUp(options().cboPracTime->Value(),
+                              [this] { startStop_.SetStopped(); })) {
         return;
     }
     AnswerIndex = 0;
@@ -172,15 +172,6 @@ void frmVSS2t::cmdNextPat_Click() {
     setAnswerOpen(true);
     ++scores.VisSeqSequences;
     cmdStart->setEnabled(true);
-}
-
-bool frmVSS2t::practiceTimeUsedUp() {
-    if (options().cboPracTime->Value() > ElapsedMinutes) {
-        return false;
-    }
-    startStop_.SetStopped();
-    Forms::Show(Names().scores);
-    return true;
 }
 
 void frmVSS2t::PlayPreDisplayBeep() {

@@ -58,7 +58,6 @@ private:
     void startRun();
     void stopRun();
     void PlayPreDisplayBeep();
-    bool practiceTimeUsedUp();
     void ShowFixedSequence();
     void ShowIncreasingSequence();
     void showTarget(int i);

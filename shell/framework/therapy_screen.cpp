@@ -38,6 +38,19 @@ void TherapyScreen::ShowPracticeTime() {
     setWindowTitle(PracticeTimeLine());
 }
 
+bool TherapyScreen::EndPracticeIfTimeIsUp(double practiceMinutes,
+                                          const std::function<void()>& lastStep) {
+    ShowPracticeTime();
+    if (practiceMinutes > ElapsedMinutes) {
+        return false;
+    }
+    if (lastStep) {
+        lastStep();
+    }
+    Forms::Show(triad_.scores);
+    return true;
+}
+
 VbButton* TherapyScreen::AddOptionsButton(const QString& name, const QString& toolTip) {
     auto* button = new VbButton(name, "Options", this);
     button->setToolTip(toolTip);

@@ -29,6 +29,10 @@ public:
 
     // Recomputes the elapsed practice time and shows it in the caption.
     void ShowPracticeTime();
+    // Shows the practice time. Once the practice minutes chosen are used up,
+    // ends the practice instead of starting a set: runs the screen's own last
+    // step, if any, shows the scores screen and returns true.
+    bool EndPracticeIfTimeIsUp(double practiceMinutes, const std::function<void()>& lastStep = {});
 
 protected:
     // The options screen, which stays loaded while this screen is.
