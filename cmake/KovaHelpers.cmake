@@ -4,6 +4,9 @@
 function(kova_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
+  # Never batched into unity files: GoogleTest derives its test classes from
+  # the files' anonymous fixtures, which only works in a file of its own.
+  set_target_properties(${name} PROPERTIES UNITY_BUILD OFF)
   target_link_libraries(${name} PRIVATE kova_test_support ${ARG_LIBS})
   add_dependencies(${name} kova_assets)
   add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR})

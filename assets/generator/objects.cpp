@@ -10,8 +10,6 @@ namespace c = kit::colour;
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-
 // Runs `draw` with the painter turned by `degrees` about (cx, cy), the
 // origin moved there.
 template <typename Draw> void Turned(QPainter& p, double cx, double cy, double degrees, Draw draw) {
@@ -479,7 +477,7 @@ void Leaf(QPainter& p, const Ink& k) {
 void SunAndCloud(QPainter& p, const Ink& k) {
     Stroke(p, c::Orange, 3);
     for (int i = 0; i < 8; ++i) {
-        const double a = i * kPi / 4;
+        const double a = i * std::numbers::pi / 4;
         p.drawLine(QPointF(32 + 20 * std::cos(a), 32 + 20 * std::sin(a)),
                    QPointF(32 + 28 * std::cos(a), 32 + 28 * std::sin(a)));
     }
@@ -768,7 +766,7 @@ void Clock(QPainter& p, const Ink& k) {
     p.drawPath(Circle({50, 52}, 32));
     Stroke(p, c::Outline, 2.5);
     for (int i = 0; i < 12; ++i) {
-        const double a = i * kPi / 6;
+        const double a = i * std::numbers::pi / 6;
         const double inner = i % 3 == 0 ? 23 : 27;
         p.drawLine(QPointF(50 + inner * std::sin(a), 52 - inner * std::cos(a)),
                    QPointF(50 + 30 * std::sin(a), 52 - 30 * std::cos(a)));
@@ -1231,7 +1229,7 @@ void FlowerPot(QPainter& p, const Ink& k) {
     Turned(p, 36, 56, -30, [&] { p.drawPath(Ellipse({0, 0}, 11, 5)); });
     Filled(p, k.fill, 1.5);
     for (int i = 0; i < 5; ++i) {
-        const double a = i * 2 * kPi / 5;
+        const double a = i * 2 * std::numbers::pi / 5;
         p.drawPath(Circle({66 + 10 * std::cos(a), 22 + 10 * std::sin(a)}, 7));
     }
     Filled(p, c::Yellow, 1.5);

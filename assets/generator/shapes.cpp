@@ -15,8 +15,6 @@ namespace c = kit::colour;
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-
 // ---- Shapes made of squares ------------------------------------------------
 
 using Cells = std::vector<QPoint>;
@@ -59,7 +57,7 @@ void ThickArrow(QPainter& p, const QPainterPath& spine, double degrees, const QC
     stroker.setWidth(11);
     stroker.setCapStyle(Qt::FlatCap);
     stroker.setJoinStyle(Qt::MiterJoin);
-    const double a = degrees * kPi / 180;
+    const double a = degrees * std::numbers::pi / 180;
     const QPointF base = spine.currentPosition();
     const QPointF tip(base.x() + 22 * std::cos(a), base.y() + 22 * std::sin(a));
     const QPainterPath arrow = stroker.createStroke(spine).united(ArrowHead(tip, degrees, 23, 30));
@@ -88,18 +86,19 @@ std::vector<ShapeRecipe> Arrows() {
                       }});
     arrows.push_back({"zigzag arrow", [](QPainter& p) {
                           ThickArrow(p, Path({{10, 86}, {34, 42}, {54, 74}, {70, 42}}),
-                                     std::atan2(-32.0, 16.0) * 180 / kPi, c::Orange);
+                                     std::atan2(-32.0, 16.0) * 180 / std::numbers::pi, c::Orange);
                       }});
     arrows.push_back({"S-shaped arrow", [](QPainter& p) {
                           QPainterPath spine;
                           spine.moveTo(12, 20);
                           spine.cubicTo(72, 10, 22, 84, 68, 80);
-                          ThickArrow(p, spine, std::atan2(-4.0, 46.0) * 180 / kPi, c::Purple);
+                          ThickArrow(p, spine, std::atan2(-4.0, 46.0) * 180 / std::numbers::pi,
+                                     c::Purple);
                       }});
     arrows.push_back({"round arrow", [](QPainter& p) {
                           QPainterPath spine;
                           for (int i = 0; i <= 60; ++i) {
-                              const double a = kPi + 1.5 * kPi * i / 60.0;
+                              const double a = std::numbers::pi + 1.5 * std::numbers::pi * i / 60.0;
                               const QPointF point(48 + 32 * std::cos(a), 50 + 32 * std::sin(a));
                               if (i == 0) {
                                   spine.moveTo(point);
@@ -127,7 +126,8 @@ std::vector<ShapeRecipe> Arrows() {
                           QPainterPath spine;
                           spine.moveTo(8, 64);
                           spine.quadTo(48, 92, 74, 40);
-                          ThickArrow(p, spine, std::atan2(-52.0, 26.0) * 180 / kPi, c::Red);
+                          ThickArrow(p, spine, std::atan2(-52.0, 26.0) * 180 / std::numbers::pi,
+                                     c::Red);
                       }});
     arrows.push_back({"spiral arrow", [](QPainter& p) {
                           QPainterPath spine;
@@ -145,13 +145,15 @@ std::vector<ShapeRecipe> Arrows() {
                           const double r = 3 + 90 * 0.34;
                           const double dx = 0.34 * std::cos(a) - r * std::sin(a);
                           const double dy = 0.34 * std::sin(a) + r * std::cos(a);
-                          ThickArrow(p, spine, std::atan2(dy, dx) * 180 / kPi, c::Green);
+                          ThickArrow(p, spine, std::atan2(dy, dx) * 180 / std::numbers::pi,
+                                     c::Green);
                       }});
     arrows.push_back({"wavy arrow", [](QPainter& p) {
                           QPainterPath spine;
                           for (int i = 0; i <= 60; ++i) {
                               const double x = 8 + i;
-                              const QPointF point(x, 54 - 18 * std::sin(i * 3 * kPi / 60));
+                              const QPointF point(
+                                  x, 54 - 18 * std::sin(i * 3 * std::numbers::pi / 60));
                               if (i == 0) {
                                   spine.moveTo(point);
                               } else {
@@ -170,7 +172,7 @@ void Spiral(QPainter& p, double turns, double startDegrees, const QColor& colour
     const int steps = static_cast<int>(turns * 60);
     QPointF end;
     for (int i = 0; i <= steps; ++i) {
-        const double a = startDegrees * kPi / 180 + i * 2 * kPi / 60;
+        const double a = startDegrees * std::numbers::pi / 180 + i * 2 * std::numbers::pi / 60;
         const double r = 2 + 38.0 * i / steps;
         end = QPointF(50 + r * std::cos(a), 50 + r * std::sin(a));
         if (i == 0) {
@@ -225,7 +227,7 @@ void Pie(QPainter& p, const std::vector<int>& percents, double startDegrees,
     double start = startDegrees;
     for (size_t i = 0; i < percents.size(); ++i) {
         const double sweep = percents[i] * 3.6;
-        const double middle = (start + sweep / 2) * kPi / 180;
+        const double middle = (start + sweep / 2) * std::numbers::pi / 180;
         const double shift = static_cast<int>(i) == pulled ? 7 : 0;
         const QPointF centre(50 + shift * std::cos(middle), 50 + shift * std::sin(middle));
         QPainterPath slice;
@@ -499,7 +501,7 @@ std::vector<ShapeRecipe> Shapes() {
     add("shrinking dots", [](QPainter& p) {
         const QColor colours[] = {c::Purple, c::Blue, c::Teal, c::Green, c::Yellow};
         for (int i = 0; i < 5; ++i) {
-            const double a = kPi * (0.9 + 0.22 * i);
+            const double a = std::numbers::pi * (0.9 + 0.22 * i);
             DrawForm(p, Form::Circle, QPointF(54 + 36 * std::cos(a), 40 - 36 * std::sin(a)),
                      14 - 2.2 * i, colours[i]);
         }

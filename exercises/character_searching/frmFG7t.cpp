@@ -31,7 +31,7 @@ constexpr int GapBelowFrame = 45;
 // new grid repaints none of the controls below it.
 constexpr double SurfaceBottom = 80;
 constexpr int InfoHeight = 405;
-constexpr int ButtonHeight = 495;
+constexpr int TherapyButtonHeight = 495;
 // The longest answer kept: more digits than any grid has characters.
 constexpr int AnswerDigits = 5;
 
@@ -127,7 +127,8 @@ void frmFG7t::placeControls() {
                {cmdOptions, 1215, 0}};
     int left = Twips(LeftMargin);
     for (const auto& place : row) {
-        PlaceInDesign(place.control, QRectF(left, rowTop, Twips(place.width), Twips(ButtonHeight)));
+        PlaceInDesign(place.control,
+                      QRectF(left, rowTop, Twips(place.width), Twips(TherapyButtonHeight)));
         left += Twips(place.width + place.gapAfter);
     }
 }

@@ -16,8 +16,8 @@
 namespace {
 
 constexpr int SchemaVersion = 1;
-constexpr int OptionLine = 0;
-constexpr int ScoreLine = 1;
+constexpr int OptionLineKind = 0;
+constexpr int ScoreLineKind = 1;
 
 // SQLite's result codes that mean the file is not a sound database.
 constexpr int SqliteCorrupt = 11;
@@ -316,7 +316,7 @@ std::optional<qint64> PracticeStore::Record(const PracticeReport& report) {
         line.prepare("INSERT INTO practice_line (practice_id, kind, position, caption, shown,"
                      " number) VALUES (?, ?, ?, ?, ?, ?)");
         const QList<ReportLine>* groups[2] = {&report.options, &report.scores};
-        for (int kind : {OptionLine, ScoreLine}) {
+        for (int kind : {OptionLineKind, ScoreLineKind}) {
             const QList<ReportLine>& lines = *groups[kind];
             for (int position = 0; written && position < lines.size(); ++position) {
                 line.addBindValue(*id);
@@ -442,7 +442,7 @@ QList<StoredPractice> PracticeStore::Details(const QString& patient, const QList
     }
     while (lines.next()) {
         PracticeReport& r = reports[lines.value(0).toLongLong()];
-        QList<ReportLine>& group = lines.value(1).toInt() == OptionLine ? r.options : r.scores;
+        QList<ReportLine>& group = lines.value(1).toInt() == OptionLineKind ? r.options : r.scores;
         group.append(
             {lines.value(2).toString(), lines.value(3).toString(), optionalNumber(lines.value(4))});
     }
