@@ -1,4 +1,5 @@
 #include "shell/platform.h"
+#include "shell/platform_random.h"
 
 #include "shell/real_platform.h"
 
@@ -28,4 +29,12 @@ bool IsPlayableWav(const QString& path) {
     const QByteArray header = file.read(12);
     return header.size() == 12 && header.startsWith("RIFF") && header.mid(8, 4) == "WAVE" &&
            file.size() > 44;
+}
+
+double PlatformRnd() {
+    return platform().Rnd();
+}
+
+void PlatformRandomize() {
+    platform().Randomize();
 }

@@ -9,6 +9,7 @@
 #include "shell/framework/target_watch.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
+#include "shell/platform_random.h"
 #include "shell/resizer.h"
 
 #include <cmath>
@@ -34,10 +35,6 @@ constexpr int InfoHeight = 405;
 constexpr int TherapyButtonHeight = 495;
 // The longest answer kept: more digits than any grid has characters.
 constexpr int AnswerDigits = 5;
-
-double PlatformRnd() {
-    return platform().Rnd();
-}
 
 } // namespace
 

@@ -7,6 +7,7 @@
 #include "shell/framework/layout.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
+#include "shell/platform_random.h"
 
 #include <QPointer>
 
@@ -17,10 +18,6 @@ namespace {
 
 constexpr std::uint32_t TileGrey = 0xC0C0C0;
 constexpr int ButtonRowTop = 6480;
-
-double NextRnd() {
-    return platform().Rnd();
-}
 
 } // namespace
 
@@ -130,7 +127,7 @@ void frmLetterT::cmdNextSet_Click() {
 void frmLetterT::ChooseLetter() {
     platform().Randomize();
     const auto& options = static_cast<const frmLetterO&>(OptionsForm());
-    LetterCode = ChooseLetterCode(options.ChosenCase(), NextRnd);
+    LetterCode = ChooseLetterCode(options.ChosenCase(), PlatformRnd);
     Picture0->LoadPicture(LetterFileName(LetterCode));
 }
 
@@ -167,7 +164,7 @@ bool frmLetterT::EraseTiles(int count, int covering) {
         if (!letterInPlay_ || coverings_ != covering) {
             return true; // named meanwhile: no more tiles go
         }
-        RemoveTile(DrawTileStillThere(tiles_, NextRnd));
+        RemoveTile(DrawTileStillThere(tiles_, PlatformRnd));
         if (tiles_.AllGone()) {
             CountMiss();
             return true;

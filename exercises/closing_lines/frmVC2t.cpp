@@ -9,6 +9,7 @@
 #include "shell/framework/start_cues.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
+#include "shell/platform_random.h"
 
 using namespace ClosingLines;
 using namespace ModDODI;
@@ -32,10 +33,6 @@ const QColor Black(Qt::black);
 const QColor White(Qt::white);
 const QColor Red(0xFF, 0, 0);  // &H0000FF
 const QColor Blue(0, 0, 0xFF); // &HFF0000
-
-double NextRnd() {
-    return platform().Rnd();
-}
 
 } // namespace
 
@@ -170,7 +167,7 @@ void frmVC2t::DrawTarget() {
         PreDisplayBeep();
     }
     platform().Randomize();
-    target_ = TargetFigure(options().ChosenTarget(), NextRnd);
+    target_ = TargetFigure(options().ChosenTarget(), PlatformRnd);
     drawFigure(target_);
 }
 
@@ -214,7 +211,7 @@ void frmVC2t::VisualConfusion() {
     surface->repaint();
     const TargetType type = options().ChosenTarget();
     for (int k = 0; k < DistractorCount; ++k) {
-        drawFigure(DistractorFigure(type, NextRnd));
+        drawFigure(DistractorFigure(type, PlatformRnd));
         holdOnScreen(DistractorMs);
         clearDrawing();
     }

@@ -9,6 +9,7 @@
 #include "shell/framework/start_cues.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
+#include "shell/platform_random.h"
 
 using namespace ModDODI;
 using namespace ColorGrids;
@@ -174,9 +175,8 @@ void frmVD1t::cmdNextSet_Click() {
 }
 
 void frmVD1t::GenerateGrids() {
-    set_ = DrawSet(
-        Geometry(gridSizeCode_), options().Colors(), options().BrighterColors(),
-        [] { platform().Randomize(); }, [] { return platform().Rnd(); });
+    set_ = DrawSet(Geometry(gridSizeCode_), options().Colors(), options().BrighterColors(),
+                   PlatformRandomize, PlatformRnd);
     const bool borders = options().BordersOn();
     for (int grid = 1; grid <= GridCount; ++grid) {
         CellGrid* cells = lblGrids[std::size_t(grid - 1)];

@@ -7,16 +7,13 @@
 #include "shell/framework/layout.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
+#include "shell/platform_random.h"
 
 #include <cmath>
 
 using namespace ModDODI;
 
 namespace {
-
-double PlatformRnd() {
-    return platform().Rnd();
-}
 
 constexpr int ButtonHeight = 480;
 constexpr int StripBottomMargin = 90;

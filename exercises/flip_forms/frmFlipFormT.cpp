@@ -7,6 +7,7 @@
 #include "shell/framework/layout.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
+#include "shell/platform_random.h"
 
 #include <QRadioButton>
 #include <QScrollBar>
@@ -204,7 +205,7 @@ void frmFlipFormT::LoadNextPicture() {
 
 void frmFlipFormT::BoxClick(int box) {
     platform().Randomize();
-    const Orientation shown = set_.Box(box).Click([] { return platform().Rnd(); });
+    const Orientation shown = set_.Box(box).Click(PlatformRnd);
     DrawOrientation(*Boxes[box - 1], Picture0->Picture(), Picture0->ScaleWidth(),
                     Picture0->ScaleHeight(), shown);
 }

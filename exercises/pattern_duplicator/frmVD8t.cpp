@@ -7,6 +7,7 @@
 #include "shell/framework/layout.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
+#include "shell/platform_random.h"
 
 #include <algorithm>
 
@@ -179,9 +180,8 @@ void frmVD8t::cmdNextSet_Click() {
 }
 
 void frmVD8t::showPattern() {
-    const int count = DrawCount(maxSquares(), [] { return platform().Rnd(); });
-    const Squares pattern = DrawPattern(
-        count, lastIndex_, [] { platform().Randomize(); }, [] { return platform().Rnd(); });
+    const int count = DrawCount(maxSquares(), PlatformRnd);
+    const Squares pattern = DrawPattern(count, lastIndex_, PlatformRandomize, PlatformRnd);
     for (int cell = 0; cell <= lastIndex_; ++cell) {
         if (pattern[std::size_t(cell)]) {
             patternGrid_->Cell(cell)->SetBackColor(Qt::black);

@@ -8,6 +8,7 @@
 #include "shell/framework/layout.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
+#include "shell/platform_random.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -27,14 +28,6 @@ constexpr int NextSetWidth = 1815;
 constexpr int AnswerWidth = 900;
 constexpr int AveTimeWidth = 3000;
 constexpr int CounterWidth = 1200;
-
-double PlatformRnd() {
-    return platform().Rnd();
-}
-
-void PlatformRandomize() {
-    platform().Randomize();
-}
 
 } // namespace
 

@@ -7,6 +7,7 @@
 #include "shell/framework/start_cues.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
+#include "shell/platform_random.h"
 
 #include <algorithm>
 
@@ -198,8 +199,7 @@ void frmVSS1t::cmdNextPat_Click() {
 
 void frmVSS1t::drawNewPattern() {
     const int maxXs = int(Int(options().cboMaxX->Value()));
-    Pattern = DrawPattern(
-        maxXs, [] { platform().Randomize(); }, [] { return platform().Rnd(); });
+    Pattern = DrawPattern(maxXs, PlatformRandomize, PlatformRnd);
     PatternXCount = CountXs(Pattern);
 }
 

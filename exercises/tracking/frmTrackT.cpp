@@ -7,6 +7,7 @@
 #include "shell/framework/options_screen.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
+#include "shell/platform_random.h"
 #include "shell/resizer.h"
 
 #include <QCheckBox>
@@ -386,8 +387,7 @@ void frmTrackT::GetDisplayCharacter() {
 }
 
 void frmTrackT::BuildSequence() {
-    QString sequence =
-        DrawSequence(ChosenSequenceCharacters(), SequenceLength(), [] { return platform().Rnd(); });
+    QString sequence = DrawSequence(ChosenSequenceCharacters(), SequenceLength(), PlatformRnd);
     bool substituted = false;
     if (!ChoosingTarget) {
         const int chance = SequenceChanceDenominator(OptionNumber("cboPerLine"));

@@ -7,6 +7,7 @@
 #include "shell/framework/start_cues.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
+#include "shell/platform_random.h"
 
 #include <QVBoxLayout>
 
@@ -118,8 +119,7 @@ void frmVSS2t::Form_Load() {
     PracticeStart = platform().Timer();
     if (increasing && !options().NewSequenceEachTime()) {
         // One sequence for the whole run; each display shows its first squares.
-        DrawAllTargets(
-            Sequence, [] { platform().Randomize(); }, [] { return platform().Rnd(); });
+        DrawAllTargets(Sequence, PlatformRandomize, PlatformRnd);
     }
 }
 
@@ -207,9 +207,8 @@ void frmVSS2t::ShowFixedSequence() {
     const int length = FixedLength(options().cboMaxSeq->Text());
     for (int i = 1; i <= length; ++i) {
         if (NewSequence) {
-            Sequence[std::size_t(i)] = DrawTarget(
-                Sequence[std::size_t(i - 1)], [] { platform().Randomize(); },
-                [] { return platform().Rnd(); });
+            Sequence[std::size_t(i)] =
+                DrawTarget(Sequence[std::size_t(i - 1)], PlatformRandomize, PlatformRnd);
         }
         showTarget(i);
     }
@@ -220,8 +219,7 @@ void frmVSS2t::ShowIncreasingSequence() {
     VisualSequencingScoreValues& scores = VisualSequencingScores();
     if (NewSequence) {
         if (options().NewSequenceEachTime()) {
-            DrawAllTargets(
-                Sequence, [] { platform().Randomize(); }, [] { return platform().Rnd(); });
+            DrawAllTargets(Sequence, PlatformRandomize, PlatformRnd);
         }
         increasingLength_ = NextIncreasingLength(increasingLength_, LastSequenceWrong);
     }
