@@ -1,5 +1,4 @@
 #include "shell/platform.h"
-#include "shell/platform_random.h"
 
 #include "shell/real_platform.h"
 
@@ -29,12 +28,4 @@ bool IsPlayableWav(const QString& path) {
     const QByteArray header = file.read(12);
     return header.size() == 12 && header.startsWith("RIFF") && header.mid(8, 4) == "WAVE" &&
            file.size() > 44;
-}
-
-double PlatformRnd() {
-    return platform().Rnd();
-}
-
-void PlatformRandomize() {
-    platform().Randomize();
 }
