@@ -18,11 +18,16 @@ BUILD_DIR=${KOVA_BUILD_DIR:-build}
 
 # Compiled objects are kept between builds and checkouts (paths taken as
 # relative to this folder), so a second build folder or a new checkout
-# compiles only what changed.
+# compiles only what changed. The sloppiness lets the cache keep files that
+# are compiled with a precompiled header; leaving the build folder out of the
+# hash lets a new checkout reuse the precompiled headers themselves (their
+# debug information may then name the folder of an earlier checkout).
 use_compiler_cache() {
     command -v ccache >/dev/null || return 0
     export CMAKE_CXX_COMPILER_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}
     export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
+    export CCACHE_SLOPPINESS=${CCACHE_SLOPPINESS:-pch_defines,time_macros,include_file_mtime,include_file_ctime}
+    export CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
 }
 
 install_missing() {
