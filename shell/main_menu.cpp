@@ -2,7 +2,6 @@
 
 #include "shell/framework/layout.h"
 #include "shell/framework/triad.h"
-#include "shell/history/frmHistory.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
 #include "shell/screen_size.h"
@@ -11,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 using namespace ModDODI;
 
@@ -69,7 +69,25 @@ QImage drawLogo() {
     return logo;
 }
 
+QList<ToolsFrameButton>& toolsFrameButtons() {
+    static QList<ToolsFrameButton> installed;
+    return installed;
+}
+
+constexpr int ToolsFrameTop = 1560;
+constexpr int ToolButtonPitch = 720;
+
+// The Tools frame's height: Metronome, the patient name, the added buttons
+// and Screen Size, one under another.
+int toolsFrameHeight() {
+    return 3015 + ToolButtonPitch * static_cast<int>(toolsFrameButtons().size());
+}
+
 } // namespace
+
+void SetToolsFrameButtons(QList<ToolsFrameButton> buttons) {
+    toolsFrameButtons() = std::move(buttons);
+}
 
 frmMain::frmMain() : Form(Name) {
     setWindowTitle("KOVA:  V1.00");
@@ -90,7 +108,9 @@ frmMain::frmMain() : Form(Name) {
     Image1->SetPicture(drawLogo());
     Image1->KeepProportions = true; // the menu stretches to any screen shape
     Image1->setAccessibleName("KOVA logo");
-    Place(Image1, 480, 5520, 1800, 1800); // below the open Tools frame
+    // Below the open Tools frame.
+    const int logoTop = std::max(5520, ToolsFrameTop + toolsFrameHeight() + 225);
+    Place(Image1, 480, logoTop, 1800, 1800);
 
     buildTopRow();
     buildMenuFrame();
@@ -150,20 +170,31 @@ void frmMain::buildMenuFrame() {
 void frmMain::buildToolsFrame() {
     frmTools = MakeFrame("frmTools", "Tools", this);
     SetFontSize(frmTools, 10, true);
-    Place(frmTools, 360, 1560, 2895, 3735);
+    Place(frmTools, 360, ToolsFrameTop, 2895, toolsFrameHeight());
     auto* cmdMetronome = new VbButton("cmdMetronome", "Metronome", frmTools);
     Place(cmdMetronome, 360, 480, 2175, 615);
     cmdMetronome->setEnabled(Forms::IsRegistered("frmMetronome"));
     auto* cmdName = new VbButton("cmdName", "Enter New Patient Name", frmTools);
     Place(cmdName, 360, 1200, 2175, 855);
-    auto* cmdHistory = new VbButton("cmdHistory", "Practice History", frmTools);
-    Place(cmdHistory, 360, 2160, 2175, 615);
+    QList<VbButton*> buttons = {cmdMetronome, cmdName};
+    int top = 2160;
+    for (const ToolsFrameButton& added : toolsFrameButtons()) {
+        auto* button = new VbButton(added.name, added.caption, frmTools);
+        Place(button, 360, top, 2175, 615);
+        connect(button, &QPushButton::clicked, this, [this, open = added.clicked] {
+            frmMenu->hide();
+            frmTools->hide();
+            open();
+        });
+        buttons.append(button);
+        top += ToolButtonPitch;
+    }
     auto* cmdScreenSize = new VbButton("cmdScreenSize", "Screen Size", frmTools);
-    Place(cmdScreenSize, 360, 2880, 2175, 615);
-    for (VbButton* button : {cmdMetronome, cmdName, cmdHistory, cmdScreenSize}) {
+    Place(cmdScreenSize, 360, top, 2175, 615);
+    buttons.append(cmdScreenSize);
+    for (VbButton* button : buttons) {
         SetFontSize(button, 10, true);
     }
-    connect(cmdHistory, &QPushButton::clicked, this, &frmMain::cmdHistory_Click);
     connect(cmdMetronome, &QPushButton::clicked, this, &frmMain::cmdMetronome_Click);
     connect(cmdName, &QPushButton::clicked, this, &frmMain::cmdName_Click);
     connect(cmdScreenSize, &QPushButton::clicked, this, &frmMain::cmdScreenSize_Click);
@@ -333,12 +364,6 @@ QString ExerciseMenuCaption(const QString& optionsForm) {
         }
     }
     return {};
-}
-
-void frmMain::cmdHistory_Click() {
-    frmMenu->hide();
-    frmTools->hide();
-    frmHistory::OpenOver(Name, ModDODI::PatientName.isEmpty() ? QString() : ModDODI::PatientName);
 }
 
 void frmMain::openExercise(const QString& optionsForm) {

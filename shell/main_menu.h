@@ -8,6 +8,19 @@
 
 #include <QGroupBox>
 #include <QRadioButton>
+#include <functional>
+
+// A button that the program adds to the main menu's Tools frame, set once at
+// start-up: the windows of what a clinic keeps (the practice history, ...)
+// open through these, so the menu knows none of them.
+struct ToolsFrameButton {
+    QString name;    // e.g. "cmdHistory"
+    QString caption; // e.g. "Practice History"
+    std::function<void()> clicked;
+};
+// Main menus made from now on have these buttons, in this order, between
+// "Enter New Patient Name" and "Screen Size".
+void SetToolsFrameButtons(QList<ToolsFrameButton> buttons);
 
 class frmMain : public Form {
     Q_OBJECT
@@ -24,7 +37,6 @@ public:
     void cmdHelp_Click();
     void cmdName_Click();
     void cmdMetronome_Click();
-    void cmdHistory_Click();
     void cmdTNL_Click();
     void cmdTS_Click();
     void cmdExit2_Click();

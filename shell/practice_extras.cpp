@@ -5,6 +5,7 @@
 #include "shell/history/frmHistory.h"
 #include "shell/history/practice_facts.h"
 #include "shell/history/practice_history.h"
+#include "shell/main_menu.h"
 #include "shell/mod_dodi.h"
 #include "shell/report/report_output.h"
 
@@ -40,4 +41,11 @@ void InstallPracticeExtras() {
         frmHistory::CloseIfOpenedFrom(screen.objectName());
     };
     SetScoresScreenExtras(std::move(extras));
+    SetToolsFrameButtons({
+        {"cmdHistory", "Practice History",
+         [] {
+             frmHistory::OpenOver(
+                 frmMain::Name, ModDODI::PatientName.isEmpty() ? QString() : ModDODI::PatientName);
+         }},
+    });
 }
