@@ -1,9 +1,9 @@
 // Practice history: the time to record one practice (SQLite, and PostgreSQL
 // when a throwaway server can be started), and the time to open the History
 // window on a patient of 10,000 practices and draw it with its chart.
-#include "shell/history/frmHistory.h"
-#include "shell/history/practice_history.h"
-#include "shell/history/progress_chart.h"
+#include "clinic/history/frmHistory.h"
+#include "clinic/history/practice_history.h"
+#include "clinic/history/progress_chart.h"
 #include "tests/support/bench_display.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/practice_samples.h"

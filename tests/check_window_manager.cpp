@@ -2,8 +2,8 @@
 // main menu: opens an exercise, clicks the main menu beside it with the real
 // (X test) mouse, and reads the window manager's stacking order.
 // Run by check_window_manager.sh, which starts Xvfb and openbox.
+#include "app/practice_extras.h"
 #include "shell/app.h"
-#include "shell/practice_extras.h"
 #include "shell/forms.h"
 #include "shell/framework/options_screen.h"
 #include "shell/main_menu.h"

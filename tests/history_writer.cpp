@@ -1,6 +1,6 @@
 // Writes practices into a history file until it is killed, saying
 // "recorded <n>" after each one is committed (the killed-writer test).
-#include "shell/history/practice_store.h"
+#include "clinic/history/practice_store.h"
 #include "tests/support/practice_samples.h"
 
 #include <QCoreApplication>

@@ -7,8 +7,10 @@
 // right and a wrong answer), each step of a screen worked in steps, Stop,
 // and its scores screen, also with the widest values filled in, and the
 // report of that screen saved as a PDF file.
+#include "app/practice_extras.h"
+#include "clinic/history/frmHistory.h"
+#include "clinic/history/practice_history.h"
 #include "shell/app.h"
-#include "shell/practice_extras.h"
 #include "shell/controls/basic.h"
 #include "shell/controls/cell_grid.h"
 #include "shell/controls/combo_box.h"
@@ -17,8 +19,6 @@
 #include "shell/forms.h"
 #include "shell/framework/options_screen.h"
 #include "shell/framework/therapy_screen.h"
-#include "shell/history/frmHistory.h"
-#include "shell/history/practice_history.h"
 #include "shell/main_menu.h"
 #include "shell/mod_dodi.h"
 #include "shell/screen_size.h"

@@ -1,13 +1,13 @@
 // The practice history as the program uses it: a writer killed mid-write,
 // damaged and unusable files, what a practice's report yields for the list
 // and the chart, the CSV text, and the History window.
+#include "clinic/history/frmHistory.h"
+#include "clinic/history/practice_csv.h"
+#include "clinic/history/practice_facts.h"
+#include "clinic/history/practice_history.h"
+#include "clinic/history/progress_chart.h"
+#include "clinic/history/session_means.h"
 #include "shell/app.h"
-#include "shell/history/frmHistory.h"
-#include "shell/history/practice_csv.h"
-#include "shell/history/practice_facts.h"
-#include "shell/history/practice_history.h"
-#include "shell/history/progress_chart.h"
-#include "shell/history/session_means.h"
 #include "shell/main_menu.h"
 #include "shell/mod_dodi.h"
 #include "tests/support/csv_reader.h"

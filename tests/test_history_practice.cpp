@@ -1,12 +1,12 @@
 // A finished practice goes into the history once, with every option and
 // score line its scores screen shows, and the scores screen opens the
 // History window on it.
+#include "clinic/history/frmHistory.h"
+#include "clinic/history/practice_history.h"
 #include "exercises/flipper/frmFlipperO.h"
 #include "exercises/flipper/frmFlipperS.h"
 #include "exercises/flipper/frmFlipperT.h"
 #include "shell/framework/practice_report.h"
-#include "shell/history/frmHistory.h"
-#include "shell/history/practice_history.h"
 #include "shell/mod_dodi.h"
 #include "tests/picture_files.h"
 

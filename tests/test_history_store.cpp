@@ -1,8 +1,8 @@
 // The practice history's storage, on SQLite and on a throwaway PostgreSQL
 // server: what is recorded reads back whole, names are data, deleting leaves
 // nothing behind, and the CSV of the practices parses back to them.
-#include "shell/history/practice_csv.h"
-#include "shell/history/practice_store.h"
+#include "clinic/history/practice_csv.h"
+#include "clinic/history/practice_store.h"
 #include "tests/support/csv_reader.h"
 #include "tests/support/kova_test.h"
 #include "tests/support/practice_samples.h"

@@ -1,13 +1,13 @@
 // Print... and Save PDF... on a scores screen: the report's document, the
 // dialogs, the file written and what a failure or Cancel leaves behind.
+#include "clinic/history/practice_history.h"
+#include "clinic/report/report_document.h"
+#include "clinic/report/report_output.h"
 #include "exercises/flipper/flipper_scores.h"
 #include "exercises/flipper/frmFlipperT.h"
 #include "shell/app.h"
 #include "shell/framework/scores_screen.h"
-#include "shell/history/practice_history.h"
 #include "shell/mod_dodi.h"
-#include "shell/report/report_document.h"
-#include "shell/report/report_output.h"
 #include "tests/support/kova_test.h"
 #include "tests/support/practice_samples.h"
 

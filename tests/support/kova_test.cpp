@@ -1,7 +1,7 @@
 #include "tests/support/kova_test.h"
 
+#include "clinic/history/practice_history.h"
 #include "shell/help_window.h"
-#include "shell/history/practice_history.h"
 #include "shell/mod_dodi.h"
 
 #include <QApplication>

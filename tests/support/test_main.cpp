@@ -1,7 +1,7 @@
 // Test runner: one QApplication for all tests; any unexpected Qt warning fails
 // the test that caused it.
+#include "app/practice_extras.h"
 #include "shell/app.h"
-#include "shell/practice_extras.h"
 #include "tests/support/kova_test.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 // practice time and the exercise's main score.
 #pragma once
 
-#include "shell/history/practice_store.h"
+#include "clinic/history/practice_store.h"
 
 #include <QAbstractTableModel>
 

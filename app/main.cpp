@@ -1,7 +1,7 @@
 // KOVA: visual-perception training exercises.
+#include "app/practice_extras.h"
+#include "clinic/history/practice_history.h"
 #include "shell/app.h"
-#include "shell/practice_extras.h"
-#include "shell/history/practice_history.h"
 #include "shell/main_menu.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "shell/history/practice_store.h"
+#include "clinic/history/practice_store.h"
 
-#include "shell/history/practice_facts.h"
+#include "clinic/history/practice_facts.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,11 +1,11 @@
-#include "shell/history/frmHistory.h"
+#include "clinic/history/frmHistory.h"
 
+#include "clinic/history/practice_csv.h"
+#include "clinic/history/practice_history.h"
+#include "clinic/history/practice_list_model.h"
+#include "clinic/history/progress_chart.h"
 #include "shell/controls/basic.h"
 #include "shell/framework/layout.h"
-#include "shell/history/practice_csv.h"
-#include "shell/history/practice_history.h"
-#include "shell/history/practice_list_model.h"
-#include "shell/history/progress_chart.h"
 #include "shell/platform.h"
 
 #include <QComboBox>

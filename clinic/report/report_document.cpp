@@ -1,4 +1,4 @@
-#include "shell/report/report_document.h"
+#include "clinic/report/report_document.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QLocale>

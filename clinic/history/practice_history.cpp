@@ -1,6 +1,6 @@
-#include "shell/history/practice_history.h"
+#include "clinic/history/practice_history.h"
 
-#include "shell/history/practice_facts.h"
+#include "clinic/history/practice_facts.h"
 #include "shell/platform.h"
 
 #include <QCoreApplication>

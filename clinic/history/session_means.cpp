@@ -1,4 +1,4 @@
-#include "shell/history/session_means.h"
+#include "clinic/history/session_means.h"
 
 #include <algorithm>
 #include <numeric>

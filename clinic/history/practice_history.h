@@ -3,8 +3,8 @@
 // is told once and KOVA goes on without it.
 #pragma once
 
+#include "clinic/history/practice_store.h"
 #include "shell/framework/practice_report.h"
-#include "shell/history/practice_store.h"
 
 namespace PracticeHistory {
 

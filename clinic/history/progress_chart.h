@@ -3,8 +3,8 @@
 // the last three sessions and the change between them.
 #pragma once
 
-#include "shell/history/practice_store.h"
-#include "shell/history/session_means.h"
+#include "clinic/history/practice_store.h"
+#include "clinic/history/session_means.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "shell/history/practice_facts.h"
+#include "clinic/history/practice_facts.h"
 
 #include <QStringList>
 #include <algorithm>

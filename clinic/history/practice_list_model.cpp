@@ -1,4 +1,4 @@
-#include "shell/history/practice_list_model.h"
+#include "clinic/history/practice_list_model.h"
 
 namespace {
 enum Column { DateColumn, ExerciseColumn, TimeColumn, ScoreColumn, ColumnCount };

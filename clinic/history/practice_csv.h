@@ -2,7 +2,7 @@
 // per score line and per option.
 #pragma once
 
-#include "shell/history/practice_store.h"
+#include "clinic/history/practice_store.h"
 
 #include <QByteArray>
 #include <QStringList>

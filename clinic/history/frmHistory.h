@@ -2,8 +2,8 @@
 // of one exercise, CSV export, and deleting a practice or a patient.
 #pragma once
 
+#include "clinic/history/practice_store.h"
 #include "shell/forms.h"
-#include "shell/history/practice_store.h"
 
 class QComboBox;
 class QTableView;

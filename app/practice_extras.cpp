@@ -1,13 +1,13 @@
-#include "shell/practice_extras.h"
+#include "app/practice_extras.h"
 
+#include "clinic/history/frmHistory.h"
+#include "clinic/history/practice_facts.h"
+#include "clinic/history/practice_history.h"
+#include "clinic/report/report_output.h"
 #include "shell/framework/practice_report.h"
 #include "shell/framework/scores_screen.h"
-#include "shell/history/frmHistory.h"
-#include "shell/history/practice_facts.h"
-#include "shell/history/practice_history.h"
 #include "shell/main_menu.h"
 #include "shell/mod_dodi.h"
-#include "shell/report/report_output.h"
 
 namespace {
 

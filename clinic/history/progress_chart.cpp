@@ -1,4 +1,4 @@
-#include "shell/history/progress_chart.h"
+#include "clinic/history/progress_chart.h"
 
 #include "shell/controls/basic.h"
 #include "shell/framework/layout.h"

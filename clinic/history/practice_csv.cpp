@@ -1,6 +1,6 @@
-#include "shell/history/practice_csv.h"
+#include "clinic/history/practice_csv.h"
 
-#include "shell/history/practice_facts.h"
+#include "clinic/history/practice_facts.h"
 
 #include <QHash>
 #include <QSaveFile>

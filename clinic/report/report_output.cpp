@@ -1,7 +1,7 @@
-#include "shell/report/report_output.h"
+#include "clinic/report/report_output.h"
 
+#include "clinic/report/report_document.h"
 #include "shell/platform.h"
-#include "shell/report/report_document.h"
 
 #include <QBuffer>
 #include <QDir>
