@@ -1,4 +1,5 @@
 #include "shell/forms.h"
+#include "shell/forms_apart.h"
 
 #include "shell/platform.h"
 #include "shell/screen_size.h"
@@ -229,6 +230,13 @@ QStringList RegisteredNames() {
 Form* Find(const QString& name) {
     Form* form = registry().loaded.value(name);
     return form != nullptr && !registry().unloading.contains(form) ? form : nullptr;
+}
+
+std::unique_ptr<Form> MakeApart(const QString& name) {
+    Q_ASSERT_X(IsRegistered(name), "Forms::MakeApart", qPrintable(name));
+    std::unique_ptr<Form> form(registry().factories.value(name)());
+    form->Form_Load();
+    return form;
 }
 
 Form& Get(const QString& name) {

@@ -2,6 +2,7 @@
 
 #include "shell/framework/layout.h"
 #include "shell/framework/triad.h"
+#include "shell/menu_exercises.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
 #include "shell/screen_size.h"
@@ -366,14 +367,63 @@ QString ExerciseMenuCaption(const QString& optionsForm) {
     return {};
 }
 
+QStringList MenuExerciseCaptions() {
+    QStringList captions;
+    for (const ExerciseButton* column : {leftColumn, rightColumn}) {
+        for (int row = 0; row < 7; ++row) {
+            captions << column[row].caption;
+        }
+    }
+    return captions;
+}
+
+namespace {
+
+const ExerciseButton* MenuButtonOf(const QString& caption) {
+    for (const ExerciseButton* column : {leftColumn, rightColumn}) {
+        for (int row = 0; row < 7; ++row) {
+            if (caption == column[row].caption) {
+                return &column[row];
+            }
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QString MenuExerciseForm(const QString& caption) {
+    const ExerciseButton* button = MenuButtonOf(caption);
+    return button != nullptr ? QString(button->optionsForm) : QString();
+}
+
+void ChooseMenuExerciseMode(const QString& caption) {
+    const ExerciseButton* button = MenuButtonOf(caption);
+    if (button == nullptr || QString(button->optionsForm) != "frmTrackO") {
+        return;
+    }
+    const bool sequences = QString(button->name) == "cmdTS";
+    TrackSequences = sequences ? VbTrue : VbFalse;
+    TrackNumbersLetters = sequences ? VbFalse : VbTrue;
+}
+
+Form* OpenMenuExercise(const QString& caption) {
+    const ExerciseButton* button = MenuButtonOf(caption);
+    auto* main = Forms::Find<frmMain>();
+    if (button == nullptr || main == nullptr || !Forms::IsRegistered(button->optionsForm)) {
+        return nullptr;
+    }
+    main->findChild<QPushButton*>(button->name)->click();
+    return Forms::Find(button->optionsForm);
+}
+
 void frmMain::openExercise(const QString& optionsForm) {
     frmMenu->hide();
     Forms::Show(optionsForm);
 }
 
 void frmMain::cmdTNL_Click() {
-    TrackNumbersLetters = VbTrue;
-    TrackSequences = VbFalse;
+    ChooseMenuExerciseMode("Tracking Numbers, Letters");
     frmMenu->hide();
     Form& options = Forms::Get("frmTrackO");
     options.findChild<QWidget*>("Frame1")->setVisible(true);
@@ -385,8 +435,7 @@ void frmMain::cmdTNL_Click() {
 }
 
 void frmMain::cmdTS_Click() {
-    TrackSequences = VbTrue;
-    TrackNumbersLetters = VbFalse;
+    ChooseMenuExerciseMode("Tracking Sequences");
     frmMenu->hide();
     Form& options = Forms::Get("frmTrackO");
     options.findChild<QLabel*>("Label1")->setText("Tracking Sequences");

@@ -53,7 +53,7 @@ protected:
         PracticeStore fresh(uri);
         ASSERT_EQ(fresh.Open(), PracticeStore::Failure::None) << fresh.LastError().toStdString();
         QSqlQuery drop(fresh.Connection());
-        ASSERT_TRUE(drop.exec("DROP TABLE practice_line, practice, kova_schema"))
+        ASSERT_TRUE(drop.exec("DROP TABLE program_step, program, practice_line, practice, kova_schema"))
             << drop.lastError().text().toStdString();
     }
 

@@ -110,7 +110,7 @@ PracticeStore* Store() {
     return s.store.get();
 }
 
-bool Record(const PracticeReport& report) {
+bool Record(const PracticeReport& report, std::optional<ProgramPlace> place) {
     if (!PresentedSomething(report)) {
         return false;
     }
@@ -118,7 +118,7 @@ bool Record(const PracticeReport& report) {
     if (store == nullptr) {
         return false;
     }
-    if (!store->Record(report)) {
+    if (!store->Record(report, place)) {
         tell("This practice could not be kept in the practice history:\n" + store->LastError());
         return false;
     }

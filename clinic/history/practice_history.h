@@ -19,8 +19,9 @@ QString Target();
 // The open history; opened on first use. nullptr when it cannot be used
 // (the therapist was told why, once).
 PracticeStore* Store();
-// Records the practice when anything was presented in it; true when kept.
-bool Record(const PracticeReport& report);
+// Records the practice when anything was presented in it, with its place in
+// a therapy program when it was run from one; true when kept.
+bool Record(const PracticeReport& report, std::optional<ProgramPlace> place = std::nullopt);
 // The patient's newest `count` practices of the report's exercise, newest
 // first (the one reported, once recorded, among them); none for a practice
 // without a patient name, whose practices may be anyone's.

@@ -31,6 +31,13 @@ struct PracticeSummary {
     std::optional<double> averageTime; // seconds
 };
 
+// Where a practice stands in a therapy program: the program's id and the
+// step's index (from 0).
+struct ProgramPlace {
+    qint64 program = 0;
+    int step = 0;
+};
+
 // A practice as stored, with every line.
 struct StoredPractice {
     qint64 id = 0;
@@ -55,7 +62,9 @@ public:
 
     static bool IsServerUri(const QString& target);
 
-    // Opens the database, creating the schema on first use.
+    // Opens the database, creating the schema on first use; a history of an
+    // older version is brought up to date in one transaction, keeping every
+    // practice; one of a newer KOVA is left as it is.
     Failure Open();
     bool IsOpen() const { return open_; }
     void Close();
@@ -66,8 +75,10 @@ public:
     // (tests, the benchmark).
     QSqlDatabase Connection() const;
 
-    // Records one practice in one transaction; its id, or nothing on failure.
-    std::optional<qint64> Record(const PracticeReport& report);
+    // Records one practice in one transaction, with its place in a therapy
+    // program when it was run from one; its id, or nothing on failure.
+    std::optional<qint64> Record(const PracticeReport& report,
+                                 std::optional<ProgramPlace> place = std::nullopt);
 
     QList<PatientSummary> Patients();
     // The patient's practices, newest first.
@@ -87,6 +98,8 @@ private:
     Failure connect();
     Failure failureOf(const class QSqlError& error) const;
     bool createSchema();
+    // Runs the statements in one transaction: all or none.
+    bool runAtOnce(const QStringList& statements);
     Failure checkSchema();
     bool exec(class QSqlQuery& query);
     // Runs the statements, each bound to value, in one transaction: all or none.

@@ -42,6 +42,7 @@ PictureOptionsScreen::PictureOptionsScreen(const QString& name, Triad triad,
     HScroll1->setObjectName("HScroll1");
     HScroll1->setAccessibleName("Picture Number");
     HScroll1->setMinimum(1);
+    HScroll1->setMaximum(LastPictureNumber); // a picture number is checked before the screen shows
     placeRect(HScroll1, layout.scrollBar);
     connect(HScroll1, &QScrollBar::valueChanged, this, &PictureOptionsScreen::HScroll1_Change);
     imgShowPic = new ImageBox("imgShowPic", frmPick);

@@ -66,6 +66,13 @@ double ValidatingComboBox::Value() const {
     return Val(currentText());
 }
 
+std::optional<QString> ValidatingComboBox::Refusal() const {
+    if (!rule_.accepts || rule_.accepts(currentText())) {
+        return std::nullopt;
+    }
+    return rule_.formMessage ? rule_.formMessage() : rule_.message;
+}
+
 bool ValidatingComboBox::Validate() {
     if (!rule_.accepts || validating_) {
         return true;

@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <functional>
+#include <optional>
 
 struct ComboRule {
     // Read at every check, so a bound may follow other settings.
@@ -44,6 +45,9 @@ public:
     // Checks and normalises the text; when refused, shows the message and
     // keeps the focus here. Returns whether the text was accepted.
     bool Validate();
+    // The message the box would show for its text now, without showing it;
+    // nothing when the text is accepted.
+    std::optional<QString> Refusal() const;
 
 Q_SIGNALS:
     // After every check, accepted or not, once the text is normalised.

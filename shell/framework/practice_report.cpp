@@ -189,6 +189,15 @@ void LeaveOutOfReport(QWidget* control) {
     control->setProperty(LeftOut, true);
 }
 
+bool IsLeftOutOfReport(const QWidget& control, const QWidget& screen) {
+    for (const QWidget* at = &control; at != nullptr && at != &screen; at = at->parentWidget()) {
+        if (at->property(LeftOut).toBool()) {
+            return true;
+        }
+    }
+    return false;
+}
+
 QList<ReportLine> OptionLinesOf(const QWidget& optionsScreen) {
     QList<ReportLine> lines;
     CollectOptions(optionsScreen, optionsScreen, lines);

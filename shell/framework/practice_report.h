@@ -49,6 +49,8 @@ QList<ReportLine> OptionLinesOf(const QWidget& optionsScreen);
 // Marks a control (and all it holds) as no option of the run, such as a
 // preview of the pictures an exercise uses.
 void LeaveOutOfReport(QWidget* control);
+// Whether the control, or what holds it on the screen, is so marked.
+bool IsLeftOutOfReport(const QWidget& control, const QWidget& screen);
 
 // "58%" -> 58, "1.4 Secs" -> 1.4, "12" -> 12; "3 Mins  7 Secs", "Off" and ""
 // are no single number.

@@ -1,0 +1,5 @@
+#include "clinic/programs/therapy_program.h"
+
+int ProgramStep::PracticeMinutes() const {
+    return ValueOf(options, "cboPracTime").toInt();
+}
