@@ -168,11 +168,11 @@ TEST(PracticeFacts, TheHeadlineIsThePercentCorrectElseAPercentageElseACount) {
 TEST(PracticeFacts, APracticeCountsWhenStartedAndSomethingWasPresented) {
     PracticeReport report = SamplePractice("", "Tracking Sequences", Monday, 0, 0, 0);
     report.scores = {{"Practice Time", "3 Mins  0 Secs", 3.0},
-                     {"Display Speed", "5", 5.0}, // the option, shown again
+                     {"Display Speed", "5 Secs", 5.0, true}, // the setting, shown again
                      {"Total Targets Presented", "0", 0.0},
                      {"Percent Correct:", "", std::nullopt}};
-    report.options = {{"Display Speed:", "5", 5.0}};
     EXPECT_FALSE(PresentedSomething(report));
+    EXPECT_EQ(HeadlineOf(report.scores), "Total Targets Presented 0");
     report.scores[2] = {"Total Targets Presented", "4", 4.0};
     EXPECT_TRUE(PresentedSomething(report));
     report.started = {};

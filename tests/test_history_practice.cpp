@@ -1,14 +1,36 @@
 // A finished practice goes into the history once, with every option and
 // score line its scores screen shows, and the scores screen opens the
-// History window on it.
+// History window on it. Every exercise of the main menu, on SQLite and on
+// PostgreSQL: a practice with nothing presented is not kept, one with only
+// wrong answers and a normal one are.
 #include "clinic/history/frmHistory.h"
 #include "clinic/history/practice_history.h"
+#include "exercises/character_searching/frmFG7t.h"
+#include "exercises/closing_letters/frmLetterT.h"
+#include "exercises/closing_lines/frmVC2t.h"
+#include "exercises/color_grids/frmVD1t.h"
+#include "exercises/eye_rotations/frmDotT.h"
+#include "exercises/flip_forms/frmFlipFormT.h"
 #include "exercises/flipper/frmFlipperO.h"
 #include "exercises/flipper/frmFlipperS.h"
 #include "exercises/flipper/frmFlipperT.h"
+#include "exercises/pattern_duplicator/frmVD8t.h"
+#include "exercises/right_or_left/frmRLT.h"
+#include "exercises/shape_counting/frmFG1t.h"
+#include "exercises/tic_tac_toe/frmVSS1o.h"
+#include "exercises/tic_tac_toe/frmVSS1t.h"
+#include "exercises/tracking/frmTrackT.h"
+#include "exercises/visual_sequencing/frmVSS2t.h"
+#include "shell/app.h"
+#include "shell/framework/options_screen.h"
 #include "shell/framework/practice_report.h"
+#include "shell/framework/scores_screen.h"
+#include "shell/main_menu.h"
 #include "shell/mod_dodi.h"
 #include "tests/picture_files.h"
+#include "tests/support/throwaway_postgres.h"
+
+#include <QGroupBox>
 
 void RegisterFlipper();
 
@@ -90,5 +112,280 @@ TEST_F(HistoryPracticeTest, TheHistoryWindowClosesWithTheExerciseItWasOpenedFrom
     EXPECT_FALSE(IsLoaded(frmHistory::Name));
     EXPECT_FALSE(IsLoaded(frmFlipperS::Name));
 }
+
+// ---- Every exercise of the main menu ----
+
+enum class Backend { SQLite, PostgreSQL };
+
+FakePlatform& fake() {
+    return FakePlatform::Installed();
+}
+
+// One run on a therapy screen as a patient does it: Start, one stimulus
+// answered right or wrong, and stopped again.
+using PracticeRun = std::function<void(Form& therapy, bool right)>;
+
+// Start, the stimulus presented and answered, Stop.
+template <class Therapy> PracticeRun StartAnswerStop(void (*presentAndAnswer)(Therapy&, bool)) {
+    return [presentAndAnswer](Form& therapy, bool right) {
+        Click(&therapy, "cmdStart");
+        presentAndAnswer(static_cast<Therapy&>(therapy), right);
+        Click(&therapy, "cmdStart");
+    };
+}
+
+void TypeAnswer(QWidget* box, int count) {
+    QTest::keyClicks(box, QString::number(count));
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+// A page of Tracking (counting targets): the first target pressed (right),
+// or every target missed.
+void TrackPage(Form& therapy, bool right) {
+    auto& t = static_cast<frmTrackT&>(therapy);
+    bool pressed = false;
+    fake().OnDoEvents = [&t, &pressed, right] {
+        if (t.frmStartMess->isVisible()) {
+            Click(t.frmStartMess->cmdOK2);
+        } else if (right && !pressed && t.cmdClkScore->isEnabled() && t.TargetShown) {
+            pressed = true;
+            Click(t.cmdClkScore);
+        }
+    };
+    Click(t.cmdStart);
+    fake().OnDoEvents = nullptr;
+}
+
+// Discs go round until one is (or is not) the target, which is then pressed.
+void RotateAndPress(Form& therapy, bool right) {
+    auto& t = static_cast<frmDotT&>(therapy);
+    fake().OnDoEvents = [&t] {
+        if (t.frmStartMess->isVisible()) {
+            Click(t.frmStartMess->cmdOK2);
+        }
+    };
+    Click(t.cmdStart);
+    fake().OnDoEvents = nullptr;
+    for (int disc = 0; disc < 100 && (t.DisplayChar() == t.TargetChar()) != right; ++disc) {
+        fake().AdvanceTime(t.Timer1->Interval());
+    }
+    Click(t.cmdScore);
+    Click(t.cmdStart);
+}
+
+// Every exercise button of the main menu with a run of its exercise.
+const QMap<QString, PracticeRun>& PracticeRuns() {
+    static const QMap<QString, PracticeRun> runs = {
+        {"cmdFlipper", StartAnswerStop<frmFlipperT>([](frmFlipperT& t, bool right) {
+             Click(t.cmdNextSet);
+             Click(t.cmdAnswer[right ? t.CorrectAnswer : (t.CorrectAnswer + 1) % 4]);
+         })},
+        {"cmdFlipForm", StartAnswerStop<frmFlipFormT>([](frmFlipFormT& t, bool right) {
+             Click(t.cmdNextSet);
+             // A box's first click flips it right to left below 0.5, upside
+             // down from 0.5; each click after turns it on by one step.
+             const double first[3] = {right ? 0.1 : 0.9, 0.9, right ? 0.9 : 0.1};
+             const int clicks[3] = {1, right ? 2 : 1, 1};
+             for (int box = 0; box < 3; ++box) {
+                 fake().ScriptRnd({first[box]});
+                 for (int click = 0; click < clicks[box]; ++click) {
+                     Click(t.Boxes[box]);
+                 }
+                 Click(t.cmdOK[box]);
+             }
+         })},
+        {"cmdRL", StartAnswerStop<frmRLT>([](frmRLT& t, bool right) {
+             Click(t.cmdNextSet);
+             Click(t.cmdHand[right ? t.CorrectHand : 1 - t.CorrectHand]);
+         })},
+        {"cmdCloseNL", StartAnswerStop<frmLetterT>([](frmLetterT& t, bool right) {
+             Click(t.cmdNextSet);
+             const QChar letter = QChar(t.LetterCode).toUpper();
+             const QChar other(letter == 'A' ? 'B' : 'A');
+             QTest::keyClicks(t.txtAnswer, QString(right ? letter : other));
+             while (t.cmdEraseTiles->isEnabled()) { // a wrong guess: the letter runs out
+                 Click(t.cmdEraseTiles);
+             }
+         })},
+        {"cmdTNL", TrackPage},
+        {"cmdTS", TrackPage},
+        {"cmdEyeRot", RotateAndPress},
+        {"cmdTicTacToe", StartAnswerStop<frmVSS1t>([](frmVSS1t& t, bool right) {
+             Click(t.cmdNextPat);
+             fake().AdvanceTime(t.Timer1->Interval());
+             const TicTacToe::XPattern expected =
+                 TicTacToe::Rotated(t.Pattern, Forms::Get<frmVSS1o>().ChosenRotation());
+             for (int cell = 0; cell < TicTacToe::CellCount; ++cell) {
+                 if (expected[std::size_t(cell)] == right) {
+                     Click(t.cmdX->Cell(cell));
+                     if (!right) {
+                         break;
+                     }
+                 }
+             }
+             Click(t.cmdChkAnswer);
+         })},
+        {"cmdVisSequence", StartAnswerStop<frmVSS2t>([](frmVSS2t& t, bool right) {
+             Click(t.cmdNextPat);
+             if (!right) {
+                 Click(t.cmdX->Cell(t.Sequence[1] % 9)); // not the first square lit
+                 return;
+             }
+             for (int i = 1; i <= t.ShownLength(); ++i) {
+                 Click(t.cmdX->Cell(t.Sequence[std::size_t(i)] - 1));
+             }
+         })},
+        {"cmdCharSearch", StartAnswerStop<frmFG7t>([](frmFG7t& t, bool right) {
+             Click(t.cmdBegin);
+             TypeAnswer(t.txtAns, t.CurrentGrid().targets + (right ? 0 : 1));
+         })},
+        {"cmdColorGrids", StartAnswerStop<frmVD1t>([](frmVD1t& t, bool right) {
+             Click(t.cmdNextSet);
+             const int odd = t.CurrentSet().oddGrid - 1;
+             Click(t.cmdAns[std::size_t(right ? odd : (odd + 1) % 4)]);
+         })},
+        {"cmdPatternDup", StartAnswerStop<frmVD8t>([](frmVD8t& t, bool right) {
+             Click(t.cmdNextSet);
+             for (int cell = 0; right && cell < t.PatternGrid()->Count(); ++cell) {
+                 if (t.PatternGrid()->Cell(cell)->BackColor() == QColor(Qt::black)) {
+                     Click(t.AnswerGrid()->Cell(cell));
+                 }
+             }
+             Click(t.cmdChkAnsw);
+         })},
+        {"cmdMNBD", StartAnswerStop<frmFG1t>([](frmFG1t& t, bool right) {
+             Click(t.cmdNextSet);
+             TypeAnswer(t.txtAns, t.CurrentSet().Count() + (right ? 0 : 1));
+         })},
+        {"cmdLinesBoxes", StartAnswerStop<frmVC2t>([](frmVC2t& t, bool right) {
+             Click(t.cmdNextSet);
+             Click(t.cmdAnswer);
+             const QPointF target = t.Target().Target();
+             const double off = right ? 0 : target.x() > 500 ? -300 : 300;
+             ClickAt(t.surface, t.surface->ToPixels(target.x() + off, target.y()).toPoint());
+         })},
+    };
+    return runs;
+}
+
+// The exercise buttons the main menu offers.
+QStringList ExerciseButtons() {
+    RegisterExercises();
+    frmMain menu; // built, never loaded: only its buttons are read
+    QStringList buttons;
+    for (const QPushButton* button :
+         menu.findChild<QGroupBox*>("frmMenu")->findChildren<QPushButton*>()) {
+        if (button->isEnabled()) {
+            buttons << button->objectName();
+        }
+    }
+    return buttons;
+}
+
+QPushButton* ButtonCaptioned(const QWidget& screen, const QString& caption) {
+    for (QPushButton* button : screen.findChildren<QPushButton*>()) {
+        if (button->text() == caption && button->isVisible()) {
+            return button;
+        }
+    }
+    throw std::runtime_error("no button " + caption.toStdString());
+}
+
+class EveryExercise : public KovaTest,
+                      public ::testing::WithParamInterface<std::tuple<QString, Backend>> {
+protected:
+    void SetUp() override {
+        KovaTest::SetUp();
+        RegisterExercises();
+        if (std::get<1>(GetParam()) == Backend::PostgreSQL) {
+            QString reason;
+            ThrowawayPostgres* server = ThrowawayPostgres::Shared(&reason);
+            if (server == nullptr) {
+                if (ThrowawayPostgres::Required()) {
+                    FAIL() << "no PostgreSQL server for the tests: " << reason.toStdString();
+                }
+                GTEST_SKIP() << "PostgreSQL tests skipped: " << reason.toStdString();
+            }
+            PracticeHistory::UseTarget(server->Uri());
+            ASSERT_NE(PracticeHistory::Store(), nullptr);
+            PracticeHistory::Store()->DeletePatient(NoName);
+        }
+        StartMainMenu();
+    }
+
+    // The exercise's therapy screen, opened with Therapy on its options
+    // screen (which the main menu's button opens first).
+    Form& openTherapy() {
+        if (options_ == nullptr || Forms::Find(options_->objectName()) != options_) {
+            auto& menu = Loaded<frmMain>();
+            menu.cmdTRMenu_Click();
+            Click(&menu, std::get<0>(GetParam()));
+            options_ = dynamic_cast<OptionsScreen*>(Forms::Active());
+        }
+        Click(ButtonCaptioned(*options_, "Therapy"));
+        return Forms::Get(options_->Names().therapy);
+    }
+    ScoresScreen& showScores(Form& therapy) {
+        Click(ButtonCaptioned(therapy, "Scores"));
+        return dynamic_cast<ScoresScreen&>(Forms::Get(options_->Names().scores));
+    }
+    // No box was shown, the history holds that many practices, and the
+    // newest holds every score line as the scores screen shows it.
+    void expectKept(ScoresScreen& scores, int practices) {
+        for (const RecordedMessage& message : fake().Messages) {
+            ADD_FAILURE() << "a box: " << message.prompt.toStdString();
+        }
+        const QList<PracticeSummary> kept = PracticeHistory::Store()->Practices(NoName);
+        ASSERT_EQ(kept.size(), practices);
+        if (practices > 0) {
+            const PracticeReport shown = ReportOf(scores);
+            const PracticeReport stored =
+                PracticeHistory::Store()->Details(NoName, {kept[0].id}).value(0).report;
+            EXPECT_EQ(stored.practiceTime, shown.practiceTime);
+            ASSERT_EQ(stored.scores.size(), shown.scores.size());
+            for (int i = 0; i < shown.scores.size(); ++i) {
+                EXPECT_EQ(stored.scores[i].caption, shown.scores[i].caption);
+                EXPECT_EQ(stored.scores[i].text, shown.scores[i].text);
+                EXPECT_EQ(stored.scores[i].number, shown.scores[i].number);
+            }
+        }
+        Click(&scores, "cmdOptions");
+    }
+
+    static std::optional<double> newestPercentCorrect() {
+        return PracticeHistory::Store()->Practices(NoName).value(0).percentCorrect;
+    }
+
+    static inline const QString NoName = "No name entered";
+    OptionsScreen* options_ = nullptr;
+};
+
+TEST_P(EveryExercise, APracticeIsKeptWhenSomethingWasPresentedWithItsLinesAsShown) {
+    const PracticeRun practise = PracticeRuns().value(std::get<0>(GetParam()));
+    ASSERT_TRUE(practise) << "no practice run for this exercise yet";
+    expectKept(showScores(openTherapy()), 0); // Therapy, then Scores at once
+
+    Form& onlyWrong = openTherapy();
+    practise(onlyWrong, false);
+    practise(onlyWrong, false);
+    expectKept(showScores(onlyWrong), 1);
+    EXPECT_EQ(newestPercentCorrect().value_or(0), 0);
+
+    Form& normal = openTherapy();
+    practise(normal, true);
+    practise(normal, false);
+    expectKept(showScores(normal), 2);
+    EXPECT_GT(newestPercentCorrect().value_or(1), 0) << "one answer was right";
+}
+
+INSTANTIATE_TEST_SUITE_P(Menu, EveryExercise,
+                         ::testing::Combine(::testing::ValuesIn(ExerciseButtons()),
+                                            ::testing::Values(Backend::SQLite,
+                                                              Backend::PostgreSQL)),
+                         [](const auto& info) {
+                             return std::get<0>(info.param).toStdString() +
+                                    (std::get<1>(info.param) == Backend::SQLite ? "_SQLite"
+                                                                                : "_PostgreSQL");
+                         });
 
 } // namespace

@@ -96,7 +96,9 @@ void expectSameReport(const PracticeReport& read, const PracticeReport& written)
 TEST_P(HistoryStoreTest, APracticeReadsBackWithEveryOptionAndScoreLine) {
     PracticeReport written = SamplePractice("Ann", "Flipper", Monday, 29, 50, 1.4);
     written.started = written.started.addMSecs(123); // milliseconds are kept
+    // Lines the screen leaves empty, as a label holds them: no text at all.
     written.scores.append({"Grids 100% Correct", "", std::nullopt});
+    written.scores.append({"Tries Per Pattern", QString(), std::nullopt});
     const qint64 id = record(written);
 
     const QList<PracticeSummary> listed = store->Practices("Ann");
@@ -108,6 +110,12 @@ TEST_P(HistoryStoreTest, APracticeReadsBackWithEveryOptionAndScoreLine) {
     const QList<StoredPractice> details = store->Details("Ann", {id});
     ASSERT_EQ(details.size(), 1);
     expectSameReport(details[0].report, written);
+
+    // Nothing but empty lines: no headline, and kept all the same.
+    written.scores = {{"Average Error", QString(), std::nullopt}};
+    const qint64 empty = record(written);
+    EXPECT_EQ(store->Practices("Ann").value(0).headline, "");
+    expectSameReport(store->Details("Ann", {empty}).value(0).report, written);
 }
 
 TEST_P(HistoryStoreTest, NamesAreKeptAndShownAsTyped) {

@@ -1,6 +1,5 @@
 #include "clinic/history/practice_facts.h"
 
-#include <QStringList>
 #include <algorithm>
 #include <functional>
 
@@ -47,8 +46,9 @@ QString HeadlineOf(const QList<ReportLine>& scores) {
             scores, [](const ReportLine& l) { return l.number && l.text.trimmed().endsWith('%'); });
     }
     if (line == nullptr) {
-        line =
-            firstLine(scores, [](const ReportLine& l) { return l.number && !isPracticeTime(l); });
+        line = firstLine(scores, [](const ReportLine& l) {
+            return l.number && !isPracticeTime(l) && !l.setting;
+        });
     }
     return line == nullptr ? QString() : headlineText(*line);
 }
@@ -73,12 +73,7 @@ bool PresentedSomething(const PracticeReport& report) {
     if (!report.started.isValid()) {
         return false;
     }
-    QStringList optionCaptions;
-    for (const ReportLine& option : report.options) {
-        optionCaptions << PlainCaption(option.caption);
-    }
-    return std::any_of(report.scores.begin(), report.scores.end(), [&](const ReportLine& l) {
-        return l.number && *l.number != 0 && !isPracticeTime(l) &&
-               !optionCaptions.contains(PlainCaption(l.caption));
+    return std::any_of(report.scores.begin(), report.scores.end(), [](const ReportLine& l) {
+        return l.number && *l.number != 0 && !isPracticeTime(l) && !l.setting;
     });
 }

@@ -16,7 +16,8 @@ QString PlainCaption(const QString& caption);
 
 // The exercise's main score, caption and text ("Percent Correct 58%"): its
 // percent correct when it has one, else its first percentage, else its first
-// number other than the practice time; empty when there is none.
+// number other than the practice time and the settings; empty when there is
+// none.
 QString HeadlineOf(const QList<ReportLine>& scores);
 // The percent-correct line's number, if it has one.
 std::optional<double> PercentCorrectOf(const QList<ReportLine>& scores);
@@ -24,6 +25,6 @@ std::optional<double> PercentCorrectOf(const QList<ReportLine>& scores);
 std::optional<double> AverageTimeOf(const QList<ReportLine>& scores);
 
 // Whether anything was presented: the practice was started and a score line,
-// other than the practice time or an option shown again, holds a number
+// other than the practice time or a setting shown again, holds a number
 // other than 0.
 bool PresentedSomething(const PracticeReport& report);

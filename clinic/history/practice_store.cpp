@@ -53,6 +53,12 @@ QDateTime timeOf(const QVariant& stored) {
                      QTime(number(11, 2), number(14, 2), number(17, 2), number(20, 3)), Qt::UTC);
 }
 
+// A text column never holds NULL: a line the screen leaves empty (a percent
+// with nothing tried) is kept as an empty text, its number as NULL.
+QString storedText(const QString& text) {
+    return text.isNull() ? QString("") : text;
+}
+
 QVariant numberOrNull(const std::optional<double>& number) {
     return number ? QVariant(*number) : QVariant(QMetaType(QMetaType::Double));
 }
@@ -333,11 +339,11 @@ std::optional<qint64> PracticeStore::Record(const PracticeReport& report,
                          " headline, percent_correct, average_time, program_id, program_step)"
                          " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id");
         practice.addBindValue(StoredPatientName(report.patientName));
-        practice.addBindValue(report.exercise);
+        practice.addBindValue(storedText(report.exercise));
         practice.addBindValue(storedTime(report.started));
         practice.addBindValue(storedTime(report.ended));
-        practice.addBindValue(report.practiceTime);
-        practice.addBindValue(HeadlineOf(report.scores));
+        practice.addBindValue(storedText(report.practiceTime));
+        practice.addBindValue(storedText(HeadlineOf(report.scores)));
         practice.addBindValue(numberOrNull(PercentCorrectOf(report.scores)));
         practice.addBindValue(numberOrNull(AverageTimeOf(report.scores)));
         practice.addBindValue(place ? QVariant(place->program)
@@ -359,8 +365,8 @@ std::optional<qint64> PracticeStore::Record(const PracticeReport& report,
                 line.addBindValue(*id);
                 line.addBindValue(kind);
                 line.addBindValue(position);
-                line.addBindValue(lines[position].caption);
-                line.addBindValue(lines[position].text);
+                line.addBindValue(storedText(lines[position].caption));
+                line.addBindValue(storedText(lines[position].text));
                 line.addBindValue(numberOrNull(lines[position].number));
                 written = exec(line);
             }

@@ -11,8 +11,8 @@ frmFG7s::frmFG7s()
                     {"Label6", "Percent Correct", "lblPerCor"},
                     {"Label2", "Total New Grids Displayed", "lblTotalDis"},
                     {"Label7", "Ave Response Time", "lblAveSpd"},
-                    {"lblAuto3", "Number Of Rows", "lblAuto4"},
-                    {"lblAuto5", "Char. Per Row", "lblAuto6"},
+                    {"lblAuto3", "Number Of Rows", "lblAuto4", LineKind::Setting},
+                    {"lblAuto5", "Char. Per Row", "lblAuto6", LineKind::Setting},
                     {"Label5", "Practice Time", "lblPracTime"}}) {}
 
 void frmFG7s::FillLines() {

@@ -12,7 +12,7 @@ frmVC2s::frmVC2s()
                    {{"Label2", "Total Targets Displayed", "lblTotalDis"},
                     {"Label3", "Average Error", "lblWrong"},
                     {"Label7", "Ave Response Time", "lblAveSpd"},
-                    {"lblAuto3", "Display Speed", "lblAuto4"},
+                    {"lblAuto3", "Display Speed", "lblAuto4", LineKind::Setting},
                     {"Label5", "Practice Time", "lblPracTime"}}) {}
 
 void frmVC2s::FillLines() {

@@ -11,7 +11,7 @@ frmVD1s::frmVD1s()
                     {"Label4", "Total Displayed", "lblTotalGrids"},
                     {"Label3", "Ave Response Time", "lblAveRTime"},
                     {"Label6", "Percent Correct", "lblPerCor"},
-                    {"lblAuto3", "Grid Size", "lblAuto4"},
+                    {"lblAuto3", "Grid Size", "lblAuto4", LineKind::Setting},
                     {"Label5", "Practice Time", "lblPracTime"}}) {}
 
 void frmVD1s::FillLines() {

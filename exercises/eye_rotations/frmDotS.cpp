@@ -13,8 +13,8 @@ frmDotS::frmDotS()
                     {"lblTargDisCaption", "Targets Displayed", "lblTargDis"},
                     {"Label4", "Rotations Completed", "lblTotal"},
                     {"Label6", "Percent Correct:", "lblPerCor"},
-                    {"lblAuto3", "Display Speed", "lblAuto4"},
-                    {"lblAuto5", "Font Size", "lblAuto6"},
+                    {"lblAuto3", "Display Speed", "lblAuto4", LineKind::Setting},
+                    {"lblAuto5", "Font Size", "lblAuto6", LineKind::Setting},
                     {"Label5", "Practice Time", "lblPracTime"}}) {}
 
 void frmDotS::FillLines() {

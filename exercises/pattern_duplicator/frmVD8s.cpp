@@ -15,7 +15,7 @@ frmVD8s::frmVD8s()
                     {"Label4", "Tries Per Pattern", "lblTrysPer"},
                     {"Label6", "Percent Correct", "lblPerCor"},
                     {"Label7", "Ave Response Time", "lblAveSpd"},
-                    {"lblAuto3", "Max Squares", "lblAuto4"},
+                    {"lblAuto3", "Max Squares", "lblAuto4", LineKind::Setting},
                     {"Label5", "Practice Time", "lblPracTime"}}) {}
 
 void frmVD8s::FillLines() {

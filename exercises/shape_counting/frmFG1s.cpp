@@ -12,7 +12,7 @@ frmFG1s::frmFG1s()
                     {"Label2", "Total Grids Displayed", "lblTotalDis"},
                     {"Label6", "Percent Correct", "lblPerCor"},
                     {"Label7", "Ave Response Time", "lblAveSpd"},
-                    {"lblAuto3", "Max Targets", "lblAuto4"},
+                    {"lblAuto3", "Max Targets", "lblAuto4", LineKind::Setting},
                     {"Label5", "Practice Time", "lblPracTime"}}) {}
 
 void frmFG1s::FillLines() {

@@ -12,8 +12,8 @@ frmVSS1s::frmVSS1s()
                     {"Label3", "Total X's Displayed All Grids", "lblTotalXs"},
                     {"Label4", "Total Number Of Grids", "lblTotalGrids"},
                     {"Label7", "Grids 100% Correct", "lblAllCorrect"},
-                    {"lblAuto3", "Display Speed", "lblAuto4"},
-                    {"lblAuto5", "Font Size", "lblAuto6"},
+                    {"lblAuto3", "Display Speed", "lblAuto4", LineKind::Setting},
+                    {"lblAuto5", "Font Size", "lblAuto6", LineKind::Setting},
                     {"Label5", "Practice Time", "lblPracTime"}}) {}
 
 QString frmVSS1s::PercentCorrectText(int correctXs, int displayedXs) {

@@ -21,8 +21,8 @@ const QList<ScoreLine> Lines = {
     {"Label3", "Percent Correct:", "lblPerCor"},
     {"Label4", "Number Of Pages", "lblPages"},
     {"Label10", "Total Characters All Pages", "lblTotal"},
-    {"lblAuto3", "Display Speed", "lblAuto4"},
-    {"lblAuto5", "Font Size", "lblAuto6"},
+    {"lblAuto3", "Display Speed", "lblAuto4", LineKind::Setting},
+    {"lblAuto5", "Font Size", "lblAuto6", LineKind::Setting},
     {"Label7", "Practice Time   ", "lblPracTime"},
 };
 

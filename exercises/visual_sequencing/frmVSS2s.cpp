@@ -15,8 +15,10 @@ frmVSS2s::frmVSS2s()
                     {"Label4", "Total Targets Correct", "lblTotTargCor"},
                     {"Label7", "Total Targets Displayed", "lblTotTarDis"},
                     {"Label8", "Percent Correct", "lblPercor2"},
-                    {"lblAuto1", "Display Speed", "lblAuto2"},
-                    {"lblAuto3", "Sequence Length", "lblAuto4"},
+                    {"lblAuto1", "Display Speed", "lblAuto2", LineKind::Setting},
+                    // In increasing mode the length reached, which is 0 until a
+                    // sequence was shown: never the only sign of a practice.
+                    {"lblAuto3", "Sequence Length", "lblAuto4", LineKind::Setting},
                     {"Label5", "Practice Time", "lblPracTime"}}) {}
 
 void frmVSS2s::FillLines() {

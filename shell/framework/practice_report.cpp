@@ -157,7 +157,9 @@ QList<ReportLine> ScoreLinesOf(const ScoresScreen& screen) {
             continue;
         }
         const VbLabel* value = screen.Value(line.valueName);
-        lines << Line(caption->text(), value != nullptr ? value->text() : QString());
+        ReportLine shown = Line(caption->text(), value != nullptr ? value->text() : QString());
+        shown.setting = line.kind == LineKind::Setting;
+        lines << shown;
     }
     return lines;
 }

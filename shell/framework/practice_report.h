@@ -14,6 +14,7 @@ struct ReportLine {
     QString caption;              // as shown, trailing blanks and ":" kept as shown
     QString text;                 // the value as shown ("58%", "1.4 Secs", "12")
     std::optional<double> number; // the value as a number when it is one ("58%" -> 58)
+    bool setting = false;         // a scores line that shows a setting of the run again
 };
 
 // An earlier practice of the same patient and exercise, as a report lists it.

@@ -14,12 +14,18 @@
 // 66. No floating point, so no 57.99999 shown as 57. whole must not be 0.
 int WholePercent(int part, int whole);
 
+// What a scores line shows: a result of the practice, or a setting of the
+// run shown again beside the results (the display speed chosen), which says
+// nothing about what the practice presented.
+enum class LineKind { Result, Setting };
+
 // A caption and its value; a line without a value name is a caption alone,
 // centred across the screen (a heading such as the mode of the run).
 struct ScoreLine {
     QString captionName; // e.g. "Label1"
     QString caption;     // e.g. "Total Correct"
     QString valueName;   // e.g. "lblCorrect"; empty for a caption alone
+    LineKind kind = LineKind::Result;
 };
 
 class ScoresScreen;
