@@ -8,6 +8,7 @@
 #include "tests/robot/user_events.h"
 
 #include "exercises/closing_letters/closing_letters_scores.h"
+#include "exercises/flipper/picture_sequence.h"
 #include "shell/app.h"
 #include "shell/assets.h"
 #include "shell/controls/picture_box.h"
@@ -134,6 +135,23 @@ TEST_F(RobotTest, ARatioOfTwoCountsMayPassAHundredPercent) {
     EXPECT_EQ(InsaneNumberShown(), "");
     Forms::Find("frmLetterS")->findChild<QLabel*>("lblPerCor")->setText("1000%");
     EXPECT_NE(InsaneNumberShown(), "");
+}
+
+// A refused option's message, a designed notice and a question asked for
+// are the design's boxes; one that tells of a practice lost is a fault.
+TEST_F(RobotTest, OnlyTheDesignsOwnBoxesMayAppear) {
+    SetPlatform(std::make_unique<FakePlatform>());
+    RegisterExercises();
+    Forms::Show("frmFG1o");
+    EXPECT_TRUE(IsDesignedMessage("Max Targets must be between 4 and 25.", vbExclamation));
+    EXPECT_TRUE(IsDesignedMessage(LastPictureNotice, vbOKOnly));
+    EXPECT_TRUE(
+        IsDesignedMessage("Delete Ann and all 2 of their practices?", vbYesNo | vbQuestion));
+    EXPECT_FALSE(IsDesignedMessage("This practice could not be kept in the practice history:\n"
+                                   "NOT NULL constraint failed: practice_line.shown",
+                                   vbExclamation));
+    EXPECT_FALSE(IsDesignedMessage("Circle Size must be between 1 and 6.", vbExclamation))
+        << "Eye Rotations is not open";
 }
 
 TEST(RobotInvariants, AChangeBetweenTwoMeansMayBeNegativeACountMayNot) {

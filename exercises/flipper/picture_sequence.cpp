@@ -6,9 +6,7 @@
 int NextPictureInOrder(int position, int step) {
     position += step;
     if (position > LastPictureNumber) {
-        platform().MsgBox("Congratulations You have reached the last image! We will start over "
-                          "with Picture 1.",
-                          vbOKOnly, "KOVA");
+        platform().MsgBox(LastPictureNotice, vbOKOnly, "KOVA");
         position = 1;
     }
     return position;

@@ -6,6 +6,10 @@
 
 constexpr int LastPictureNumber = 204;
 
+// What the patient is told when the pictures in order start again.
+inline const QString LastPictureNotice =
+    "Congratulations You have reached the last image! We will start over with Picture 1.";
+
 // Moves position on by step; past the last picture, tells the patient and
 // starts again at picture 1. Returns the new position.
 int NextPictureInOrder(int position, int step);

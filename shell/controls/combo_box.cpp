@@ -66,11 +66,15 @@ double ValidatingComboBox::Value() const {
     return Val(currentText());
 }
 
+QString ValidatingComboBox::RefusalMessage() const {
+    return rule_.formMessage ? rule_.formMessage() : rule_.message;
+}
+
 std::optional<QString> ValidatingComboBox::Refusal() const {
     if (!rule_.accepts || rule_.accepts(currentText())) {
         return std::nullopt;
     }
-    return rule_.formMessage ? rule_.formMessage() : rule_.message;
+    return RefusalMessage();
 }
 
 bool ValidatingComboBox::Validate() {
@@ -80,7 +84,7 @@ bool ValidatingComboBox::Validate() {
     validating_ = true;
     const QString text = currentText();
     const bool accepted = rule_.accepts(text);
-    const QString message = rule_.formMessage ? rule_.formMessage() : rule_.message;
+    const QString message = RefusalMessage();
     if (rule_.normalise) {
         SetText(rule_.normalise(text));
     }

@@ -42,6 +42,8 @@ public:
     double Value() const;
 
     void SetRule(ComboRule rule) { rule_ = std::move(rule); }
+    // The message a refusal of the text shows now (empty without a rule).
+    QString RefusalMessage() const;
     // Checks and normalises the text; when refused, shows the message and
     // keeps the focus here. Returns whether the text was accepted.
     bool Validate();

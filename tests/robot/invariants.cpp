@@ -1,14 +1,18 @@
 #include "tests/robot/invariants.h"
 
+#include "exercises/flipper/picture_sequence.h"
+#include "shell/controls/combo_box.h"
 #include "shell/forms.h"
 #include "shell/framework/options_screen.h"
 #include "shell/framework/scores_screen.h"
 #include "shell/framework/therapy_screen.h"
 #include "shell/mod_dodi.h"
+#include "shell/platform.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QScreen>
 #include <QSet>
 #include <algorithm>
@@ -274,11 +278,37 @@ QString InsaneElapsedTime() {
         .arg(ElapsedTotalSeconds);
 }
 
+bool IsDesignedMessage(const QString& prompt, int style) {
+    constexpr int IconBits = 0x70;
+    if ((style & IconBits) == vbQuestion || prompt == LastPictureNotice) {
+        return true;
+    }
+    for (const Form* form : LoadedForms()) {
+        for (const ValidatingComboBox* box : form->findChildren<ValidatingComboBox*>()) {
+            if (!prompt.isEmpty() && box->RefusalMessage() == prompt) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+QString UnexpectedMessageBox() {
+    for (const QWidget* window : VisibleWindows()) {
+        const auto* box = qobject_cast<const QMessageBox*>(window);
+        const int style = box != nullptr && box->icon() == QMessageBox::Question ? vbQuestion : 0;
+        if (box != nullptr && !IsDesignedMessage(box->text(), style)) {
+            return "a box the design does not show: \"" + box->text() + "\"";
+        }
+    }
+    return {};
+}
+
 QString BrokenInvariant() {
     for (QString (*check)() :
          {MoreThanOneExerciseOpen, MainMenuTakesClicksWrongly, WindowNobodyCanReach,
-          WindowOffScreen, WindowBehindOneThatTakesNoClicks, InsaneNumberShown,
-          InsaneElapsedTime}) {
+          WindowOffScreen, WindowBehindOneThatTakesNoClicks, InsaneNumberShown, InsaneElapsedTime,
+          UnexpectedMessageBox}) {
         if (QString broken = check(); !broken.isEmpty()) {
             return broken;
         }

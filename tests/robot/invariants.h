@@ -29,6 +29,15 @@ QString WindowBehindOneThatTakesNoClicks();
 QString InsaneNumberShown();
 QString InsaneElapsedTime();
 
+// Whether a message box is one the program is designed to show: an option's
+// value refused (the message of a validating box on a screen loaded now), a
+// notice an exercise is designed to give, or a question the user asked for
+// (deleting from the history). Any other box tells of a fault, such as a
+// practice that could not be kept.
+bool IsDesignedMessage(const QString& prompt, int style);
+// A message box on screen (the real platform) that the design does not show.
+QString UnexpectedMessageBox();
+
 // An insane figure in a text: a negative number, "nan" or "inf", or a
 // percentage above 100 (unless overCountAllowed). Empty when all is sane.
 QString InsaneFigure(const QString& text, bool overCountAllowed);

@@ -178,6 +178,8 @@ void Robot::fail(const QString& what, const QString& broken) {
 void Robot::check(const QString& what) {
     if (const QString broken = BrokenInvariant(); !broken.isEmpty()) {
         fail(what, broken);
+    } else if (fake_ != nullptr && !fake_->UnexpectedMessages.isEmpty()) {
+        fail(what, "a box the design does not show: \"" + fake_->UnexpectedMessages.first() + "\"");
     } else if (AlsoCheck) {
         if (const QString extra = AlsoCheck(); !extra.isEmpty()) {
             fail(what, extra);

@@ -1,5 +1,7 @@
 #include "tests/robot/robot_platform.h"
 
+#include "tests/robot/invariants.h"
+
 #include "shell/help_window.h"
 
 #include <QFile>
@@ -14,6 +16,9 @@ double RobotPlatform::Rnd() {
 int RobotPlatform::MsgBox(const QString& prompt, int style, const QString& title) {
     ++MessagesShown;
     FakePlatform::MsgBox(prompt, style, title);
+    if (!IsDesignedMessage(prompt, style)) {
+        UnexpectedMessages << title + ": " + prompt;
+    }
     return AnswerMessage ? AnswerMessage(style) : vbOK;
 }
 

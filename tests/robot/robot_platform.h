@@ -31,6 +31,9 @@ public:
     void ForgetRecords();
 
     int MessagesShown = 0;
+    // The boxes shown that the design does not show, kept until the robot
+    // reports them (ForgetRecords leaves them).
+    QStringList UnexpectedMessages;
     // How often each sound file (by name, in lower case) really played.
     QHash<QString, int> SoundsPlayed;
 
