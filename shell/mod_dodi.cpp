@@ -10,7 +10,7 @@
 
 namespace ModDODI {
 
-Single PracticeStart = 0;
+double PracticeStart = 0;
 Single ElapsedMinutes = 0;
 Single ElapsedSeconds = 0;
 Single ElapsedTotalSeconds = 0;
@@ -46,14 +46,21 @@ Integer PreloadSoundFile(const QString& FileName) {
     return !path.isEmpty() && platform().PreloadSound(path) ? VbTrue : VbFalse;
 }
 
-void UpdateElapsedTime(const Single& Start) {
-    // Single-precision steps, each with a fresh clock reading.
-    const Single t1 = platform().Timer();
-    ElapsedMinutes = std::fabs(std::floor((t1 - Start) / 60.0f));
-    const Single t2 = platform().Timer();
-    ElapsedSeconds = std::fabs(std::floor((t2 - Start) - ElapsedMinutes * 60.0f));
-    const Single t3 = platform().Timer();
-    ElapsedTotalSeconds = std::fabs(std::floor(t3 - Start));
+double PracticeClock() {
+    return platform().MonotonicMs() / 1000.0;
+}
+
+void StartPracticeClock() {
+    PracticeStart = PracticeClock();
+}
+
+void UpdateElapsedTime(const double& Start) {
+    // One reading, so the seconds never reach 60 between two; single
+    // precision steps as the practice-time line has always been rounded.
+    const Single elapsed = static_cast<Single>(PracticeClock() - Start);
+    ElapsedMinutes = std::floor(elapsed / 60.0f);
+    ElapsedSeconds = std::floor(elapsed - ElapsedMinutes * 60.0f);
+    ElapsedTotalSeconds = std::floor(elapsed);
 }
 
 void ResetScores() {

@@ -9,7 +9,8 @@
 
 namespace ModDODI {
 
-extern Single PracticeStart;
+// When the practice period began, in seconds on the practice clock.
+extern double PracticeStart;
 extern Single ElapsedMinutes;
 extern Single ElapsedSeconds;
 extern Single ElapsedTotalSeconds;
@@ -29,8 +30,15 @@ Integer PlaySoundFile(const QString& FileName);
 // first play starts on time. Returns True when it can be played.
 Integer PreloadSoundFile(const QString& FileName);
 
-// Sets the elapsed minutes, seconds and total seconds since Start.
-void UpdateElapsedTime(const Single& Start);
+// The practice clock now, in seconds: the platform's monotonic clock, so a
+// practice that runs past midnight (when Timer() starts again at 0) or while
+// the time of day is set keeps its length.
+double PracticeClock();
+// Starts the practice period now.
+void StartPracticeClock();
+// Sets the elapsed minutes, seconds and total seconds since Start (a
+// reading of the practice clock), each rounded down.
+void UpdateElapsedTime(const double& Start);
 
 // Zeroes every exercise's score values; nothing else.
 void ResetScores();

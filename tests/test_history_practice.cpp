@@ -31,6 +31,7 @@
 #include "tests/support/throwaway_postgres.h"
 
 #include <QGroupBox>
+#include <QRegularExpression>
 
 void RegisterFlipper();
 
@@ -101,6 +102,27 @@ TEST_F(HistoryPracticeTest, APracticeWithNothingPresentedIsNotKept) {
     Click(&Loaded<frmFlipperS>(), "cmdOptions");
     practiseAndShowScores();
     EXPECT_EQ(kept("No name entered").size(), 1);
+}
+
+// The practice clock goes on past midnight, when the time of day starts
+// again at 0: the caption, the scores and the history all tell two minutes.
+TEST_F(HistoryPracticeTest, APracticeFromJustBeforeMidnightRunsItsTwoMinutes) {
+    fake().Now = 86370; // 23:59:30
+    frmFlipperT& screen = startTherapy();
+    fake().Now += 60;
+    fake().ScriptRnd({0.1, 0.1});
+    Click(screen.cmdNextSet);
+    EXPECT_EQ(screen.windowTitle(), "KOVA.....Practice Time = 1 Mins  0 Secs");
+    Click(screen.cmdAnswer[0]);
+    fake().Now = 86370 + 120;
+    Click(screen.cmdStart);
+    EXPECT_EQ(screen.windowTitle(), "KOVA.....Practice Time = 2 Mins  0 Secs");
+    Click(screen.cmdScores);
+    EXPECT_EQ(Loaded<frmFlipperS>().Value("lblPracTime")->text(), "2 Mins  0 Secs");
+    const PracticeSummary practice = kept("No name entered").value(0);
+    EXPECT_EQ(practice.practiceTime, "2 Mins  0 Secs");
+    EXPECT_EQ(practice.started, QDateTime(QDate(2026, 12, 7), QTime(23, 59, 30)));
+    EXPECT_EQ(practice.ended, QDateTime(QDate(2026, 12, 8), QTime(0, 1, 30)));
 }
 
 TEST_F(HistoryPracticeTest, TheHistoryWindowClosesWithTheExerciseItWasOpenedFrom) {
@@ -371,10 +393,19 @@ TEST_P(EveryExercise, APracticeIsKeptWhenSomethingWasPresentedWithItsLinesAsShow
     expectKept(showScores(onlyWrong), 1);
     EXPECT_EQ(newestPercentCorrect().value_or(0), 0);
 
+    // A normal practice from 23:59:30 with a minute's pause: past midnight it
+    // goes on (no end by time) and keeps its length.
+    fake().Now = 86370;
     Form& normal = openTherapy();
     practise(normal, true);
+    fake().Now += 60;
     practise(normal, false);
-    expectKept(showScores(normal), 2);
+    ScoresScreen& scores = showScores(normal);
+    EXPECT_TRUE(QRegularExpression("^[12] Mins  \\d+ Secs$")
+                    .match(ReportOf(scores).practiceTime)
+                    .hasMatch())
+        << ReportOf(scores).practiceTime.toStdString();
+    expectKept(scores, 2);
     EXPECT_GT(newestPercentCorrect().value_or(1), 0) << "one answer was right";
 }
 

@@ -31,7 +31,8 @@ TEST_F(SharedState, ElapsedTimeSplitsMinutesAndSeconds) {
         {130.75, 2, 10, 130},
     };
     for (const Case& c : cases) {
-        PracticeStart = 1000.0f;
+        fake().Now = 1000.0;
+        StartPracticeClock();
         fake().Now = 1000.0 + c.elapsed;
         UpdateElapsedTime(PracticeStart);
         EXPECT_EQ(ElapsedMinutes, c.minutes) << c.elapsed;
@@ -40,14 +41,15 @@ TEST_F(SharedState, ElapsedTimeSplitsMinutesAndSeconds) {
     }
 }
 
-TEST_F(SharedState, ElapsedTimeAcrossMidnightTakesAbsoluteFlooredValues) {
-    PracticeStart = 86390.0f;
-    fake().Now = 86400.0 + 10.0; // the clock reads 10 after midnight
+TEST_F(SharedState, ElapsedTimeRunsOnAcrossMidnight) {
+    fake().Now = 86370.0; // 23:59:30
+    StartPracticeClock();
+    fake().Now += 120.0;
+    ASSERT_EQ(fake().Timer(), 90.0f) << "the time of day started again at midnight";
     UpdateElapsedTime(PracticeStart);
-    EXPECT_EQ(ElapsedMinutes, 1440);
-    // (-86380 - 1440 * 60) floored and made positive
-    EXPECT_EQ(ElapsedSeconds, 172780);
-    EXPECT_EQ(ElapsedTotalSeconds, 86380);
+    EXPECT_EQ(ElapsedMinutes, 2);
+    EXPECT_EQ(ElapsedSeconds, 0);
+    EXPECT_EQ(ElapsedTotalSeconds, 120);
 }
 
 TEST_F(SharedState, ResetScoresZeroesEveryBlockAndNothingElse) {

@@ -140,7 +140,7 @@ void frmFG7t::Form_Load() {
     font.setPointSizeF(options().GridSettings().fontSize);
     SetDesignFont(surface, font);
     startStop_.SetStopped();
-    PracticeStart = platform().Timer();
+    StartPracticeClock();
 }
 
 void frmFG7t::Form_Activate() {

@@ -128,7 +128,7 @@ frmVC2o& frmVC2t::options() const {
 
 void frmVC2t::Form_Activate() {
     startStop_.SetStopped();
-    PracticeStart = platform().Timer();
+    StartPracticeClock();
     lblSpd->setText("Spd= " + options().cboSpeed->Text());
 }
 

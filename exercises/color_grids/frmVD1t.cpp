@@ -134,7 +134,7 @@ void frmVD1t::Form_Load() {
     if (options().BeepOn()) {
         PreloadSoundFile(AppPath() + "\\Ding.wav");
     }
-    PracticeStart = platform().Timer();
+    StartPracticeClock();
     startStop_.SetStopped();
 }
 

@@ -83,7 +83,7 @@ void frmDotT::Form_Load() {
     cmdScore->setEnabled(false);
     separation_ = SeparationInset(o.ChosenSeparation());
     circleColor_ = CircleColorValue(o.cboCircColor->Text()).value_or(circleColor_);
-    PracticeStart = platform().Timer();
+    StartPracticeClock();
 }
 
 void frmDotT::Form_Activate() {

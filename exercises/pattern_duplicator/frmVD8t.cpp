@@ -117,7 +117,7 @@ void frmVD8t::Form_Load() {
     takeGridSettings();
     ClearGrids();
     lblMaxTarg->setText("MaxSq = " + options().cboMaxSq->Text());
-    PracticeStart = platform().Timer();
+    StartPracticeClock();
     startStop_.SetStopped();
 }
 

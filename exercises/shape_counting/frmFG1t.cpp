@@ -135,7 +135,7 @@ frmFG1o& frmFG1t::options() const {
 void frmFG1t::Form_Activate() {
     ResetScores();
     startStop_.SetStopped();
-    PracticeStart = platform().Timer();
+    StartPracticeClock();
 }
 
 void frmFG1t::startRun() {

@@ -122,7 +122,7 @@ frmVSS1o& frmVSS1t::options() const {
 
 void frmVSS1t::Form_Load() {
     startStop_.SetStopped();
-    PracticeStart = platform().Timer();
+    StartPracticeClock();
 }
 
 void frmVSS1t::Form_Activate() {

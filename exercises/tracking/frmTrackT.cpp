@@ -169,7 +169,7 @@ void frmTrackT::Form_Load() {
     cmdClkScore->setEnabled(false);
     setWindowTitle("KOVA.....Practice Time = " + WholeText(ElapsedMinutes) + " Mins ");
     Running = false;
-    PracticeStart = platform().Timer();
+    StartPracticeClock();
     ShowCounterCaptions();
 }
 

@@ -116,7 +116,7 @@ void frmVSS2t::Form_Load() {
     // No sequence yet: a click would be judged against nothing.
     setAnswerOpen(false);
     startStop_.SetStopped();
-    PracticeStart = platform().Timer();
+    StartPracticeClock();
     if (increasing && !options().NewSequenceEachTime()) {
         // One sequence for the whole run; each display shows its first squares.
         DrawAllTargets(Sequence, PlatformRandomize, PlatformRnd);

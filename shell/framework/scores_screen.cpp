@@ -1,6 +1,5 @@
 #include "shell/framework/scores_screen.h"
 
-#include "shell/framework/elapsed.h"
 #include "shell/framework/layout.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
@@ -195,8 +194,8 @@ void ScoresScreen::notePracticePeriod() {
         return; // shown again (a box closed over it): still the same practice
     }
     shownAt_ = platform().CurrentDateTime();
-    const Single sinceStart = SecondsBetween(ModDODI::PracticeStart, platform().Timer());
-    practiceStartedAt_ = shownAt_.addMSecs(-std::llround(double(sinceStart) * 1000.0));
+    const double sinceStart = ModDODI::PracticeClock() - ModDODI::PracticeStart;
+    practiceStartedAt_ = shownAt_.addMSecs(-std::llround(sinceStart * 1000.0));
 }
 
 void ScoresScreen::Form_Activate() {

@@ -169,7 +169,7 @@ void PictureTherapyScreen::Form_Activate() {
     TakeStartingSettings();
     AnswerGivenAt = 0;
     QuestionShownAt = 0;
-    PracticeStart = platform().Timer();
+    StartPracticeClock();
     startStop_.SetStopped();
 }
 
