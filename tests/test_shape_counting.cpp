@@ -16,8 +16,11 @@ void RegisterShapeCounting();
 namespace {
 
 const QColor TargetGrey(0xBF, 0xBF, 0xBF);
+const QColor DarkGrey(0x8F, 0x8F, 0x8F);
 const QColor Green(0, 255, 0);
 constexpr int LevelOneDraws = 3 * 1000; // width, x and y of each dot
+// 7000 pairs of dots, 30 circles, 20 squares and 20 long rectangles.
+constexpr int LevelFiveDraws = 3 * 7000 + 2 * (30 + 20 + 20);
 
 } // namespace
 
@@ -25,8 +28,9 @@ class ShapeCountingScreens : public ExerciseTest<frmFG1o, frmFG1t, RegisterShape
 protected:
     // Next Set at level 1 with count targets of a kind, each placed by its
     // own draws (four for a box, three for a circle).
-    void nextSet(int count, TargetKind kind, const QList<double>& placements = {}) {
-        QList<double> draws(LevelOneDraws, 0.5);
+    void nextSet(int count, TargetKind kind, const QList<double>& placements = {},
+                 int backgroundDraws = LevelOneDraws) {
+        QList<double> draws(backgroundDraws, 0.5);
         draws << (count - 3) / double(options().MaxShapes()) + 1e-9;
         draws << (kind == TargetKind::Boxes ? 0.25 : 0.75);
         draws << placements;
@@ -41,6 +45,18 @@ protected:
         const QImage drawn = therapy().Surface->grab().toImage();
         const QPointF at = therapy().Surface->ToPixels(x, y);
         return drawn.pixelColor(int(at.x()), int(at.y()));
+    }
+    // Pixels of colour in the row through (x, y), from dx pixels left to dx right.
+    int pixelsAcross(double x, double y, const QColor& colour, int dx = 8) {
+        const QImage drawn = therapy().Surface->grab().toImage();
+        const QPoint at = therapy().Surface->ToPixels(x, y).toPoint();
+        int count = 0;
+        for (int px = at.x() - dx; px <= at.x() + dx; ++px) {
+            for (int py = at.y() - 1; py <= at.y() + 1; ++py) {
+                count += drawn.pixelColor(px, py) == colour;
+            }
+        }
+        return count;
     }
 };
 
@@ -101,6 +117,20 @@ TEST_F(ShapeCountingScreens, NextSetDrawsTargetsBeepsAndAsksForTheCount) {
     EXPECT_EQ(fake().Beeps, 3) << "letters and stops beep and do not appear";
 }
 
+TEST_F(ShapeCountingScreens, EveryDigitTypedIsJudgedAndDeleteDeletes) {
+    options().cboMaxTarg->SetText("10");
+    frmFG1t& t = startTherapy();
+    nextSet(12, TargetKind::Boxes);
+    answer("120");
+    EXPECT_EQ(t.lblInfo->text(), "120 Is Wrong, Try Again") << "a third digit is not dropped";
+    QTest::keyClicks(t.txtAns, "712");
+    QTest::keyClick(t.txtAns, Qt::Key_Home);
+    QTest::keyClick(t.txtAns, Qt::Key_Delete);
+    EXPECT_EQ(t.txtAns->text(), "12");
+    QTest::keyClick(t.txtAns, Qt::Key_Return);
+    EXPECT_EQ(t.lblInfo->text(), "Very Good, 12 Is Correct!");
+}
+
 TEST_F(ShapeCountingScreens, ThreeWrongCountsGiveTheAnswerAndShowTheTargetsInGreen) {
     frmFG1t& t = startTherapy();
     nextSet(7, TargetKind::Boxes, QList<double>(28, 0.5));
@@ -154,6 +184,35 @@ TEST_F(ShapeCountingScreens, ARightCountClosesTheSetAndAClickJudgesOnlyACountTyp
     QTest::keyClicks(t.txtAns, "7");
     Click(t.txtAns);
     EXPECT_EQ(t.lblInfo->text(), "Very Good, 7 Is Correct!") << "a click judges a typed count";
+}
+
+TEST_F(ShapeCountingScreens, EachSetStartsOnAClearedScreenWithThreeCountsOfItsOwn) {
+    frmFG1t& t = startTherapy();
+    nextSet(4, TargetKind::Boxes, {0.5, 0.5, 0.5, 0.5});
+    answer("5");
+    answer("6");
+    answer("4");
+    ASSERT_EQ(pixelAt(410, 340), Green);
+    nextSet(4, TargetKind::Boxes, QList<double>(16, 0.1));
+    EXPECT_EQ(pixelAt(410, 340), QColor(Qt::black)) << "the last set is gone";
+    answer("5");
+    answer("6");
+    EXPECT_TRUE(t.txtAns->isEnabled()) << "two wrong counts of this set leave it open";
+    EXPECT_EQ(t.lblInfo->text(), "6 Is Wrong, Try Again");
+}
+
+TEST_F(ShapeCountingScreens, TheChosenBackgroundAndEdgeThicknessAreDrawn) {
+    frmFG1t& t = startTherapy();
+    nextSet(4, TargetKind::Boxes, {0.5, 0.5, 0.5, 0.5});
+    const int thinEdge = pixelsAcross(410, 340, TargetGrey);
+    EXPECT_EQ(pixelsAcross(200, 500, DarkGrey, 0), 0);
+    answer("4");
+    options().cboBackG->SetText("5");
+    options().cboBorder->SetText("4");
+    nextSet(4, TargetKind::Boxes, {0.5, 0.5, 0.5, 0.5}, LevelFiveDraws);
+    EXPECT_GT(pixelsAcross(200, 500, DarkGrey, 0), 0) << "a long rectangle of level 5";
+    EXPECT_GE(pixelsAcross(410, 340, TargetGrey), thinEdge + 2 * 3) << "four times as thick";
+    EXPECT_EQ(t.lblInfo->text(), "Looking For Boxes");
 }
 
 TEST_F(ShapeCountingScreens, EveryCountAddsTheTimeSinceTheSetWasDrawnAveragedPerSet) {

@@ -75,7 +75,6 @@ void frmFG1t::buildCounters() {
 
 void frmFG1t::buildButtons() {
     txtAns->setAccessibleName("Number of targets");
-    txtAns->setMaxLength(2); // a set has at most 28 targets
     txtAns->setAlignment(Qt::AlignCenter);
     SetFontSize(txtAns, 12, true);
     // No set to count yet.

@@ -14,6 +14,12 @@ bool IsDigit(int code) {
     return code >= '0' && code <= '9';
 }
 
+// Delete with no modifier (Shift+Delete cuts, Ctrl+Delete takes a word).
+bool IsPlainDelete(const QKeyEvent& event) {
+    return event.key() == Qt::Key_Delete &&
+           (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
 // Keys that only move the cursor or the selection.
 bool MovesCursor(const QKeyEvent& event) {
     switch (event.key()) {
@@ -88,8 +94,10 @@ void AnswerBox::keyPressEvent(QKeyEvent* event) {
     if (code == 0) {
         if (MovesCursor(*event)) {
             QLineEdit::keyPressEvent(event);
+        } else if (keys_ == Keys::DigitsOnly && IsPlainDelete(*event)) {
+            del(); // the box edits itself, as with Backspace; no character to hand on
         }
-        return; // anything else that would edit the text (Delete, paste keys) does nothing
+        return; // anything else that would edit the text (paste keys) does nothing
     }
     if (keys_ == Keys::DigitsOnly) {
         takeDigitKey(code);

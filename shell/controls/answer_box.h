@@ -13,7 +13,7 @@ public:
         // Every key goes to KeyPress; the box shows only what the handler sets.
         Any,
         // Digits and Backspace edit the box, then go to KeyPress with Enter;
-        // any other key beeps and is dropped.
+        // Delete edits the box too; any other key beeps and is dropped.
         DigitsOnly,
     };
     AnswerBox(const QString& name, QWidget* parent, Keys keys = Keys::Any);
