@@ -9,6 +9,7 @@
 #include "tests/support/exercise_test.h"
 
 #include <QImage>
+#include <cmath>
 
 using namespace ModDODI;
 using namespace CharacterSearching;
@@ -30,6 +31,14 @@ bool ShowsColour(const QImage& image, const QRect& area, const QColor& colour) {
         }
     }
     return false;
+}
+
+// Where the answer grid prints character i again: from the point just past
+// the character as first printed, less one unit, both rounded down.
+PrintPoint AnswerPlaceOf(const frmFG7t& t, std::size_t i) {
+    const PrintPoint printed = t.PrintPlaces()[i];
+    const double end = printed.x + t.surface->TextWidth(t.CurrentGrid().chars[i]);
+    return {std::floor(end - 1), std::floor(printed.y)};
 }
 
 } // namespace
@@ -112,7 +121,7 @@ TEST_F(CharacterSearchingTest, AGridIsAskedJudgedTimedAndShownAgainInMagenta) {
     const QSizeF cell(t.surface->ToPixelsX(t.surface->TextWidth("7")),
                       t.surface->ToPixelsY(t.surface->TextHeight("7")));
     for (std::size_t i = 0; i < 50; ++i) {
-        const PrintPoint at = AnswerPlace(t.PrintPlaces()[i]);
+        const PrintPoint at = AnswerPlaceOf(t, i);
         const QRect box = QRectF(t.surface->ToPixels(at.x, at.y), cell).toRect();
         const bool target = t.CurrentGrid().chars[i] == "7";
         EXPECT_EQ(ShowsColour(shown, box, frmFG7t::TargetColor), target) << i;
@@ -126,19 +135,27 @@ TEST_F(CharacterSearchingTest, AGridIsAskedJudgedTimedAndShownAgainInMagenta) {
     EXPECT_EQ(t.lblWrng->text(), "W= 1");
 }
 
-TEST_F(CharacterSearchingTest, OnlyDigitsAndBackspaceTypeAndAnEmptyAnswerIsZero) {
+TEST_F(CharacterSearchingTest, EveryDigitTypedCountsDeleteDeletesAndAnEmptyAnswerIsZero) {
     frmFG7t& t = startTherapy();
     nextGrid({});
     QTest::keyClick(t.txtAns, 'a');
     QTest::keyClick(t.txtAns, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(fake().Beeps, 2);
-    QTest::keyClicks(t.txtAns, "1");
+    QTest::keyClicks(t.txtAns, "18");
     QTest::keyClick(t.txtAns, Qt::Key_Backspace);
+    QTest::keyClick(t.txtAns, Qt::Key_Home);
+    QTest::keyClick(t.txtAns, Qt::Key_Delete);
+    EXPECT_EQ(t.txtAns->text(), "");
+    EXPECT_EQ(fake().Beeps, 2) << "Delete is no refused key";
     answer("");
-    EXPECT_EQ(t.lblInfo->text(), "0 Is Correct!");
+    EXPECT_EQ(t.lblInfo->text(), " Is Correct!") << "read as 0, shown as typed";
     nextGrid({7, 8, 9, 10});
-    answer("99999999");
-    EXPECT_EQ(t.lblInfo->text(), "99999 Is Wrong! There are 4 7's.");
+    answer("400000");
+    EXPECT_EQ(t.lblInfo->text(), "400000 Is Wrong! There are 4 7's.");
+
+    Click(t.cmdStart); // Stop, then Start: the last line stays
+    Click(t.cmdStart);
+    EXPECT_EQ(t.lblInfo->text(), "400000 Is Wrong! There are 4 7's.");
 }
 
 TEST_F(CharacterSearchingTest, StopMidGridThenANewGridCountsOnlyItsOwnTargets) {
@@ -172,6 +189,25 @@ TEST_F(CharacterSearchingTest, TheGridTakesItsTypeSizeAndFontFromTheOptions) {
     for (QWidget* child : t.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         EXPECT_TRUE(t.rect().contains(child->geometry())) << child->objectName().toStdString();
         EXPECT_TRUE(child == t.surface || child->y() > frameBottom);
+    }
+}
+
+TEST_F(CharacterSearchingTest, LargeFontsStartTheRowsHigherAndFiveApart) {
+    struct Case {
+        const char* font;
+        double firstRow, secondRow, rowStart;
+    };
+    for (const Case c :
+         {Case{"18", 22, 26, 33.5}, Case{"20", 17, 22, 33.5}, Case{"25", 17, 22, 27.5}}) {
+        options().cboFont->SetText(c.font);
+        frmFG7t& t = startTherapy();
+        nextGrid({});
+        const std::vector<PrintPoint>& places = t.PrintPlaces();
+        EXPECT_EQ(QList<double>({places[0].y, places[10].y, places[0].x, places[10].x}),
+                  QList<double>({c.firstRow, c.secondRow, c.rowStart, c.rowStart}))
+            << "font " << c.font;
+        Click(t.cmdStart);
+        Click(t.cmdOptions);
     }
 }
 
@@ -219,7 +255,7 @@ TEST_F(CharacterSearchingTest, AGridIsDrawnAgainInPlaceWhenTheWindowChangesSize)
         const QSizeF cell(t.surface->ToPixelsX(t.surface->TextWidth("7")),
                           t.surface->ToPixelsY(t.surface->TextHeight("7")));
         for (std::size_t i = 0; i < 50; ++i) {
-            const PrintPoint at = answerGrid ? AnswerPlace(t.PrintPlaces()[i]) : t.PrintPlaces()[i];
+            const PrintPoint at = answerGrid ? t.AnswerPlaces()[i] : t.PrintPlaces()[i];
             const QRect box = QRectF(t.surface->ToPixels(at.x, at.y), cell).toRect();
             const bool magenta = answerGrid && t.CurrentGrid().chars[i] == "7";
             EXPECT_EQ(ShowsColour(shown, box, frmFG7t::TargetColor), magenta) << i;

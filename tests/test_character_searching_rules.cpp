@@ -86,9 +86,11 @@ TEST(CharacterSearchingRules, EachFurtherCharacterStartsTwoToFourPastThePrevious
     EXPECT_DOUBLE_EQ(places[3].x, 55); // Int(51.5 + 4)
     EXPECT_DOUBLE_EQ(places[4].x, 42.5);
     EXPECT_DOUBLE_EQ(places[4].y, 26);
-    EXPECT_DOUBLE_EQ(AnswerPlace(places[0]).x, 41);
-    EXPECT_DOUBLE_EQ(AnswerPlace(places[1]).x, 45);
-    EXPECT_DOUBLE_EQ(AnswerPlace(places[1]).y, 22);
+    // The answer grid reprints from just past each character, less one.
+    EXPECT_DOUBLE_EQ(AnswerPlace(places[0], 1.5).x, 43);
+    EXPECT_DOUBLE_EQ(AnswerPlace(places[1], 1.5).x, 46);
+    EXPECT_DOUBLE_EQ(AnswerPlace(places[1], 1.5).y, 22);
+    EXPECT_DOUBLE_EQ(AnswerPlace({94, 22}, 3.4, 98).x, 94.6) << "not past the frame";
 }
 
 TEST(CharacterSearchingRules, ARowThatWouldLeaveTheFrameHasItsGapsNarrowed) {

@@ -136,8 +136,12 @@ std::vector<PrintPoint> LayOutGrid(const std::vector<QString>& chars,
     return places;
 }
 
-PrintPoint AnswerPlace(const PrintPoint& printedAt) {
-    return {Int(printedAt.x - 1), Int(printedAt.y)};
+PrintPoint AnswerPlace(const PrintPoint& printedAt, double width, double rightLimit) {
+    double x = Int(printedAt.x + width - 1);
+    if (x + width > rightLimit) {
+        x = std::max(printedAt.x, rightLimit - width);
+    }
+    return {x, Int(printedAt.y)};
 }
 
 bool IsRightCount(const QString& answer, int targets) {
@@ -145,12 +149,10 @@ bool IsRightCount(const QString& answer, int targets) {
 }
 
 QString Verdict(const QString& answer, int targets, const QString& target) {
-    // An empty answer counts as 0 and reads so.
-    const QString given = answer.isEmpty() ? QString("0") : answer;
     if (IsRightCount(answer, targets)) {
-        return given + " Is Correct!";
+        return answer + " Is Correct!";
     }
-    return given + " Is Wrong! There are " + QString::number(targets) + " " + target + "'s.";
+    return answer + " Is Wrong! There are " + QString::number(targets) + " " + target + "'s.";
 }
 
 QString Question(const QString& target) {

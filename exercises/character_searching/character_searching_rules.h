@@ -72,14 +72,17 @@ std::vector<PrintPoint> LayOutGrid(const std::vector<QString>& chars,
                                    const LayoutSettings& settings, const TextWidth& widthOf,
                                    const RandomSource& rnd, double rightLimit = 100);
 
-// Where the answer grid reprints a character printed at place: Int(x − 1),
-// Int(y).
-PrintPoint AnswerPlace(const PrintPoint& printedAt);
+// Where the answer grid reprints a character printed at place, width wide:
+// from the point just past it, Int(x − 1), Int(y). A character wider than
+// one unit comes back a little to the right of where it was, but never so far
+// that it would end past rightLimit.
+PrintPoint AnswerPlace(const PrintPoint& printedAt, double width, double rightLimit = 100);
 
 // The text judged: an empty answer is 0.
 bool IsRightCount(const QString& answer, int targets);
 
-// "4 Is Correct!" or "3 Is Wrong! There are 4 7's."
+// "4 Is Correct!" or "3 Is Wrong! There are 4 7's.", with the answer as
+// typed (an empty one reads " Is Correct!")
 QString Verdict(const QString& answer, int targets, const QString& target);
 
 // "How many  7's  are in the grid?"

@@ -33,8 +33,6 @@ constexpr int GapBelowFrame = 45;
 constexpr double SurfaceBottom = 80;
 constexpr int InfoHeight = 405;
 constexpr int TherapyButtonHeight = 495;
-// The longest answer kept: more digits than any grid has characters.
-constexpr int AnswerDigits = 5;
 
 } // namespace
 
@@ -82,7 +80,6 @@ void frmFG7t::buildAnswerRow() {
     lblInfo->setWordWrap(false);
     SetFontSize(lblInfo, 12, true);
     txtAns->setAccessibleName("How many");
-    txtAns->setMaxLength(AnswerDigits);
     txtAns->setAlignment(Qt::AlignCenter);
     SetFontSize(txtAns, 12, true);
     txtAns->hide();
@@ -157,7 +154,6 @@ void frmFG7t::startRun() {
     surface->Cls();
     shown_ = Shown::FrameOnly;
     DrawFrame();
-    lblInfo->clear();
     txtAns->show();
     txtAns->setEnabled(false);
     txtAns->clear();
@@ -196,9 +192,13 @@ void frmFG7t::MakeGrid() {
     grid_ = CharacterSearching::MakeGrid(options().ChosenType(), settings.rows * settings.perRow,
                                          PlatformRnd);
     lblInfo->setText(Question(grid_.target));
-    places_ = LayOutGrid(
-        grid_.chars, settings, [this](const QString& text) { return surface->TextWidth(text); },
-        PlatformRnd, FrameRight - 1);
+    const TextWidth widthOf = [this](const QString& text) { return surface->TextWidth(text); };
+    constexpr double RightLimit = FrameRight - 1;
+    places_ = LayOutGrid(grid_.chars, settings, widthOf, PlatformRnd, RightLimit);
+    answerPlaces_.clear();
+    for (std::size_t i = 0; i < places_.size(); ++i) {
+        answerPlaces_.push_back(AnswerPlace(places_[i], widthOf(grid_.chars[i]), RightLimit));
+    }
     printGrid();
 }
 
@@ -256,7 +256,7 @@ void frmFG7t::ShowAnswerGrid() {
 void frmFG7t::printAnswerGrid() {
     shown_ = Shown::AnswerGrid;
     for (std::size_t i = 0; i < grid_.chars.size(); ++i) {
-        const PrintPoint at = AnswerPlace(places_[i]);
+        const PrintPoint& at = answerPlaces_[i];
         surface->ForeColor = grid_.chars[i] == grid_.target ? TargetColor : QColor(Qt::black);
         surface->CurrentX = at.x;
         surface->CurrentY = at.y;

@@ -29,8 +29,12 @@ public:
 
     bool Running() const { return startStop_.Running(); }
     const CharacterSearching::Grid& CurrentGrid() const { return grid_; }
-    // Where each character of the grid was printed.
+    // Where each character of the grid was printed, and where the answer
+    // grid prints it again.
     const std::vector<CharacterSearching::PrintPoint>& PrintPlaces() const { return places_; }
+    const std::vector<CharacterSearching::PrintPoint>& AnswerPlaces() const {
+        return answerPlaces_;
+    }
 
     // The grid's frame on the drawing scale, and its colour.
     static constexpr double FrameLeft = 1, FrameTop = 2, FrameRight = 99, FrameBottom = 78;
@@ -74,6 +78,7 @@ private:
     CountersHiddenByClick counters_;
     CharacterSearching::Grid grid_;
     std::vector<CharacterSearching::PrintPoint> places_;
+    std::vector<CharacterSearching::PrintPoint> answerPlaces_;
     bool awaitingAnswer_ = false;
     // What the surface shows besides its frame.
     enum class Shown { FrameOnly, Grid, AnswerGrid };
