@@ -71,13 +71,18 @@ TEST_F(ClosingLettersTest, NextSetCoversAWaitsAndShowsALetterOfTheChosenCase) {
     EXPECT_EQ(screen.LetterCode, 'A');
     EXPECT_TRUE(shows("LetterA.jpg"));
     EXPECT_FLOAT_EQ(QuestionShownAt, Single(36000.0 + 187.2 + 0.4));
-    EXPECT_EQ(counters()[2], "T=1");
+    EXPECT_EQ(screen.windowTitle(), "KOVA.....Practice Time = 3 Mins  7 Secs");
+    EXPECT_EQ(counters()[2], "T=0") << "the count of letters shows with the next answer";
     EXPECT_TRUE(screen.cmdEraseTiles->isEnabled() && screen.txtAnswer->hasFocus());
     EXPECT_FALSE(screen.cmdStart->isEnabled() || screen.cmdNextSet->isEnabled());
 
     type(Qt::Key_A);
+    EXPECT_EQ(counters()[2], "T=1");
+    fake().Now += 60;
     fake().ScriptRnd({0.999});
     Click(screen.cmdNextSet);
+    EXPECT_EQ(screen.windowTitle(), "KOVA.....Practice Time = 4 Mins  7 Secs")
+        << "refreshed at every Next Set";
     EXPECT_TRUE(shows("LetterY.jpg"));
     EXPECT_EQ(tilesShown(), 144);
     type(Qt::Key_Y);
@@ -122,26 +127,31 @@ TEST_F(ClosingLettersTest, EraseTilesRemovesDrawnTilesAndPausesWithThePointerHid
     EXPECT_EQ(counters()[3], "3.5%"); // 5 of 143
 }
 
-TEST_F(ClosingLettersTest, KeysAreJudgedInTheLettersCaseAndTheRightOneEndsTheLetter) {
+TEST_F(ClosingLettersTest, EveryKeyTypedIsAGuessInTheLettersCaseAndTheRightOneEndsTheLetter) {
     frmLetterT& screen = startTherapy();
     nextLetter('F');
     type(Qt::Key_E);
     EXPECT_EQ(screen.txtAnswer->text(), "E");
     EXPECT_EQ(screen.lblAnswer->text(), "E Is Incorrect");
+    type(Qt::Key_Space);
+    EXPECT_EQ(screen.lblAnswer->text(), "  Is Incorrect") << "the character as typed";
     type(Qt::Key_Backspace);
-    EXPECT_EQ(screen.lblAnswer->text(), "Backspace Is Incorrect");
+    EXPECT_EQ(screen.txtAnswer->text(), "");
+    EXPECT_EQ(screen.lblAnswer->text(), " Is Incorrect");
     type(Qt::Key_Return);
-    EXPECT_EQ(screen.lblAnswer->text(), "Enter Is Incorrect");
+    type(Qt::Key_Escape);
+    type(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(counters(), (QStringList{"C=0", "W=6", "T=1", "0%"}));
     type(Qt::Key_Shift);
     type(Qt::Key_Left);
-    EXPECT_EQ(counters(), (QStringList{"C=0", "W=3", "T=1", "0%"}));
+    EXPECT_EQ(counters()[1], "W=6") << "keys that type no character are no guess";
     EXPECT_TRUE(screen.cmdEraseAllTiles->isHidden());
 
     fake().Now += 2.43;
     QTest::keyClicks(screen.txtAnswer, "f");
     EXPECT_EQ(screen.txtAnswer->text(), "F");
     EXPECT_EQ(screen.lblAnswer->text(), "F Is Correct");
-    EXPECT_EQ(counters(), (QStringList{"C=1", "W=3", "T=1", "0%"}));
+    EXPECT_EQ(counters(), (QStringList{"C=1", "W=6", "T=1", "0%"}));
     EXPECT_EQ(screen.lblAveTime->text(), "2.4 Secs");
     EXPECT_EQ(scores().PercentRevealedSum, 0) << "named with no tile removed";
     EXPECT_FALSE(screen.cmdEraseTiles->isEnabled() || screen.txtAnswer->isEnabled());
@@ -152,12 +162,14 @@ TEST_F(ClosingLettersTest, KeysAreJudgedInTheLettersCaseAndTheRightOneEndsTheLet
     Click(screen.cmdEraseAllTiles);
     EXPECT_EQ(tilesShown(), 0);
 
-    Click(screen.cmdStart); // Stop covers the letter
+    Click(screen.cmdStart); // Stop covers the letter, and clears nothing else
     EXPECT_EQ(tilesShown(), 144);
     EXPECT_TRUE(screen.Picture0->Picture().isNull());
+    EXPECT_EQ(counters()[3], "0%");
     EXPECT_FALSE(screen.cmdNextSet->isEnabled() || screen.cmdEraseTiles->isEnabled() ||
                  screen.txtAnswer->isEnabled());
-    EXPECT_TRUE(screen.cmdEraseAllTiles->isHidden());
+    EXPECT_EQ(screen.lblAnswer->text() + screen.txtAnswer->text(), "F Is CorrectF");
+    EXPECT_TRUE(screen.cmdEraseAllTiles->isVisible());
 }
 
 TEST_F(ClosingLettersTest, UncoveringTheLastTileCountsAMissOnceAndEndsTheLetter) {
@@ -267,6 +279,27 @@ TEST_F(ClosingLettersTest, ScoresShowEachLineWithItsOwnEmptinessRule) {
     Click(therapy().cmdScores);
     EXPECT_EQ(Loaded<frmLetterS>().Value("lblRatio")->text(), "30%");
     EXPECT_EQ(Loaded<frmLetterS>().Value("lblPerComp")->text(), "100%");
+}
+
+TEST_F(ClosingLettersTest, ScoresAverageThePartUncoveredAndTheTimeOfEveryLetterTried) {
+    options().HScroll2->setValue(10);
+    frmLetterT& screen = startTherapy();
+    nextLetter('F');
+    erase();
+    fake().Now += 2;
+    type(Qt::Key_F); // 10 tiles: 6%, after 2.3 s
+    nextLetter('G');
+    for (int click = 0; click < 12; ++click) {
+        erase();
+    }
+    options().HScroll2->setValue(9);
+    erase();
+    fake().Now += 1;
+    type(Qt::Key_G); // 129 tiles: 90% (89% of 144), after 4.9 s
+    Click(screen.cmdStart);
+    Click(screen.cmdScores);
+    EXPECT_EQ(Texts(&Loaded<frmLetterS>(), {"lblPerComp", "lblAveTime"}),
+              (QStringList{"48%", "3.6 Secs"}));
 }
 
 TEST_F(ClosingLettersTest, OptionsSetTilesPerClickAndPreviewTheLetters) {

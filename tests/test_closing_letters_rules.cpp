@@ -31,14 +31,3 @@ TEST(ClosingLettersRules, TileDrawsRoundHalvesToTheEvenTile) {
     EXPECT_EQ(TileForDraw(0.99999), 143);
     EXPECT_EQ(TileCorner(143), QPoint(2520, 2640));
 }
-
-TEST(ClosingLettersRules, EveryTypedCharacterBackspaceAndEnterAreGuesses) {
-    for (int key : {int('a'), int('7'), int(' '), 8, 13}) {
-        EXPECT_TRUE(IsGuess(key)) << key;
-    }
-    for (int key : {0, 27, 22, 127}) { // Esc, Ctrl+V and Delete type nothing
-        EXPECT_FALSE(IsGuess(key)) << key;
-    }
-    EXPECT_EQ(InLetterCase('7', 'F'), QChar('7'));
-    EXPECT_EQ(AnswerMessage(' ', false), "Space Is Incorrect");
-}

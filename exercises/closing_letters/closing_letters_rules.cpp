@@ -58,33 +58,16 @@ QString PercentFinishedText(int tilesErased) {
     return Format1(tilesErased * 100.0 / PercentDivisor) + "%";
 }
 
-bool IsGuess(int keyAscii) {
-    return keyAscii == 8 || keyAscii == 13 || (keyAscii >= 32 && keyAscii != 127);
-}
-
 QChar InLetterCase(QChar typed, int letterCode) {
     return letterCode >= 96 ? typed.toLower() : typed.toUpper();
 }
 
-QString KeyName(QChar key) {
-    switch (key.unicode()) {
-    case 8:
-        return "Backspace";
-    case 13:
-        return "Enter";
-    case ' ':
-        return "Space";
-    default:
-        return QString(key);
-    }
+QString BoxText(QChar key) {
+    return key.isPrint() ? QString(key) : QString();
 }
 
 QString AnswerMessage(QChar key, bool correct) {
-    return KeyName(key) + (correct ? " Is Correct" : " Is Incorrect");
-}
-
-QString BoxText(QChar key) {
-    return key.isPrint() ? QString(key) : QString();
+    return BoxText(key) + (correct ? " Is Correct" : " Is Incorrect");
 }
 
 QString AverageCompletedText(long long percentRevealedSum, int tried) {

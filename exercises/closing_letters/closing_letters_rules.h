@@ -62,22 +62,16 @@ int PercentRevealed(int tilesErased);
 // "3.5%": the same with one decimal.
 QString PercentFinishedText(int tilesErased);
 
-// Whether a key code from the answer box is a guess: every key that types a
-// character, and Backspace and Enter; not Esc nor Ctrl with a letter.
-bool IsGuess(int keyAscii);
-
 // The typed character in the case of the letter shown: lower case for a
 // code of 96 or more, else upper case.
 QChar InLetterCase(QChar typed, int letterCode);
-// What the result line calls a typed key: the character itself, or the
-// name of Backspace, Enter or the space bar.
-QString KeyName(QChar key);
-// "F Is Correct" / "E Is Incorrect".
-QString AnswerMessage(QChar key, bool correct);
 
-// What the answer box shows for a typed key: the character, or nothing for
-// a key that types nothing visible (Backspace, Enter).
+// What the answer box and the result line show for a typed key: the
+// character, or nothing for a key that types nothing visible (Backspace,
+// Enter, Esc, Ctrl with a letter).
 QString BoxText(QChar key);
+// "F Is Correct" / "E Is Incorrect", the key shown as the box shows it.
+QString AnswerMessage(QChar key, bool correct);
 
 // "Average % Completed": Int(sum / tried) & "%"; empty when none was tried.
 QString AverageCompletedText(long long percentRevealedSum, int tried);

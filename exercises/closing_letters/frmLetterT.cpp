@@ -95,11 +95,9 @@ void frmLetterT::CoverLetter() {
 }
 
 void frmLetterT::ClearStimulus() {
-    DisableLetterControls();
+    // Stop comes only between letters: the answer line and the box keep what
+    // the last letter left.
     CoverLetter();
-    cmdEraseAllTiles->hide();
-    txtAnswer->clear();
-    lblAnswer->clear();
 }
 
 void frmLetterT::cmdNextSet_Click() {
@@ -111,8 +109,8 @@ void frmLetterT::cmdNextSet_Click() {
     cmdStart->setEnabled(false);
     cmdNextSet->setEnabled(false);
     lblAnswer->clear();
+    // T= shows the new count with the next answer.
     Scores<LetterScores>().LettersTried++;
-    ShowLetterCounters();
     ShowPracticeTime();
     CoverLetter();
     platform().Sleep(400);
@@ -189,7 +187,9 @@ void frmLetterT::DisableLetterControls() {
 
 void frmLetterT::CountMiss() {
     // Uncovered to the last tile without the right key: one more wrong.
-    Scores<LetterScores>().LettersWrong++;
+    LetterScores& s = Scores<LetterScores>();
+    s.LettersWrong++;
+    lblWrng->setText("W=" + QString::number(s.LettersWrong));
     FinishLetter();
 }
 
@@ -201,11 +201,12 @@ void frmLetterT::FinishLetter() {
     const Single responseTime = TakeResponseTime();
     s.ResponseTimeSum += responseTime;
     s.PercentRevealedSum += PercentRevealed(tiles_.TilesErased());
-    ShowCounters(s.LettersCorrect, s.LettersWrong, s.LettersTried, responseTime);
+    ShowResponseTime(responseTime);
 }
 
 void frmLetterT::txtAnswer_KeyPress(int KeyAscii) {
-    if (!letterInPlay_ || !IsGuess(KeyAscii)) {
+    // Every key typed is a guess: Backspace, Enter, Esc and Ctrl with a letter too.
+    if (!letterInPlay_) {
         return;
     }
     const QChar typed = InLetterCase(QChar(KeyAscii), LetterCode);
@@ -213,14 +214,14 @@ void frmLetterT::txtAnswer_KeyPress(int KeyAscii) {
     const bool correct = typed.unicode() == LetterCode;
     lblAnswer->setText(AnswerMessage(typed, correct));
     LetterScores& s = Scores<LetterScores>();
-    if (!correct) {
+    if (correct) {
+        s.LettersCorrect++;
+        cmdEraseAllTiles->show();
+        FinishLetter();
+    } else {
         s.LettersWrong++; // the patient may keep guessing
-        ShowLetterCounters();
-        return;
     }
-    s.LettersCorrect++;
-    cmdEraseAllTiles->show();
-    FinishLetter();
+    ShowLetterCounters();
 }
 
 void frmLetterT::cmdEraseAllTiles_Click() {

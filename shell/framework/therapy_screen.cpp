@@ -182,5 +182,9 @@ void PictureTherapyScreen::ShowCounters(int correct, int wrong, int total, Singl
     lblCor->setText("C=" + QString::number(correct));
     lblWrng->setText("W=" + QString::number(wrong));
     lblTotalPics->setText("T=" + QString::number(total));
+    ShowResponseTime(responseTime);
+}
+
+void PictureTherapyScreen::ShowResponseTime(Single responseTime) {
     lblAveTime->setText(Format1(responseTime) + " Secs");
 }

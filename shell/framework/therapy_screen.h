@@ -139,6 +139,8 @@ protected:
     Single TakeResponseTime();
     // Shows the counters and the last response time.
     void ShowCounters(int correct, int wrong, int total, Single responseTime);
+    // Shows the last response time alone.
+    void ShowResponseTime(Single responseTime);
 
 private:
     void addCounter(VbLabel* label, int stretch);
