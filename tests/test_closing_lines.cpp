@@ -146,6 +146,47 @@ TEST_F(ClosingLinesScreens, OneSetWithBeepAndConfusionWaitsInOrder) {
     EXPECT_EQ(ClosingLinesScores().SetsDisplayed, 1);
 }
 
+TEST_F(ClosingLinesScreens, SixDistractorsOfTheChosenTypeFollowTheNotice) {
+    Click(options().chkConfuse);
+    const struct {
+        QRadioButton* type;
+        int figureDraws, distractorDraws;
+        const char* seen;
+    } cases[] = {{options().optLines, 8, 7, "lines"}, {options().optRect, 4, 4, "box"}};
+    for (const auto& c : cases) {
+        Click(c.type);
+        frmVC2t& t = startTherapy();
+        // Drawn from draws of 0.5, a distractor's lines run through (850, 585)
+        // and a box has a corner dot at (557.5, 445).
+        QStringList seen;
+        bool noticeShown = false;
+        fake().OnSleep = [&](int) {
+            noticeShown = noticeShown || t.lblConfuse->isVisible();
+            if (noticeShown && !t.lblConfuse->isVisible()) {
+                const bool line = pixelAt(850, 585) == QColor(Qt::black);
+                const bool dot = pixelAt(557.5, 445) == QColor(Qt::black);
+                seen << (line == dot ? "none" : line ? "lines" : "box");
+            }
+        };
+        nextSet(QList<double>(c.figureDraws + 6 * c.distractorDraws, 0.5), 0.5);
+        fake().OnSleep = nullptr;
+        EXPECT_EQ(seen, QStringList(6, c.seen));
+        Click(t.cmdStart);
+        Click(t.cmdOptions);
+    }
+}
+
+TEST_F(ClosingLinesScreens, AnyMouseButtonGivesTheAnswer) {
+    frmVC2t& t = startTherapy();
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        nextSet();
+        Click(t.cmdAnswer);
+        ClickAt(t.surface, pixelOf(550, 375), button);
+        EXPECT_EQ(t.lblInfo->text(), "You were off by 25 units.") << button;
+        EXPECT_FALSE(t.AnswerArmed());
+    }
+}
+
 TEST_F(ClosingLinesScreens, ThePauseAndNoDingWithoutTheBeep) {
     options().cboSpeed->SetText("5.00");
     startTherapy();

@@ -175,9 +175,10 @@ void DrawingSurface::paintEvent(QPaintEvent*) {
 
 void DrawingSurface::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
+    // A press of any button is a mouse-down; only the left one is a click.
+    const QPointF at = FromPixels(event->position());
+    Q_EMIT mouseDown(at.x(), at.y());
     if (event->button() == Qt::LeftButton) {
-        const QPointF at = FromPixels(event->position());
-        Q_EMIT mouseDown(at.x(), at.y());
         Q_EMIT clicked();
     }
 }

@@ -44,7 +44,7 @@ void ProcessEvents() {
     QCoreApplication::processEvents();
 }
 
-void ClickAt(QWidget* control, QPoint point) {
+void ClickAt(QWidget* control, QPoint point, Qt::MouseButton button) {
     if (!control->isVisible()) {
         ADD_FAILURE() << "clicked a hidden control: " << control->objectName().toStdString();
         return;
@@ -52,7 +52,7 @@ void ClickAt(QWidget* control, QPoint point) {
     QWidget* window = control->window();
     QWindow* handle = window->windowHandle();
     const QPoint inWindow = control->mapTo(window, point);
-    QTest::mouseClick(handle, Qt::LeftButton, Qt::NoModifier, inWindow);
+    QTest::mouseClick(handle, button, Qt::NoModifier, inWindow);
     QCoreApplication::processEvents();
 }
 

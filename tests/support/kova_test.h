@@ -52,8 +52,9 @@ template <class T> T& Loaded() {
 // ignores it; clicking a hidden control fails the test.
 void Click(QWidget* control);
 void Click(const QObject* parent, const QString& name);
-// Clicks at a point of a control (in its own pixels).
-void ClickAt(QWidget* control, QPoint point);
+// Clicks at a point of a control (in its own pixels), with the left button
+// unless told.
+void ClickAt(QWidget* control, QPoint point, Qt::MouseButton button = Qt::LeftButton);
 // Replaces the text of an editable combo box or line edit by typing.
 void TypeInto(QWidget* box, const QString& text);
 // Presses Tab in the control that has the focus of box's window.
