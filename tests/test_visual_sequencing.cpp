@@ -156,8 +156,10 @@ TEST_F(VisualSequencingScreens, RepeatShowsTheSameSquaresWithoutCuePauseOrTimeCh
     Click(t.cmdRepeat);
     EXPECT_EQ(waits, (QStringList{"500:3", "500:6", "500:8"}));
     EXPECT_TRUE(fake().Sounds.isEmpty() && fake().CursorVisible && !IsShown(frmVSS2s::Name));
-    EXPECT_EQ(counters(), "Correct = 0 | Repeats= 1 | SeqCor=0 | Length = 3");
+    EXPECT_EQ(counters(), "Correct = 1 | Repeats= 1 | SeqCor=0 | Length = 3")
+        << "the count of the failed answer stays until the next right click";
     clickSquares({3});
+    EXPECT_EQ(t.lblCorrect->text(), "Correct = 1");
     EXPECT_FALSE(t.cmdRepeat->isVisible()) << "a right click takes Repeat away";
     clickSquares({6, 8});
     EXPECT_EQ(t.lblInfo->text(), "Sequence Correct");
@@ -224,6 +226,36 @@ TEST_F(VisualSequencingScreens, StopTakesTheBoardAwayAndStartGivesTheAnswerBack)
     Click(t.cmdStart);
     clickSquares({5, 6});
     EXPECT_EQ(t.lblInfo->text(), "Sequence Correct");
+
+    nextSequence({1, 2, 3});
+    clickSquares({2});
+    ASSERT_TRUE(t.cmdRepeat->isVisible());
+    Click(t.cmdStart);
+    EXPECT_FALSE(t.cmdRepeat->isVisible()) << "Stop takes Repeat away";
+}
+
+TEST_F(VisualSequencingScreens, EachSquareLightsAndFlashesInItsOwnColour) {
+    options().cboMaxSeq->SetText("9");
+    frmVSS2t& t = startTherapy();
+    const QList<int> all{1, 2, 3, 4, 5, 6, 7, 8, 9};
+    nextSequence(all);
+    clickSquares({9}); // "Sequence Wrong!" in red
+    QList<QColor> shown;
+    fake().OnSleep = [&](int) {
+        for (int k = 0; k < 9; ++k) {
+            if (t.cmdX->Cell(k)->BackColor() != QColor(Qt::white)) {
+                shown << t.cmdX->Cell(k)->BackColor();
+            }
+        }
+    };
+    nextSequence(all);
+    clickSquares({1, 2, 3, 4, 5, 6, 7, 8, 9});
+    const QList<QColor> colours{{255, 0, 0},   {0, 0, 255},   {255, 0, 255},
+                                {0, 255, 0},   {0, 255, 255}, {0, 128, 0},
+                                {255, 255, 0}, {128, 0, 128}, {128, 128, 0}};
+    EXPECT_EQ(shown, colours + colours) << "lit, then flashed at the click";
+    EXPECT_EQ(t.lblInfo->text(), "Sequence Correct");
+    EXPECT_EQ(t.lblInfo->palette().color(QPalette::WindowText), QColor(Qt::black));
 }
 
 TEST_F(VisualSequencingScreens, UsedUpPracticeTimePlaysTheCueThenOpensTheScores) {

@@ -192,7 +192,7 @@ void frmVSS2t::cmdRepeat_Click() {
     ++scores.VisSeqRepeats;
     scores.VisSeqTargetsThisSeq = 0;
     lblRepeat->setText("Repeats= " + QString::number(scores.VisSeqRepeats));
-    showCorrectCount();
+    // "Correct =" keeps the count of the answer that failed until the next right click.
     NewSequence = false;
     setAnswerOpen(false);
     if (options().Increasing()) {
