@@ -162,6 +162,7 @@ TEST_F(TicTacToeRotations, CheckAnswerShowsTheTurnedAnswerAndCountsTheXs) {
     EXPECT_TRUE(t.Frame1->isVisible() && t.Frame3->isVisible());
     EXPECT_EQ(counters(), "Cx's= 1 Wx's= 4 C=0 W=1");
     EXPECT_FALSE(t.Frame2->isEnabled() || t.cmdChkAnswer->isEnabled());
+    EXPECT_FALSE(t.Frame1->isEnabled() || t.Frame3->isEnabled()) << "answers to read only";
     EXPECT_TRUE(t.cmdNextPat->isEnabled());
     EXPECT_EQ(t.focusWidget(), t.cmdNextPat);
 
@@ -176,6 +177,29 @@ TEST_F(TicTacToeRotations, CheckAnswerShowsTheTurnedAnswerAndCountsTheXs) {
     EXPECT_EQ(counters(), "Cx's= 0 Wx's= 0 C=2 W=1");
     EXPECT_FALSE(t.Frame1->isVisible() || t.Frame3->isVisible());
     EXPECT_TRUE(CellsWithX(t.cmdAnsX).isEmpty());
+}
+
+TEST_F(TicTacToeRotations, EachTurnTakesTheTopLeftCornerItsOwnWay) {
+    for (const auto& [option, corner] :
+         {std::pair{options().optRotRight, 2}, std::pair{options().optRotLeft, 6}}) {
+        option->setChecked(true);
+        frmVSS1t& t = startTherapy();
+        turn({0}, {corner});
+        EXPECT_EQ(CellsWithX(t.cmdAnsX), QList<int>{corner}) << option->text().toStdString();
+        EXPECT_EQ(counters(), "Cx's= 1 Wx's= 0 C=1 W=0");
+        Click(t.cmdStart);
+        Click(t.cmdOptions);
+    }
+}
+
+TEST_F(TicTacToeRotations, TheBoardTakesItsFontAndItsCapOnXsFromTheOptions) {
+    options().cboMaxX->SetText("2");
+    options().cboFont->SetText("40");
+    frmVSS1t& t = startTherapy();
+    EXPECT_EQ(t.cmdX->Cell(8)->font().pointSizeF(), 40);
+    nextPattern({0, 1, 2, 3, 4, 5, 6, 7, 8});
+    EXPECT_EQ(CellsWithX(t.cmdX), (QList<int>{0, 1}));
+    EXPECT_EQ(int(TicTacToeScores().TicTacToeTotalXs), 2);
 }
 
 TEST_F(TicTacToeRotations, UnrotatedPatternIsShownOnlyWhenTheAnswerIsTurned) {

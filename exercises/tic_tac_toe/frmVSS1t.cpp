@@ -275,6 +275,9 @@ void frmVSS1t::cmdChkAnswer_Click() {
     scores.TicTacToeGridWrong = 0;
 
     checkPending_ = false;
+    // The answers are for reading only, until the next check shows them again.
+    Frame1->setEnabled(false);
+    Frame3->setEnabled(false);
     cmdChkAnswer->setEnabled(false);
     cmdNextPat->setEnabled(true);
     cmdNextPat->setFocus();
