@@ -151,6 +151,79 @@ TEST_F(ColorGridsScreens, GridSizeBordersAndOneColour) {
     EXPECT_EQ(t.lblGrids[0]->Cell(0)->BackColor(), QColor(0, 0, 255));
 }
 
+TEST_F(ColorGridsScreens, EachSizeAltersUpToItsMostSquaresAndHasItsFrameColour) {
+    const QColor yellow(255, 255, 0), cyan(0, 255, 255), blue(0, 0, 255), black(0, 0, 0);
+    const struct {
+        const char* text;
+        int most;
+        QColor frame;
+    } sizes[] = {{"1x2", 1, yellow}, {"1x3", 1, Green}, {"1x4", 2, cyan},  {"1x5", 2, black},
+                 {"2x2", 1, Red},    {"2x3", 2, Green}, {"2x4", 3, Green}, {"2x5", 3, cyan},
+                 {"3x3", 3, blue},   {"3x4", 4, Red},   {"3x5", 4, Green}, {"4x4", 5, blue},
+                 {"4x5", 5, Red},    {"5x5", 6, blue}};
+    options().cboColorVar->SetText("4");
+    for (const auto& size : sizes) {
+        options().cboGridSize->SetText(size.text);
+        frmVD1t& t = startTherapy();
+        const GridGeometry& geometry = Geometry(t.GridSizeCode());
+        const int cells = CellCount(geometry);
+        // Palette 1, odd grid 4, colours 1 to 4 in turn, the most changes,
+        // each on a cell of its own.
+        QList<double> draws{0.0, 0.999};
+        for (int cell = 0; cell < cells; ++cell) {
+            draws << (cell % 4) / 4.0 + 0.1;
+        }
+        draws << 0.999;
+        for (int change = 0; change < size.most; ++change) {
+            draws << (change + 0.5) / geometry.highestAlterable;
+        }
+        fake().ScriptRnd(draws);
+        Click(t.cmdNextSet);
+        int altered = 0;
+        for (int cell = 0; cell < cells; ++cell) {
+            altered +=
+                t.lblGrids[3]->Cell(cell)->BackColor() != t.lblGrids[0]->Cell(cell)->BackColor();
+        }
+        EXPECT_EQ(altered, size.most) << size.text;
+
+        const QImage drawn = t.board->grab().toImage();
+        const QRectF frame = GridFrame(geometry, 1);
+        const QPoint onLine = t.board->ToPixels(frame.left(), frame.center().y()).toPoint();
+        int framePixels = 0;
+        for (int dx = -4; dx <= 4; ++dx) {
+            framePixels += QColor(drawn.pixel(onLine + QPoint(dx, 0))) == size.frame;
+        }
+        EXPECT_EQ(framePixels, 3) << size.text;
+        Click(t.cmdStart);
+        Click(t.cmdOptions);
+    }
+}
+
+TEST_F(ColorGridsScreens, TheFourBrightPalettesColourTheSquaresEntryByEntry) {
+    const QColor blue(0, 0, 255), cyan(0, 255, 255), magenta(255, 0, 255);
+    const QColor yellow(255, 255, 0), white(255, 255, 255);
+    const QList<QList<QColor>> palettes{{blue, Green, cyan, yellow},
+                                        {Red, magenta, yellow, white},
+                                        {blue, Green, cyan, Red},
+                                        {blue, magenta, yellow, white}};
+    options().cboColorVar->SetText("4");
+    frmVD1t& t = startTherapy();
+    for (int palette = 0; palette < 4; ++palette) {
+        QList<double> draws{palette / 4.0 + 0.1, 0.999};
+        for (int cell = 0; cell < 9; ++cell) {
+            draws << (cell % 4) / 4.0 + 0.1;
+        }
+        fake().ScriptRnd(draws);
+        Click(t.cmdNextSet);
+        QList<QColor> entries;
+        for (int cell = 0; cell < 4; ++cell) {
+            entries << t.lblGrids[0]->Cell(cell)->BackColor();
+        }
+        EXPECT_EQ(entries, palettes[palette]) << "palette " << palette + 1;
+        Click(t.cmdAns[3]);
+    }
+}
+
 TEST_F(ColorGridsScreens, OneAnswerPerSetTheOddGridsButtonRightAnotherWrong) {
     frmVD1t& t = startTherapy();
     nextSet(2);

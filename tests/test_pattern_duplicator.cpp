@@ -150,6 +150,21 @@ TEST_F(PatternDuplicatorScreens, MissingOrExtraSquaresAreWrongAndMayBeTriedAgain
     EXPECT_EQ(PatternDuplicatorScores().TotalResponseTime, 0);
 }
 
+TEST_F(PatternDuplicatorScreens, EachPatternHasThreeChecksOfItsOwnThatReachTheLastSquare) {
+    frmVD8t& t = startTherapy();
+    nextPattern({0});
+    answer({0, 24});
+    EXPECT_EQ(t.lblInfo->text(), "1 Squares Are Wrong, Try Again!") << "the last square counts";
+    answer({24});
+    EXPECT_EQ(t.lblInfo->text(), "Very Good, Correct!");
+    nextPattern({1});
+    answer({});
+    answer({});
+    EXPECT_TRUE(t.cmdChkAnsw->isVisible() && t.cmdChkAnsw->isEnabled())
+        << "two checks of this pattern, whatever the last one took";
+    EXPECT_TRUE(CellsMarked(t.lbl2R, "W").isEmpty());
+}
+
 TEST_F(PatternDuplicatorScreens, TheThirdFailedCheckMarksTheWrongSquaresAndTakesTheTimeOnce) {
     frmVD8t& t = startTherapy();
     nextPattern({0, 6, 12});

@@ -95,7 +95,9 @@ TEST_F(RightOrLeft, PictureStaysWithOffAndGoesAfterTheDisplaySpeed) {
 
 TEST_F(RightOrLeft, AnswersAreJudgedColouredAndTimed) {
     frmRLT& t = startTherapy();
+    fake().Now += 125;
     nextOne(2, 0); // front view, balloon in the figure's right hand
+    EXPECT_EQ(t.windowTitle(), "KOVA.....Practice Time = 2 Mins  5 Secs");
     EXPECT_FALSE(t.cmdStart->isEnabled() || t.cmdNextSet->isEnabled());
     EXPECT_EQ(t.lblInfo->BackColor(), VbColor(VbColors::White));
     answer(1, 2.43);
@@ -108,6 +110,7 @@ TEST_F(RightOrLeft, AnswersAreJudgedColouredAndTimed) {
     EXPECT_EQ(counters(), "C=0 W=1 T=1 2.4 Secs") << "one answer a picture";
 
     nextOne(2, 0);
+    EXPECT_EQ(t.windowTitle(), "KOVA.....Practice Time = 2 Mins  8 Secs") << "at every Next One";
     EXPECT_TRUE(t.lblInfo->text().isEmpty());
     answer(0, 1.0);
     EXPECT_EQ(t.lblInfo->text(), "Correct");
