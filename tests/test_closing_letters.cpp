@@ -296,10 +296,15 @@ TEST_F(ClosingLettersTest, ScoresAverageThePartUncoveredAndTheTimeOfEveryLetterT
     erase();
     fake().Now += 1;
     type(Qt::Key_G); // 129 tiles: 90% (89% of 144), after 4.9 s
+    options().HScroll2->setValue(10);
+    nextLetter('H');
+    for (int click = 0; click < 15; ++click) {
+        erase();
+    } // missed: 100%, after the 14 pauses before the last tile, 4.2 s
     Click(screen.cmdStart);
     Click(screen.cmdScores);
     EXPECT_EQ(Texts(&Loaded<frmLetterS>(), {"lblPerComp", "lblAveTime"}),
-              (QStringList{"48%", "3.6 Secs"}));
+              (QStringList{"65%", "3.8 Secs"}));
 }
 
 TEST_F(ClosingLettersTest, OptionsSetTilesPerClickAndPreviewTheLetters) {
