@@ -6,6 +6,7 @@
 #   ./dev.sh sanitize  build in build-sanitize with AddressSanitizer,
 #                   UndefinedBehaviorSanitizer and leak detection; run every
 #                   test, the long robot runs and the robot on the real platform
+#   ./dev.sh package  build kova_<version>_<arch>.deb in the build folder
 #   ./dev.sh robot [events]  long robot run: events per exercise (100000),
 #                   seed from KOVA_ROBOT_SEED or the clock
 set -euo pipefail
@@ -13,7 +14,8 @@ cd "$(dirname "$0")"
 
 PACKAGES=(cmake make g++ qt6-base-dev qt6-multimedia-dev libgtest-dev libgmock-dev
           libgl-dev fonts-liberation xvfb xauth poppler-utils ccache
-          libqt6sql6-sqlite libqt6sql6-psql qt6-charts-dev libqt6opengl6-dev postgresql lld)
+          libqt6sql6-sqlite libqt6sql6-psql qt6-charts-dev libqt6opengl6-dev postgresql lld
+          desktop-file-utils appstream dpkg-dev fakeroot file lintian)
 BUILD_DIR=${KOVA_BUILD_DIR:-build}
 
 # Compiled objects are kept between builds and checkouts (paths taken as
@@ -92,6 +94,12 @@ sanitize)
     # first run's output stays in the log.
     ctest --output-on-failure -j"$(nproc)" --repeat until-pass:2
     ;;
+package)
+    install_missing
+    build --target kova kova_packaging_files
+    cd "$BUILD_DIR"
+    cpack -G DEB
+    ;;
 robot)
     install_missing
     build --target test_robot
@@ -119,7 +127,7 @@ robot)
     exit $status
     ;;
 *)
-    echo "usage: $0 run|test|bench|sanitize|robot [events]" >&2
+    echo "usage: $0 run|test|bench|sanitize|package|robot [events]" >&2
     exit 2
     ;;
 esac

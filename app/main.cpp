@@ -2,27 +2,48 @@
 #include "app/practice_extras.h"
 #include "clinic/history/practice_history.h"
 #include "shell/app.h"
+#include "shell/command_line.h"
+#include "shell/logo.h"
 #include "shell/main_menu.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QTimer>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    // --help and --version are answered before any window system is needed.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    if (const auto reply = ReplyToCommandLine(arguments)) {
+        std::fputs(reply->text.toLocal8Bit().constData(), stdout);
+        return reply->exitCode;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("KOVA");
+    // The desktop entry's name: desktops find KOVA's icon and menu entry by it.
+    QApplication::setDesktopFileName(KOVA_APP_ID);
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(DrawLogo(256))));
     SetUpAppearance(app);
     InstallPracticeExtras();
     RegisterExercises();
     frmMain& menu = StartMainMenu();
-    // The practice history is opened once the menu is up, so that a history
-    // that cannot be used is told about over the menu, at once.
-    QTimer::singleShot(0, &menu, [] { PracticeHistory::Store(); });
+    const bool startUpCheck = qEnvironmentVariableIsSet("KOVA_EXIT_AFTER_START");
+    // A missing assets folder and a history that cannot be used are told
+    // about once the menu is up, over the menu.
+    QTimer::singleShot(0, &menu, [startUpCheck] {
+        TellWhenAssetsAreMissing(!startUpCheck);
+        PracticeHistory::Store();
+    });
     // Start-up check used by the tests and the start-up benchmark: once the
-    // menu is on screen, say so and leave through the Exit button.
-    if (qEnvironmentVariableIsSet("KOVA_EXIT_AFTER_START")) {
+    // menu is on screen, say so and what was found, and leave through the
+    // Exit button.
+    if (startUpCheck) {
         QTimer::singleShot(0, &menu, [&menu] {
-            std::puts("KOVA main menu shown");
+            std::fputs(StartUpReport().toLocal8Bit().constData(), stdout);
             std::fflush(stdout);
             menu.cmdExit2_Click();
         });

@@ -5,14 +5,51 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-static QString& assetDirectoryOverride() {
+namespace {
+
+QString& assetDirectoryOverride() {
     static QString folder;
     return folder;
 }
 
+// The path of bare (a file name) in folder, matched in any letter case, or
+// empty.
+QString findIn(const QString& folder, const QString& bare) {
+    const QString path = folder + "/" + bare;
+    if (QFileInfo(path).isFile()) {
+        return path;
+    }
+    // Names are matched without regard to case, as the program's files
+    // were named on a system that ignores it ("LetterLCA.jpg").
+    const QStringList sameName =
+        QDir(folder).entryList({bare}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (const QString& entry : sameName) {
+        if (entry.compare(bare, Qt::CaseInsensitive) == 0) {
+            return folder + "/" + entry;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+QStringList AssetFolders() {
+    const QString& chosen = assetDirectoryOverride();
+    if (!chosen.isEmpty()) {
+        return {chosen};
+    }
+    const QDir program(QCoreApplication::applicationDirPath());
+    return {program.filePath("assets"), QDir::cleanPath(program.filePath("../share/kova"))};
+}
+
 QString AssetDirectory() {
-    const QString& folder = assetDirectoryOverride();
-    return folder.isEmpty() ? QCoreApplication::applicationDirPath() + "/assets" : folder;
+    const QStringList folders = AssetFolders();
+    for (const QString& folder : folders) {
+        if (QFileInfo(folder).isDir()) {
+            return folder;
+        }
+    }
+    return folders.first();
 }
 
 void SetAssetDirectory(const QString& folder) {
@@ -26,20 +63,26 @@ QString FindAsset(const QString& fileName) {
     if (bare.isEmpty()) {
         return {};
     }
-    for (const QString& folder : {QDir::currentPath(), AssetDirectory()}) {
-        const QString path = folder + "/" + bare;
-        if (QFileInfo(path).isFile()) {
+    for (const QString& folder : QStringList{QDir::currentPath()} + AssetFolders()) {
+        const QString path = findIn(folder, bare);
+        if (!path.isEmpty()) {
             return path;
-        }
-        // Names are matched without regard to case, as the program's files
-        // were named on a system that ignores it ("LetterLCA.jpg").
-        const QStringList sameName =
-            QDir(folder).entryList({bare}, QDir::Files, QDir::Name | QDir::IgnoreCase);
-        for (const QString& entry : sameName) {
-            if (entry.compare(bare, Qt::CaseInsensitive) == 0) {
-                return folder + "/" + entry;
-            }
         }
     }
     return {};
+}
+
+QString MissingAssetsMessage() {
+    const QStringList folders = AssetFolders();
+    for (const QString& folder : folders) {
+        if (QFileInfo(folder).isDir()) {
+            return {};
+        }
+    }
+    QString message = "KOVA cannot find its pictures, sounds and help pages. It looked in:\n";
+    for (const QString& folder : QStringList{QDir::currentPath()} + folders) {
+        message += "    " + QDir::toNativeSeparators(folder) + "\n";
+    }
+    return message + "\nThe exercises open without pictures and sounds, and help pages are "
+                     "not shown. Installing KOVA again puts the files back.";
 }

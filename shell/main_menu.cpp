@@ -2,6 +2,7 @@
 
 #include "shell/framework/layout.h"
 #include "shell/framework/triad.h"
+#include "shell/logo.h"
 #include "shell/menu_exercises.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
@@ -9,8 +10,6 @@
 
 #include <QApplication>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
 
 using namespace ModDODI;
@@ -42,33 +41,6 @@ const ExerciseButton rightColumn[7] = {
     {"cmdLinesBoxes", "Closing Lines and Boxes", "frmVC2o"},
     {"cmdCloseNL", "Closing Letters", "frmLetterO"},
 };
-
-// The logo: an eye following a dotted path.
-QImage drawLogo() {
-    QImage logo(240, 240, QImage::Format_ARGB32_Premultiplied);
-    logo.fill(Qt::transparent);
-    QPainter p(&logo);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(30, 60, 120), 8));
-    p.setBrush(Qt::white);
-    QPainterPath eye;
-    eye.moveTo(20, 120);
-    eye.quadTo(120, 20, 220, 120);
-    eye.quadTo(120, 220, 20, 120);
-    p.drawPath(eye);
-    p.setBrush(QColor(40, 120, 200));
-    p.setPen(Qt::NoPen);
-    p.drawEllipse(QPointF(120, 120), 42, 42);
-    p.setBrush(Qt::black);
-    p.drawEllipse(QPointF(120, 120), 18, 18);
-    p.setBrush(Qt::white);
-    p.drawEllipse(QPointF(108, 108), 7, 7);
-    p.setBrush(QColor(230, 160, 30));
-    for (int i = 0; i < 5; ++i) {
-        p.drawEllipse(QPointF(40 + i * 40, 215), 9, 9);
-    }
-    return logo;
-}
 
 QList<ToolsFrameButton>& toolsFrameButtons() {
     static QList<ToolsFrameButton> installed;
@@ -106,7 +78,7 @@ frmMain::frmMain() : Form(Name) {
     Place(lblSubtitle, 7680, 1260, 3960, 420);
 
     auto* Image1 = new ImageBox("Image1", this);
-    Image1->SetPicture(drawLogo());
+    Image1->SetPicture(DrawLogo(240));
     Image1->KeepProportions = true; // the menu stretches to any screen shape
     Image1->setAccessibleName("KOVA logo");
     // Below the open Tools frame.

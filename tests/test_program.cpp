@@ -1,20 +1,79 @@
-// The real program: starts offscreen, shows the main menu, exits cleanly.
+// The real program: starts offscreen, shows the main menu, exits cleanly;
+// answers --help and --version; goes on without its assets folder.
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-TEST(Program, StartsShowsTheMainMenuAndExitsCleanly) {
+namespace {
+
+QString builtProgram() {
+    return QCoreApplication::applicationDirPath() + "/kova";
+}
+
+struct KovaRun {
+    int exitCode = -1;
+    QString output;
+    QString errors;
+};
+
+KovaRun runKova(const QString& program, const QStringList& arguments,
+                const QString& workingDirectory = QDir::currentPath()) {
     QProcess kova;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.insert("KOVA_EXIT_AFTER_START", "1");
     kova.setProcessEnvironment(env);
-    kova.start(QCoreApplication::applicationDirPath() + "/kova", {});
-    ASSERT_TRUE(kova.waitForStarted(10000));
-    ASSERT_TRUE(kova.waitForFinished(30000));
+    kova.setWorkingDirectory(workingDirectory);
+    kova.start(program, arguments);
+    EXPECT_TRUE(kova.waitForStarted(10000));
+    EXPECT_TRUE(kova.waitForFinished(30000));
     EXPECT_EQ(kova.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(kova.exitCode(), 0);
-    EXPECT_EQ(kova.readAllStandardOutput().trimmed(), "KOVA main menu shown");
-    const QByteArray errors = kova.readAllStandardError();
-    EXPECT_FALSE(errors.contains("QWidget")) << errors.toStdString();
+    return {kova.exitCode(), QString::fromLocal8Bit(kova.readAllStandardOutput()),
+            QString::fromLocal8Bit(kova.readAllStandardError())};
+}
+
+} // namespace
+
+TEST(Program, StartsShowsTheMainMenuFindsItsFilesAndExitsCleanly) {
+    QTemporaryDir elsewhere;
+    const KovaRun run = runKova(builtProgram(), {}, elsewhere.path());
+    EXPECT_EQ(run.exitCode, 0);
+    const QString assets = QCoreApplication::applicationDirPath() + "/assets/";
+    EXPECT_EQ(run.output, "KOVA main menu shown\n"
+                          "KOVA picture found: " +
+                              assets + "Image1.jpg\nKOVA help page found: " + assets +
+                              "KOVA_MainHelp.html\n");
+    EXPECT_FALSE(run.errors.contains("QWidget")) << run.errors.toStdString();
+}
+
+TEST(Program, AnswersVersionAndHelpWithoutAWindowSystem) {
+    for (const char* option : {"--version", "-v"}) {
+        const KovaRun run = runKova(builtProgram(), {option});
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.output, "KOVA " KOVA_VERSION "\n");
+    }
+    const KovaRun help = runKova(builtProgram(), {"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char* named : {"--help", "--version", "KOVA_DATABASE", "KOVA_EXIT_AFTER_START",
+                              "../share/kova", "KOVA " KOVA_VERSION}) {
+        EXPECT_TRUE(help.output.contains(named)) << named;
+    }
+    EXPECT_FALSE(help.output.contains("main menu shown"));
+}
+
+TEST(Program, WithoutItsAssetsFolderSaysWhereItLookedAndGoesOn) {
+    QTemporaryDir lonely;
+    const QString program = lonely.filePath("kova");
+    ASSERT_TRUE(QFile::copy(builtProgram(), program));
+    const KovaRun run = runKova(program, {}, lonely.path());
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.output, "KOVA main menu shown\n"
+                          "KOVA picture not found\n"
+                          "KOVA help page not found\n");
+    EXPECT_TRUE(run.errors.contains("KOVA cannot find its pictures, sounds and help pages"));
+    EXPECT_TRUE(run.errors.contains(lonely.filePath("assets")));
+    EXPECT_TRUE(run.errors.contains(QDir::cleanPath(lonely.filePath("../share/kova"))));
 }

@@ -1,0 +1,47 @@
+#!/bin/sh
+# check_install.sh BUILD_DIR APP_ID
+# Installs KOVA into a temporary DESTDIR whose path holds a space and
+# non-ASCII letters, starts the installed program from another directory and
+# checks that it showed the main menu and found a picture and a help page
+# where it was installed; then validates the desktop entry and the AppStream
+# metadata as installed.
+set -eu
+build=$1
+app_id=$2
+
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+destdir="$root/Praxis Dr. Müller/Programme für Übungen"
+DESTDIR="$destdir" cmake --install "$build" --prefix /usr >/dev/null
+prefix="$destdir/usr"
+
+fail() {
+    echo "check_install: $*" >&2
+    exit 1
+}
+
+for file in bin/kova share/kova/Image1.jpg share/kova/Ding.wav share/kova/KOVA_MainHelp.html \
+    "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml" \
+    "share/icons/hicolor/scalable/apps/$app_id.svg" "share/icons/hicolor/48x48/apps/$app_id.png" \
+    share/man/man1/kova.1.gz share/doc/kova/copyright share/doc/kova/changelog.gz; do
+    [ -f "$prefix/$file" ] || fail "not installed: $file"
+done
+
+mkdir "$root/elsewhere"
+cd "$root/elsewhere"
+shown=$(QT_QPA_PLATFORM=offscreen KOVA_EXIT_AFTER_START=1 XDG_RUNTIME_DIR="$root" \
+    HOME="$root/elsewhere" "$prefix/bin/kova")
+expected="KOVA main menu shown
+KOVA picture found: $prefix/share/kova/Image1.jpg
+KOVA help page found: $prefix/share/kova/KOVA_MainHelp.html"
+[ "$shown" = "$expected" ] || fail "the installed kova said:
+$shown
+instead of:
+$expected"
+
+version=$("$prefix/bin/kova" --version)
+zcat "$prefix/share/man/man1/kova.1.gz" | grep -q "\"${version}\"" || fail "the man page does not name $version"
+
+desktop-file-validate "$prefix/share/applications/$app_id.desktop"
+appstreamcli validate --no-net "$prefix/share/metainfo/$app_id.metainfo.xml"
+echo "check_install: installed under \"$destdir\", started, found its files; desktop entry and metadata valid"
