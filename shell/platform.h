@@ -39,7 +39,10 @@ public:
     // Milliseconds on a clock that only moves forward: unlike Timer it does
     // not jump at midnight or when the time of day is set.
     virtual double MonotonicMs() = 0;
-    // Blocks for ms milliseconds: what was drawn before is shown, nothing is handled.
+    // Blocks for ms milliseconds: what was drawn before is shown at once.
+    // The window keeps being painted and answering the desktop meanwhile,
+    // but nothing that acts on the program is handled: clicks, keys, window
+    // closes and form timers' ticks wait for the next event step.
     virtual void Sleep(int ms) = 0;
     // Blocks, as Sleep does, until MonotonicMs() reaches deadlineMs; returns
     // at once when it has passed. Waiting to start + k x interval keeps a

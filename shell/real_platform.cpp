@@ -1,5 +1,6 @@
 #include "shell/real_platform.h"
 
+#include "shell/held_events.h"
 #include "shell/help_window.h"
 #include "shell/twips.h"
 
@@ -48,7 +49,14 @@ timespec ToTimespec(double ms) {
     return t;
 }
 
-// Shows what was drawn before a blocking wait, handling no event.
+// Sleeps to an absolute deadline on the monotonic clock, handling no event.
+void SleepToDeadline(double deadlineMs) {
+    const timespec deadline = ToTimespec(deadlineMs);
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr) == EINTR) {
+    }
+}
+
+// Shows what was drawn before a blocking wait, at once.
 void ShowWhatWasDrawn() {
     // Pending layouts first: a label whose new text needs more room is
     // otherwise painted at its old width.
@@ -61,6 +69,11 @@ void ShowWhatWasDrawn() {
 }
 
 } // namespace
+
+// The event loop's timers wake to the millisecond at best, and later when the
+// machine is busy: a wait stops delivering events a little before its
+// deadline and sleeps the last moment.
+constexpr double WakeEarlyMs = 1.5;
 
 RealPlatform::RealPlatform() : generator_(SteadyClockReading()) {}
 
@@ -87,11 +100,20 @@ void RealPlatform::Sleep(int ms) {
 }
 
 void RealPlatform::SleepUntil(double deadlineMs) {
-    const timespec deadline = ToTimespec(deadlineMs);
     ShowWhatWasDrawn();
-    // Sleep the time that remains, to the absolute deadline; no event is
-    // handled meanwhile (a nested event loop would run screen timers).
-    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &deadline, nullptr) == EINTR) {
+    const HeldEvents held;
+    DeliverEventsUntil(deadlineMs - WakeEarlyMs);
+    SleepToDeadline(deadlineMs);
+}
+
+void RealPlatform::DeliverEventsUntil(double wakeMs) {
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.setTimerType(Qt::PreciseTimer);
+    for (double left = wakeMs - MonotonicMs(); left > 0; left = wakeMs - MonotonicMs()) {
+        wake.start(static_cast<int>(std::floor(left)));
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                        QEventLoop::WaitForMoreEvents);
     }
 }
 
@@ -113,10 +135,9 @@ void RealPlatform::Randomize() {
     generator_.Mix(SteadyClockReading());
 }
 
-// The event loop's timers wake to the millisecond at best, and later when the
-// machine is busy: a form timer's tick is armed a little early and then
-// waits out the last moment to its deadline.
-constexpr double TickArmedEarlyMs = 1.5;
+// A form timer's tick is armed a little early too, and then waits out the
+// last moment to its deadline.
+constexpr double TickArmedEarlyMs = WakeEarlyMs;
 
 namespace {
 // The next tick of one form timer, a child of it so that it goes with it.
@@ -126,16 +147,41 @@ public:
         setSingleShot(true);
         setTimerType(Qt::PreciseTimer);
         connect(this, &QTimer::timeout, this, [this] {
-            const timespec due = ToTimespec(dueMs);
-            while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &due, nullptr) == EINTR) {
+            if (HeldEvents::Active()) {
+                // A tick that comes due during a wait runs after it, unless
+                // the timer is stopped or given another tick meanwhile.
+                const int armed = arming_;
+                HeldEvents::AfterCurrentEvent(this, [this, armed] {
+                    if (armed == arming_) {
+                        Fire();
+                    }
+                });
+                return;
             }
-            // A copy: the tick may schedule the next one, with a new fire.
-            const std::function<void()> fireNow = fire;
-            fireNow();
+            SleepToDeadline(dueMs);
+            Fire();
         });
+    }
+    void Arm(double due, std::function<void()> fireAtDue, int inMs) {
+        dueMs = due;
+        fire = std::move(fireAtDue);
+        ++arming_;
+        start(inMs);
+    }
+    void Disarm() {
+        ++arming_;
+        stop();
+    }
+
+private:
+    void Fire() {
+        // A copy: the tick may schedule the next one, with a new fire.
+        const std::function<void()> fireNow = fire;
+        fireNow();
     }
     double dueMs = 0;
     std::function<void()> fire;
+    int arming_ = 0;
 };
 
 TickTimer* TickOf(QObject* formTimer) {
@@ -153,15 +199,13 @@ void RealPlatform::TimerScheduled(QObject* timer, double dueMs, std::function<vo
     if (tick == nullptr) {
         tick = new TickTimer(timer);
     }
-    tick->dueMs = dueMs;
-    tick->fire = std::move(fire);
     const double armIn = std::floor(dueMs - MonotonicMs() - TickArmedEarlyMs);
-    tick->start(armIn > 0 ? static_cast<int>(armIn) : 0);
+    tick->Arm(dueMs, std::move(fire), armIn > 0 ? static_cast<int>(armIn) : 0);
 }
 
 void RealPlatform::TimerStopped(QObject* timer) {
     if (TickTimer* tick = TickOf(timer)) {
-        tick->stop();
+        tick->Disarm();
     }
 }
 

@@ -43,6 +43,9 @@ public:
     void TimerStopped(QObject* timer) override;
 
 private:
+    // Delivers events, but no user input, until the monotonic clock reaches
+    // wakeMs: the desktop is answered while the program waits.
+    void DeliverEventsUntil(double wakeMs);
     bool AudioAvailable();
     bool Playable(const QString& path);
     // The loaded sound of a file, loading it the first time.

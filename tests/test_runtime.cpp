@@ -1,4 +1,5 @@
 #include "shell/controls/vb_timer.h"
+#include "shell/held_events.h"
 #include "shell/platform.h"
 #include "shell/random_characters.h"
 #include "shell/random_generator.h"
@@ -160,14 +161,50 @@ TEST(RealPlatformRules, ReseedingWithinOneClockTickNeverRepeatsTheDraws) {
     EXPECT_EQ(draws.size(), 200);
 }
 
-TEST(RealPlatformRules, ABlockingWaitHandlesNoTimerUntilItEnds) {
-    RealPlatform real;
-    bool fired = false;
-    QTimer::singleShot(0, [&fired] { fired = true; });
-    real.Sleep(20); // the one short real wait: it is what is tested
-    EXPECT_FALSE(fired);
+// Counts the paints of a widget.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
+// A wait keeps the window painted, but a form timer's tick or a deferred
+// step that comes due during it runs only at the next event step, and a
+// tick stopped before that step never runs.
+TEST(RealPlatformRules, AWaitPaintsButHoldsTicksAndDeferredStepsUntilItEnds) {
+    QWidget window;
+    window.show();
     QCoreApplication::processEvents();
-    EXPECT_TRUE(fired);
+    PaintCounter counter;
+    window.installEventFilter(&counter);
+    QTimer::singleShot(5, &window, [&window] { window.update(); });
+    int ticks[2] = {0, 0};
+    VbTimer kept("Timer1", nullptr);
+    VbTimer stopped("Timer2", nullptr);
+    int index = 0;
+    for (VbTimer* timer : {&kept, &stopped}) {
+        QObject::connect(timer, &VbTimer::Timer, [&ticks, index] { ++ticks[index]; });
+        timer->SetInterval(10);
+        timer->SetEnabled(true);
+        ++index;
+    }
+    bool stepRan = false;
+    HeldEvents::AfterCurrentEvent(&window, [&stepRan] { stepRan = true; });
+
+    platform().Sleep(40); // the one short real wait: it is what is tested
+    EXPECT_GE(counter.paints, 1) << "painted during the wait";
+    EXPECT_EQ(ticks[0] + ticks[1], 0);
+    EXPECT_FALSE(stepRan);
+    stopped.SetEnabled(false);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(stepRan);
+    EXPECT_GE(ticks[0], 1);
+    EXPECT_EQ(ticks[1], 0);
 }
 
 TEST(RealPlatformRules, AWaitToADeadlineEndsAtItAndAPassedOneAtOnce) {

@@ -1,12 +1,12 @@
 #include "shell/controls/combo_box.h"
 
+#include "shell/held_events.h"
 #include "shell/vb_runtime.h"
 
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
-#include <QTimer>
 #include <QWindow>
 
 QString WholePartText(const QString& text) {
@@ -91,9 +91,9 @@ bool ValidatingComboBox::Validate() {
     if (!accepted) {
         setFocus(Qt::OtherFocusReason);
         // The box is shown after the current event, so the focus change that
-        // triggered the check has finished first.
+        // triggered the check has finished first (and never inside a wait).
         QPointer<ValidatingComboBox> self(this);
-        QTimer::singleShot(0, this, [self, message] {
+        HeldEvents::AfterCurrentEvent(this, [self, message] {
             if (self == nullptr) {
                 return;
             }

@@ -5,6 +5,7 @@
 
 #include "shell/app.h"
 #include "shell/forms.h"
+#include "shell/held_events.h"
 #include "shell/help_window.h"
 #include "shell/main_menu.h"
 #include "shell/mod_dodi.h"
@@ -328,6 +329,12 @@ void Robot::RunOnRealPlatform() {
     ticker_ = std::make_unique<QTimer>();
     ticker_->setSingleShot(true);
     QObject::connect(ticker_.get(), &QTimer::timeout, [this] {
+        if (HeldEvents::Active()) {
+            // The window system holds a user's events while a screen
+            // waits: they come at the next event step.
+            ticker_->start(1);
+            return;
+        }
         // Set off the next event first, so loops started by this one get theirs.
         ticker_->start(static_cast<int>(chance_() % 40));
         act();
