@@ -242,7 +242,7 @@ TEST_P(ProgramStoreTest, ProgramsReadBackWholeAndOneIsCurrent) {
     ASSERT_EQ(history.Open(), PracticeStore::Failure::None) << history.LastError().toStdString();
     ProgramStore programs(history);
     const QString patient = "Zoë \"Z\" O'Neil; DROP TABLE program;--" + QString(300, QChar(0x4e2d));
-    TherapyProgram first = sampleProgram(patient, QString("Week\t1 ") + QChar(0x1F600));
+    TherapyProgram first = sampleProgram(patient, QString("Week\t1 ") + QString::fromUtf8("\xF0\x9F\x98\x80"));
     const std::optional<qint64> firstId = programs.Save(first);
     ASSERT_TRUE(firstId.has_value()) << programs.LastError().toStdString();
     first.id = *firstId;
