@@ -3,6 +3,8 @@
 #include "clinic/history/frmHistory.h"
 #include "clinic/history/practice_facts.h"
 #include "clinic/history/practice_history.h"
+#include "clinic/programs/add_to_program.h"
+#include "clinic/programs/frmPrograms.h"
 #include "clinic/report/report_output.h"
 #include "shell/framework/practice_report.h"
 #include "shell/framework/scores_screen.h"
@@ -35,10 +37,18 @@ void InstallPracticeExtras() {
              frmHistory::OpenOver(screen.objectName(), StoredPatientName(ModDODI::PatientName),
                                   ReportOf(screen).exercise);
          }},
+        {"cmdAddToProgram", "Add To Program...",
+         "Adds this exercise with these options to the patient's program (enter the patient's "
+         "name first).",
+         AddPracticeToProgram},
     };
-    extras.practiceShown = [](ScoresScreen& screen) { PracticeHistory::Record(ReportOf(screen)); };
+    extras.practiceShown = [](ScoresScreen& screen) {
+        PracticeHistory::Record(ReportOf(screen));
+        screen.findChild<QWidget*>("cmdAddToProgram")->setEnabled(CanAddPracticeToProgram());
+    };
     extras.closing = [](ScoresScreen& screen) {
         frmHistory::CloseIfOpenedFrom(screen.objectName());
+        frmPrograms::CloseIfOpenedFrom(screen.objectName());
     };
     SetScoresScreenExtras(std::move(extras));
     SetToolsFrameButtons({
@@ -47,5 +57,7 @@ void InstallPracticeExtras() {
              frmHistory::OpenOver(
                  frmMain::Name, ModDODI::PatientName.isEmpty() ? QString() : ModDODI::PatientName);
          }},
+        {"cmdPrograms", "Programs",
+         [] { frmPrograms::OpenOver(frmMain::Name, ModDODI::PatientName); }},
     });
 }

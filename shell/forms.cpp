@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QSet>
 #include <QWindow>
+#include <algorithm>
 
 namespace {
 
@@ -149,7 +150,14 @@ void Form::showEvent(QShowEvent* event) {
 
 void Form::ReleaseHeldForms() {
     for (const QString& name : heldForms_) {
-        if (Form* held = Forms::Find(name)) {
+        // Another form shown that holds it too keeps holding it.
+        const auto& loaded = registry().loaded;
+        const bool stillHeld =
+            std::any_of(loaded.cbegin(), loaded.cend(), [this, &name](const QPointer<Form>& f) {
+                return f != nullptr && f != this && f->isVisible() &&
+                       !registry().unloading.contains(f) && f->heldForms_.contains(name);
+            });
+        if (Form* held = Forms::Find(name); held != nullptr && !stillHeld) {
             held->setEnabled(true);
         }
     }

@@ -394,30 +394,40 @@ void frmMain::openExercise(const QString& optionsForm) {
     Forms::Show(optionsForm);
 }
 
+Form* PrepareMenuExercise(const QString& caption) {
+    const ExerciseButton* button = MenuButtonOf(caption);
+    if (button == nullptr || !Forms::IsRegistered(button->optionsForm)) {
+        return nullptr;
+    }
+    ChooseMenuExerciseMode(caption);
+    Form& options = Forms::Get(button->optionsForm);
+    const QString name = button->name;
+    if (name == "cmdTNL") {
+        options.findChild<QWidget*>("Frame1")->setVisible(true);
+        options.findChild<QWidget*>("Frame2")->setVisible(false);
+        options.findChild<QLabel*>("Label1")->setText("Tracking Numbers or Letters");
+        options.findChild<QWidget*>("cboSeqLen")->setVisible(false);
+        options.findChild<QWidget*>("lblSeqLen")->setVisible(false);
+    } else if (name == "cmdTS") {
+        options.findChild<QLabel*>("Label1")->setText("Tracking Sequences");
+        auto* frame2 = options.findChild<QGroupBox*>("Frame2");
+        frame2->setVisible(true);
+        options.findChild<QWidget*>("Frame1")->setVisible(false);
+        options.findChild<QWidget*>("cboSeqLen")->setVisible(true);
+        options.findChild<QWidget*>("lblSeqLen")->setVisible(true);
+        frame2->setTitle("Sequence Targets");
+    }
+    return &options;
+}
+
 void frmMain::cmdTNL_Click() {
-    ChooseMenuExerciseMode("Tracking Numbers, Letters");
     frmMenu->hide();
-    Form& options = Forms::Get("frmTrackO");
-    options.findChild<QWidget*>("Frame1")->setVisible(true);
-    options.findChild<QWidget*>("Frame2")->setVisible(false);
-    options.findChild<QLabel*>("Label1")->setText("Tracking Numbers or Letters");
-    options.findChild<QWidget*>("cboSeqLen")->setVisible(false);
-    options.findChild<QWidget*>("lblSeqLen")->setVisible(false);
-    Forms::Show(options);
+    Forms::Show(*PrepareMenuExercise("Tracking Numbers, Letters"));
 }
 
 void frmMain::cmdTS_Click() {
-    ChooseMenuExerciseMode("Tracking Sequences");
     frmMenu->hide();
-    Form& options = Forms::Get("frmTrackO");
-    options.findChild<QLabel*>("Label1")->setText("Tracking Sequences");
-    auto* frame2 = options.findChild<QGroupBox*>("Frame2");
-    frame2->setVisible(true);
-    options.findChild<QWidget*>("Frame1")->setVisible(false);
-    options.findChild<QWidget*>("cboSeqLen")->setVisible(true);
-    options.findChild<QWidget*>("lblSeqLen")->setVisible(true);
-    frame2->setTitle("Sequence Targets");
-    Forms::Show(options);
+    Forms::Show(*PrepareMenuExercise("Tracking Sequences"));
 }
 
 void frmMain::cmdExit2_Click() {

@@ -16,6 +16,10 @@ QString MenuExerciseForm(const QString& caption);
 // Tracking screen serves two buttons), so that a screen made next is made
 // as that button makes it.
 void ChooseMenuExerciseMode(const QString& caption);
+// The options screen of the exercise, loaded and set up for its mode as the
+// main menu's button of that caption sets it up, but not shown; nullptr when
+// this build has no such exercise.
+Form* PrepareMenuExercise(const QString& caption);
 // Opens the exercise as the main menu's button of that caption does; its
 // options screen, or nullptr when the menu is not loaded or this build has
 // no such exercise.

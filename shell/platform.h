@@ -77,6 +77,9 @@ public:
     // an empty text on Cancel.
     virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& proposedPath,
                                  const QString& filter) = 0;
+    // A file dialog for opening an existing file: the path chosen, or an
+    // empty text on Cancel.
+    virtual QString OpenFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
     // Opens the help window for a help file name such as "Flipper.hlp".
     virtual int WinHelp(const QString& helpFile) = 0;
     // Pixel size of the display.

@@ -338,6 +338,18 @@ QString RealPlatform::SaveFileName(QWidget* parent, const QString& title,
     return chosen;
 }
 
+QString RealPlatform::OpenFileName(QWidget* parent, const QString& title, const QString& filter) {
+    QPointer<QFileDialog> dialog = new QFileDialog(parent, title, QString(), filter);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    const bool accepted = dialog->exec() == QDialog::Accepted && dialog != nullptr;
+    const QString chosen = accepted && !dialog->selectedFiles().isEmpty()
+                               ? dialog->selectedFiles().first()
+                               : QString();
+    delete dialog;
+    return chosen;
+}
+
 QString RealPlatform::InputBox(const QString& prompt, const QString& title,
                                const QString& defaultText, int leftTwips, int topTwips) {
     QPointer<QInputDialog> dialog = new QInputDialog(QApplication::activeWindow());

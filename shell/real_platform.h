@@ -33,6 +33,7 @@ public:
     bool PrintDialog(QPrinter& printer, QWidget* parent) override;
     QString SaveFileName(QWidget* parent, const QString& title, const QString& proposedPath,
                          const QString& filter) override;
+    QString OpenFileName(QWidget* parent, const QString& title, const QString& filter) override;
     int WinHelp(const QString& helpFile) override;
     QSize DisplaySize() override;
     QRect WorkArea() override;

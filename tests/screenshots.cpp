@@ -10,6 +10,8 @@
 #include "app/practice_extras.h"
 #include "clinic/history/frmHistory.h"
 #include "clinic/history/practice_history.h"
+#include "clinic/programs/frmPrograms.h"
+#include "clinic/programs/program_store.h"
 #include "shell/app.h"
 #include "shell/controls/basic.h"
 #include "shell/controls/cell_grid.h"
@@ -17,9 +19,11 @@
 #include "shell/controls/covering_frame.h"
 #include "shell/controls/drawing_surface.h"
 #include "shell/forms.h"
+#include "shell/forms_apart.h"
 #include "shell/framework/options_screen.h"
 #include "shell/framework/therapy_screen.h"
 #include "shell/main_menu.h"
+#include "shell/menu_exercises.h"
 #include "shell/mod_dodi.h"
 #include "shell/screen_size.h"
 #include "tests/support/fake_platform.h"
@@ -166,6 +170,39 @@ public:
             save(text, "history_csv");
         }
         click(history, "cmdClose");
+    }
+
+    // The Programs window with a program of five steps, and one step's
+    // options screen opened for the program.
+    void Programs() {
+        prefix_.clear();
+        ModDODI::PatientName = "Ann Example";
+        TherapyProgram program;
+        program.patient = "Ann Example";
+        program.name = "Home program, weeks 1 to 4";
+        program.days = TherapyProgram::EveryDay & ~TherapyProgram::DayBit(Qt::Sunday);
+        program.sessionsPerWeek = 4;
+        program.current = true;
+        for (const char* exercise : {"Shape Counting", "Flipper", "Tracking Sequences",
+                                     "Discriminating Color Grids", "Visual Sequencing"}) {
+            ChooseMenuExerciseMode(exercise);
+            const std::unique_ptr<Form> screen = Forms::MakeApart(MenuExerciseForm(exercise));
+            program.steps.append({exercise, ReadOptionValues(*screen)});
+        }
+        if (PracticeStore* history = PracticeHistory::Store()) {
+            ProgramStore(*history).Save(program);
+        }
+        frmMain& menu = StartMainMenu();
+        menu.cmdTools_Click();
+        menu.findChild<QPushButton*>("cmdPrograms")->click();
+        auto& window = Forms::Get<frmPrograms>();
+        window.ChooseStep(2);
+        save(window, "programs");
+        click(window, "cmdStepOptions");
+        if (OptionsScreen* step = window.StepScreen()) {
+            save(*step, "programs_step_options");
+        }
+        click(window, "cmdClose");
     }
 
 private:
@@ -587,6 +624,8 @@ int main(int argc, char** argv) {
     shooter.Metronome();
     Forms::UnloadAll();
     shooter.History();
+    Forms::UnloadAll();
+    shooter.Programs();
     Forms::UnloadAll();
     PracticeHistory::Close();
     return 0;

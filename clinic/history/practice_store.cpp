@@ -10,6 +10,7 @@
 #include <QSqlQuery>
 #include <QUrl>
 #include <QUrlQuery>
+#include <QUuid>
 #include <QVariant>
 #include <algorithm>
 
@@ -92,6 +93,10 @@ QStringList programStatements(bool server) {
         "ALTER TABLE practice ADD COLUMN program_id BIGINT",
         "ALTER TABLE practice ADD COLUMN program_step INTEGER",
         "CREATE INDEX practice_by_program ON practice (program_id, ended)",
+        // A practice's identity wherever it is kept: one made at home and
+        // imported at the clinic is kept there once.
+        "ALTER TABLE practice ADD COLUMN uid TEXT",
+        "CREATE UNIQUE INDEX practice_by_uid ON practice (uid)",
     };
 }
 
@@ -332,12 +337,28 @@ std::optional<qint64> PracticeStore::Record(const PracticeReport& report,
         lastError_ = db.lastError().text();
         return std::nullopt;
     }
+    const std::optional<qint64> id =
+        insertPractice(report, place, QUuid::createUuid().toString(QUuid::WithoutBraces));
+    if (!id || !db.commit()) {
+        if (id) {
+            lastError_ = db.lastError().text();
+        }
+        db.rollback();
+        return std::nullopt;
+    }
+    return id;
+}
+
+std::optional<qint64> PracticeStore::insertPractice(const PracticeReport& report,
+                                                    std::optional<ProgramPlace> place,
+                                                    const QString& uid) {
+    QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
     std::optional<qint64> id;
     {
         QSqlQuery practice(db);
         practice.prepare("INSERT INTO practice (patient, exercise, started, ended, practice_time,"
-                         " headline, percent_correct, average_time, program_id, program_step)"
-                         " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id");
+                         " headline, percent_correct, average_time, program_id, program_step,"
+                         " uid) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id");
         practice.addBindValue(StoredPatientName(report.patientName));
         practice.addBindValue(storedText(report.exercise));
         practice.addBindValue(storedTime(report.started));
@@ -349,28 +370,161 @@ std::optional<qint64> PracticeStore::Record(const PracticeReport& report,
         practice.addBindValue(place ? QVariant(place->program)
                                     : QVariant(QMetaType(QMetaType::LongLong)));
         practice.addBindValue(place ? QVariant(place->step) : QVariant(QMetaType(QMetaType::Int)));
+        practice.addBindValue(uid);
         if (exec(practice) && practice.next()) {
             id = practice.value(0).toLongLong();
         }
     }
-    bool written = id.has_value();
-    if (written) {
-        QSqlQuery line(db);
-        line.prepare("INSERT INTO practice_line (practice_id, kind, position, caption, shown,"
-                     " number) VALUES (?, ?, ?, ?, ?, ?)");
-        const QList<ReportLine>* groups[2] = {&report.options, &report.scores};
-        for (int kind : {OptionLineKind, ScoreLineKind}) {
-            const QList<ReportLine>& lines = *groups[kind];
-            for (int position = 0; written && position < lines.size(); ++position) {
-                line.addBindValue(*id);
-                line.addBindValue(kind);
-                line.addBindValue(position);
-                line.addBindValue(storedText(lines[position].caption));
-                line.addBindValue(storedText(lines[position].text));
-                line.addBindValue(numberOrNull(lines[position].number));
-                written = exec(line);
+    if (!id) {
+        return std::nullopt;
+    }
+    QSqlQuery line(db);
+    line.prepare("INSERT INTO practice_line (practice_id, kind, position, caption, shown,"
+                 " number) VALUES (?, ?, ?, ?, ?, ?)");
+    const QList<ReportLine>* groups[2] = {&report.options, &report.scores};
+    for (int kind : {OptionLineKind, ScoreLineKind}) {
+        const QList<ReportLine>& lines = *groups[kind];
+        for (int position = 0; position < lines.size(); ++position) {
+            line.addBindValue(*id);
+            line.addBindValue(kind);
+            line.addBindValue(position);
+            line.addBindValue(storedText(lines[position].caption));
+            line.addBindValue(storedText(lines[position].text));
+            line.addBindValue(numberOrNull(lines[position].number));
+            if (!exec(line)) {
+                return std::nullopt;
             }
         }
+    }
+    return id;
+}
+
+bool PracticeStore::giveIdentities(const QString& patient, const QString& since) {
+    QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
+    QList<qint64> without;
+    {
+        QSqlQuery query(db);
+        query.setForwardOnly(true);
+        query.prepare("SELECT id FROM practice WHERE patient = ? AND ended >= ? AND uid IS NULL");
+        query.addBindValue(patient);
+        query.addBindValue(since);
+        if (!exec(query)) {
+            return false;
+        }
+        while (query.next()) {
+            without << query.value(0).toLongLong();
+        }
+    }
+    if (without.isEmpty()) {
+        return true;
+    }
+    if (!db.transaction()) {
+        lastError_ = db.lastError().text();
+        return false;
+    }
+    QSqlQuery give(db);
+    give.prepare("UPDATE practice SET uid = ? WHERE id = ? AND uid IS NULL");
+    for (qint64 id : without) {
+        give.addBindValue(QUuid::createUuid().toString(QUuid::WithoutBraces));
+        give.addBindValue(id);
+        if (!exec(give)) {
+            db.rollback();
+            return false;
+        }
+    }
+    if (!db.commit()) {
+        lastError_ = db.lastError().text();
+        db.rollback();
+        return false;
+    }
+    return true;
+}
+
+QList<PortablePractice> PracticeStore::PracticesSince(const QString& patient,
+                                                      const QDateTime& since) {
+    if (!open_ || !giveIdentities(patient, storedTime(since))) {
+        return {};
+    }
+    QList<qint64> ids;
+    QHash<qint64, PortablePractice> found;
+    {
+        QSqlQuery query(QSqlDatabase::database(connectionName_, false));
+        query.setForwardOnly(true);
+        query.prepare("SELECT p.id, p.uid, g.name, p.program_step FROM practice p"
+                      " LEFT JOIN program g ON g.id = p.program_id"
+                      " WHERE p.patient = ? AND p.ended >= ? ORDER BY p.ended, p.id");
+        query.addBindValue(patient);
+        query.addBindValue(storedTime(since));
+        if (!exec(query)) {
+            return {};
+        }
+        while (query.next()) {
+            const qint64 id = query.value(0).toLongLong();
+            PortablePractice& p = found[id];
+            p.uid = query.value(1).toString();
+            if (!query.value(2).isNull()) {
+                p.programName = query.value(2).toString();
+                p.programStep = query.value(3).toInt();
+            }
+            ids << id;
+        }
+    }
+    QList<PortablePractice> practices;
+    for (const StoredPractice& stored : Details(patient, ids)) {
+        PortablePractice p = found.value(stored.id);
+        p.report = stored.report;
+        practices << p;
+    }
+    return practices;
+}
+
+bool PracticeStore::isKept(const QString& uid) {
+    QSqlQuery query(QSqlDatabase::database(connectionName_, false));
+    query.prepare("SELECT 1 FROM practice WHERE uid = ?");
+    query.addBindValue(uid);
+    return exec(query) && query.next();
+}
+
+std::optional<ProgramPlace> PracticeStore::placeOf(const QString& patient,
+                                                   const QString& programName,
+                                                   std::optional<int> step) {
+    if (programName.isEmpty() || !step) {
+        return std::nullopt;
+    }
+    QSqlQuery query(QSqlDatabase::database(connectionName_, false));
+    query.prepare("SELECT g.id FROM program g JOIN program_step s ON s.program_id = g.id"
+                  " WHERE g.patient = ? AND g.name = ? AND s.position = ? ORDER BY g.id");
+    query.addBindValue(patient);
+    query.addBindValue(programName);
+    query.addBindValue(*step);
+    if (exec(query) && query.next()) {
+        return ProgramPlace{query.value(0).toLongLong(), *step};
+    }
+    return std::nullopt;
+}
+
+std::optional<int> PracticeStore::Import(const QList<PortablePractice>& practices) {
+    if (!open_) {
+        return std::nullopt;
+    }
+    QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
+    if (!db.transaction()) {
+        lastError_ = db.lastError().text();
+        return std::nullopt;
+    }
+    int kept = 0;
+    bool written = true;
+    for (const PortablePractice& p : practices) {
+        if (isKept(p.uid)) {
+            continue;
+        }
+        const std::optional<ProgramPlace> place =
+            placeOf(StoredPatientName(p.report.patientName), p.programName, p.programStep);
+        written = insertPractice(p.report, place, p.uid).has_value();
+        if (!written) {
+            break;
+        }
+        ++kept;
     }
     if (!written || !db.commit()) {
         if (written) {
@@ -379,7 +533,7 @@ std::optional<qint64> PracticeStore::Record(const PracticeReport& report,
         db.rollback();
         return std::nullopt;
     }
-    return id;
+    return kept;
 }
 
 QList<PracticeSummary> PracticeStore::summaries(QSqlQuery& query) {

@@ -44,6 +44,16 @@ struct StoredPractice {
     PracticeReport report;
 };
 
+// A practice carried to another KOVA: its identity, the same wherever it is
+// kept, so that it is kept once however often it is imported; and the
+// program (by name) and step it was run from, if any.
+struct PortablePractice {
+    QString uid;
+    PracticeReport report;
+    QString programName;
+    std::optional<int> programStep;
+};
+
 class PracticeStore {
 public:
     // Why the database could not be opened.
@@ -80,6 +90,13 @@ public:
     std::optional<qint64> Record(const PracticeReport& report,
                                  std::optional<ProgramPlace> place = std::nullopt);
 
+    // The patient's practices that ended at or after since, oldest first.
+    QList<PortablePractice> PracticesSince(const QString& patient, const QDateTime& since);
+    // Keeps, in one transaction, each practice whose identity is not kept
+    // yet, tied to the patient's program of the same name when it has that
+    // step. The number newly kept, or nothing on failure (then none is kept).
+    std::optional<int> Import(const QList<PortablePractice>& practices);
+
     QList<PatientSummary> Patients();
     // The patient's practices, newest first.
     QList<PracticeSummary> Practices(const QString& patient);
@@ -106,6 +123,15 @@ private:
     bool deleteAtOnce(std::initializer_list<const char*> statements, const QVariant& value);
     bool run(const QString& statement);
     QList<PracticeSummary> summaries(class QSqlQuery& query);
+    // Writes one practice and its lines inside the caller's transaction.
+    std::optional<qint64> insertPractice(const PracticeReport& report,
+                                         std::optional<ProgramPlace> place, const QString& uid);
+    bool isKept(const QString& uid);
+    std::optional<ProgramPlace> placeOf(const QString& patient, const QString& programName,
+                                        std::optional<int> step);
+    // Gives each of the patient's practices ending at or after since an
+    // identity if it has none yet (practices kept before there were any).
+    bool giveIdentities(const QString& patient, const QString& since);
 
     QString target_;
     QString connectionName_;

@@ -1,5 +1,7 @@
 #include "clinic/programs/program_store.h"
 
+#include "clinic/programs/step_check.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSqlError>
@@ -52,6 +54,11 @@ bool ProgramStore::exec(QSqlQuery& query) {
 
 std::optional<qint64> ProgramStore::Save(const TherapyProgram& program) {
     if (!history_.IsOpen()) {
+        return std::nullopt;
+    }
+    // A step its exercise would refuse never reaches the database, so never a therapy screen.
+    if (const std::optional<QString> refusal = KeepingRefusal(program)) {
+        lastError_ = *refusal;
         return std::nullopt;
     }
     QSqlDatabase db = history_.Connection();

@@ -16,7 +16,8 @@ public:
 
     // Stores a new program (id 0) or replaces the stored one of that id, with
     // all its steps, in one transaction; a current program makes the
-    // patient's other programs not current. Its id, or nothing on failure.
+    // patient's other programs not current. A step its exercise's screen
+    // refuses is refused (LastError says which). Its id, or nothing on failure.
     std::optional<qint64> Save(const TherapyProgram& program);
     // The patient's programs, in the order they were made.
     QList<TherapyProgram> Programs(const QString& patient);

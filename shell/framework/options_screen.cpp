@@ -23,6 +23,9 @@ OptionsScreen::OptionsScreen(const QString& name, Triad triad)
 }
 
 void OptionsScreen::AfterUnload() {
+    if (ForProgramStep()) {
+        return; // no practice was opened from it, and the menu stays as it was
+    }
     // Whatever closed this screen (Main Menu, its title-bar button), its
     // exercise ends with it: a therapy or scores screen left above it would
     // run on its own beside a second exercise opened from the menu.
@@ -36,12 +39,40 @@ void OptionsScreen::cmdHelp_Click() {
 }
 
 void OptionsScreen::cmdStart_Click() {
+    if (ForProgramStep()) {
+        keepForProgram();
+        return;
+    }
     Forms::Show(triad_.therapy);
 }
 
 void OptionsScreen::cmdMenu_Click() {
-    ShowMainMenuFrame();
+    if (!ForProgramStep()) {
+        ShowMainMenuFrame();
+    }
     Forms::Unload(*this);
+}
+
+void OptionsScreen::UseForProgramStep(const QString& holder, KeepForProgram keep) {
+    keepForProgram_ = std::move(keep);
+    stepHolder_ = holder;
+    HoldWhileOpen(holder);
+    if (therapyButton_ != nullptr) {
+        therapyButton_->setText(KeepForProgramCaption);
+    }
+}
+
+void OptionsScreen::keepForProgram() {
+    // Every box shown is checked as leaving it checks it: the first one
+    // refused shows its own message and keeps the focus, and nothing is kept.
+    for (ValidatingComboBox* box : findChildren<ValidatingComboBox*>()) {
+        if (box->isVisibleTo(this) && !box->Validate()) {
+            return;
+        }
+    }
+    if (keepForProgram_(ReadOptionValues(*this))) {
+        Forms::Unload(*this);
+    }
 }
 
 VbButton* OptionsScreen::AddHelpButton(const QString& name) {
@@ -53,6 +84,7 @@ VbButton* OptionsScreen::AddHelpButton(const QString& name) {
 VbButton* OptionsScreen::AddTherapyButton(const QString& name) {
     auto* button = new VbButton(name, "Therapy", this);
     connect(button, &QPushButton::clicked, this, &OptionsScreen::cmdStart_Click);
+    therapyButton_ = button;
     return button;
 }
 

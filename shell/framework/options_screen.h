@@ -5,10 +5,12 @@
 #include "shell/controls/basic.h"
 #include "shell/controls/combo_box.h"
 #include "shell/forms.h"
+#include "shell/framework/option_values.h"
 #include "shell/framework/triad.h"
 
 #include <QColor>
 #include <array>
+#include <functional>
 #include <optional>
 
 // Where an options screen's Main Menu, Help and Therapy buttons stand, in
@@ -47,18 +49,34 @@ struct OptionsButtons {
     VbButton* therapy;
 };
 
+// Takes the values of an options screen opened for a therapy program's step,
+// as shown once the screen's own checks accepted them; false when they could
+// not be kept (the screen then stays open).
+using KeepForProgram = std::function<bool(const OptionValues&)>;
+
 class OptionsScreen : public Form {
     Q_OBJECT
 public:
     OptionsScreen(const QString& name, Triad triad);
 
     void cmdHelp_Click();
-    // Shows the therapy screen; this screen stays loaded under it.
+    // Shows the therapy screen; this screen stays loaded under it. For a
+    // program step: checks every box as leaving it would and keeps the values.
     void cmdStart_Click();
     // Back to the main menu's exercise list; this screen is unloaded.
     void cmdMenu_Click();
 
     const Triad& Names() const { return triad_; }
+
+    // Opens the screen for choosing a therapy program step's options rather
+    // than for a practice: its Therapy button reads "Keep For Program" and
+    // hands the values shown to keep, then the screen closes; the form named
+    // holder takes no clicks meanwhile. Closing it otherwise keeps nothing.
+    // Call before the screen is first shown.
+    void UseForProgramStep(const QString& holder, KeepForProgram keep);
+    bool ForProgramStep() const { return static_cast<bool>(keepForProgram_); }
+    // A program step's screen stays above the window it was opened from.
+    QString StaysAbove() const override { return stepHolder_; }
 
 protected:
     // When this screen is unloaded in any way, its therapy and scores
@@ -93,8 +111,17 @@ protected:
                                            double labelWidth = 3000);
 
 private:
+    void keepForProgram();
+
     Triad triad_;
+    VbButton* therapyButton_ = nullptr;
+    KeepForProgram keepForProgram_;
+    QString stepHolder_;
 };
+
+// The caption of the Therapy button of an options screen opened for a
+// program step.
+inline const char* const KeepForProgramCaption = "Keep For Program";
 
 // A display speed in seconds: numeric, above 0.09 and at most mostSeconds.
 // The text stays as typed (its decimals are the speed), valid or not.

@@ -53,7 +53,8 @@ QList<Form*> LoadedForms() {
 }
 
 QString ExerciseOf(const Form& form) {
-    if (const auto* options = qobject_cast<const OptionsScreen*>(&form)) {
+    const auto* options = qobject_cast<const OptionsScreen*>(&form);
+    if (options != nullptr && !options->ForProgramStep()) {
         return options->Names().options;
     }
     if (const auto* therapy = qobject_cast<const TherapyScreen*>(&form)) {
@@ -63,7 +64,8 @@ QString ExerciseOf(const Form& form) {
         return scores->Names().options;
     }
     // A window opened over a screen of an exercise (the History window over
-    // a scores screen) belongs to that exercise.
+    // a scores screen) belongs to that exercise, and a program step's options
+    // screen to the Programs window it was opened from.
     const QString above = form.StaysAbove();
     if (!above.isEmpty() && above != MainMenuName && above != form.objectName()) {
         if (const Form* owner = Forms::Find(above)) {

@@ -41,6 +41,10 @@ QString FakePlatform::SaveFileName(QWidget*, const QString&, const QString& prop
     return SaveFileAnswers.isEmpty() ? QString() : SaveFileAnswers.dequeue();
 }
 
+QString FakePlatform::OpenFileName(QWidget*, const QString&, const QString&) {
+    return OpenFileAnswers.isEmpty() ? QString() : OpenFileAnswers.dequeue();
+}
+
 QDateTime FakePlatform::CurrentDateTime() {
     return Today.startOfDay().addMSecs(std::llround(Now * 1000.0));
 }

@@ -61,6 +61,8 @@ public:
     // left; the paths they proposed, in order.
     QQueue<QString> SaveFileAnswers;
     QStringList ProposedSavePaths;
+    // Open dialogs: each answer in turn, Cancel (an empty text) when none is left.
+    QQueue<QString> OpenFileAnswers;
 
     QStringList Sounds;       // paths of sounds played
     QList<double> SoundTimes; // the monotonic clock (ms) at which each of Sounds started
@@ -103,6 +105,7 @@ public:
     bool PrintDialog(QPrinter& printer, QWidget* parent) override;
     QString SaveFileName(QWidget* parent, const QString& title, const QString& proposedPath,
                          const QString& filter) override;
+    QString OpenFileName(QWidget* parent, const QString& title, const QString& filter) override;
     int WinHelp(const QString& helpFile) override;
     QSize DisplaySize() override { return Display; }
     // The whole display: the offscreen platform has no panels.
