@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSet>
 #include <algorithm>
@@ -187,14 +188,17 @@ bool IsSignedChange(const QString& text, qsizetype minusAt) {
 }
 } // namespace
 
-QString InsaneFigure(const QString& text, bool overCountAllowed) {
+QString InsaneFigure(const QString& shownText, bool overCountAllowed) {
+    // What stands in double quotes echoes what the user typed (a program's
+    // name, a date to export from); it is theirs, not a figure of KOVA's.
+    const QString text = QString(shownText).remove(QRegularExpression("\"[^\"]*\""));
     const QString lower = text.toLower();
     for (const char* word : {"nan", "inf"}) {
         for (qsizetype at = lower.indexOf(word); at >= 0; at = lower.indexOf(word, at + 1)) {
             const bool startsWord = at == 0 || !lower[at - 1].isLetter();
             const bool endsWord = at + 3 >= lower.size() || !lower[at + 3].isLetter();
             if (startsWord && endsWord) {
-                return "\"" + text + "\" shows " + word;
+                return "\"" + shownText + "\" shows " + word;
             }
         }
     }
@@ -202,7 +206,7 @@ QString InsaneFigure(const QString& text, bool overCountAllowed) {
         const bool minusBeforeDigit = text[i] == '-' && text[i + 1].isDigit();
         const bool partOfWord = i > 0 && (text[i - 1].isLetterOrNumber());
         if (minusBeforeDigit && !partOfWord && !IsSignedChange(text, i)) {
-            return "\"" + text + "\" shows a negative number";
+            return "\"" + shownText + "\" shows a negative number";
         }
     }
     for (qsizetype percent = text.indexOf('%'); percent >= 0;
@@ -216,7 +220,7 @@ QString InsaneFigure(const QString& text, bool overCountAllowed) {
         }
         const double value = text.mid(start, percent - start).toDouble();
         if (value > 100 && !overCountAllowed) {
-            return "\"" + text + "\" shows a percentage above 100";
+            return "\"" + shownText + "\" shows a percentage above 100";
         }
     }
     return {};
