@@ -1,5 +1,7 @@
 #include "app/practice_extras.h"
 
+#include "app/program_extras.h"
+
 #include "clinic/history/frmHistory.h"
 #include "clinic/history/practice_facts.h"
 #include "clinic/history/practice_history.h"
@@ -18,6 +20,7 @@ constexpr int SessionsInReport = 5;
 PracticeReport PrintedReportOf(const ScoresScreen& screen) {
     PracticeReport report = ReportOf(screen);
     report.lastSessions = PracticeHistory::LastSessions(report, SessionsInReport);
+    report.tables = ProgramTablesFor(report.patientName);
     return report;
 }
 
@@ -36,11 +39,12 @@ void InstallPracticeExtras() {
                                   ReportOf(screen).exercise);
          }},
     };
-    extras.practiceShown = [](ScoresScreen& screen) { PracticeHistory::Record(ReportOf(screen)); };
+    extras.practiceShown = [](ScoresScreen& screen) { RecordPractice(screen); };
     extras.closing = [](ScoresScreen& screen) {
         frmHistory::CloseIfOpenedFrom(screen.objectName());
     };
     SetScoresScreenExtras(std::move(extras));
+    InstallProgramRunExtras();
     SetToolsFrameButtons({
         {"cmdHistory", "Practice History",
          [] {
