@@ -182,7 +182,7 @@ public:
         const QString patient = "Cora Example";
         TherapyProgram program{0, patient, "Morning practice", {}, TherapyProgram::EveryDay,
                                3, true};
-        for (const QString& exercise :
+        for (const char* exercise :
              {"Shape Counting", "Discriminating Color Grids", "Pattern Duplicator"}) {
             const std::unique_ptr<Form> screen = Forms::MakeApart(MenuExerciseForm(exercise));
             program.steps << ProgramStep{exercise, ReadOptionValues(*screen)};
