@@ -31,7 +31,9 @@ AdherenceTable::AdherenceTable(QWidget* parent) : QGroupBox("Program Sessions", 
     grdAdherence->verticalHeader()->hide();
     grdAdherence->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grdAdherence->verticalHeader()->setDefaultSectionSize(grdAdherence->fontMetrics().height() + 6);
+    // The week's date whole; the counts share the room left.
     grdAdherence->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grdAdherence->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     layout->addWidget(grdAdherence, 1);
 }
 
