@@ -1,5 +1,7 @@
 #include "app/practice_extras.h"
 
+#include "app/program_extras.h"
+
 #include "clinic/history/frmHistory.h"
 #include "clinic/history/practice_facts.h"
 #include "clinic/history/practice_history.h"
@@ -20,6 +22,7 @@ constexpr int SessionsInReport = 5;
 PracticeReport PrintedReportOf(const ScoresScreen& screen) {
     PracticeReport report = ReportOf(screen);
     report.lastSessions = PracticeHistory::LastSessions(report, SessionsInReport);
+    report.tables = ProgramTablesFor(report.patientName);
     return report;
 }
 
@@ -43,7 +46,7 @@ void InstallPracticeExtras() {
          AddPracticeToProgram},
     };
     extras.practiceShown = [](ScoresScreen& screen) {
-        PracticeHistory::Record(ReportOf(screen));
+        RecordPractice(screen);
         screen.findChild<QWidget*>("cmdAddToProgram")->setEnabled(CanAddPracticeToProgram());
     };
     extras.closing = [](ScoresScreen& screen) {
@@ -51,6 +54,7 @@ void InstallPracticeExtras() {
         frmPrograms::CloseIfOpenedFrom(screen.objectName());
     };
     SetScoresScreenExtras(std::move(extras));
+    InstallProgramRunExtras();
     SetToolsFrameButtons({
         {"cmdHistory", "Practice History",
          [] {

@@ -7,6 +7,8 @@
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
 #include "shell/screen_size.h"
+#include "shell/todays_program.h"
+#include "shell/twips.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -47,6 +49,28 @@ QList<ToolsFrameButton>& toolsFrameButtons() {
     return installed;
 }
 
+TodaysProgramButton& todaysProgramButton() {
+    static TodaysProgramButton installed;
+    return installed;
+}
+
+// The top row's buttons, left to right, as designed and closed up around
+// Today's Program (which must leave the title at 7680 twips clear).
+struct TopRowPlace {
+    const char* name;
+    int designLeft, designWidth;
+    int left, width; // with Today's Program
+};
+const TopRowPlace topRow[] = {
+    {"cmdTRMenu", 240, 2055, 240, 1380},  {"cmdTools", 2400, 1695, 1695, 1140},
+    {"cmdProgram", 0, 0, 2910, 2430},     {"cmdHelp", 4200, 1455, 5415, 1020},
+    {"cmdExit2", 5760, 1455, 6510, 1020},
+};
+constexpr int TopRowTop = 120;
+constexpr int TopRowHeight = 615;
+constexpr double MenuDesignWidth = 12000;
+constexpr double MenuDesignHeight = 9000;
+
 constexpr int ToolsFrameTop = 1560;
 constexpr int ToolButtonPitch = 720;
 
@@ -60,6 +84,50 @@ int toolsFrameHeight() {
 
 void SetToolsFrameButtons(QList<ToolsFrameButton> buttons) {
     toolsFrameButtons() = std::move(buttons);
+}
+
+void SetTodaysProgramButton(TodaysProgramButton button) {
+    todaysProgramButton() = std::move(button);
+}
+
+namespace {
+
+bool programOffered(const QWidget& menu) {
+    const auto* button = menu.findChild<QWidget*>("cmdProgram");
+    return button != nullptr && button->isVisibleTo(&menu);
+}
+
+// Places the top row as designed, or closed up around Today's Program,
+// scaled as the layout scaler scales the menu to its size.
+void placeTopRow(QWidget& menu, bool withProgram) {
+    const double across = PixelsToTwips(menu.width()) / MenuDesignWidth;
+    const double down = PixelsToTwips(menu.height()) / MenuDesignHeight;
+    for (const TopRowPlace& place : topRow) {
+        auto* button = menu.findChild<QWidget*>(place.name);
+        if (!withProgram && place.designWidth == 0) {
+            button->hide();
+            continue;
+        }
+        const int left = withProgram ? place.left : place.designLeft;
+        const int width = withProgram ? place.width : place.designWidth;
+        button->setGeometry(
+            TwipsRect(left * across, TopRowTop * down, width * across, TopRowHeight * down));
+        button->show();
+    }
+}
+
+} // namespace
+
+void OfferTodaysProgram() {
+    auto* menu = Forms::Find<frmMain>();
+    if (menu == nullptr) {
+        return;
+    }
+    const TodaysProgramButton& hook = todaysProgramButton();
+    const bool offered = hook.offered && hook.clicked && hook.offered(PatientName);
+    if (offered != programOffered(*menu)) {
+        placeTopRow(*menu, offered);
+    }
 }
 
 frmMain::frmMain() : Form(Name) {
@@ -96,20 +164,35 @@ void frmMain::buildTopRow() {
     struct {
         const char* name;
         const char* caption;
-        int left, width;
         void (frmMain::*handler)();
     } const buttons[] = {
-        {"cmdTRMenu", "Therapy", 240, 2055, &frmMain::cmdTRMenu_Click},
-        {"cmdTools", "Tools", 2400, 1695, &frmMain::cmdTools_Click},
-        {"cmdHelp", "Help", 4200, 1455, &frmMain::cmdHelp_Click},
-        {"cmdExit2", "Exit", 5760, 1455, &frmMain::cmdExit2_Click},
+        {"cmdTRMenu", "Therapy", &frmMain::cmdTRMenu_Click},
+        {"cmdTools", "Tools", &frmMain::cmdTools_Click},
+        {"cmdProgram", "Today's Program", nullptr},
+        {"cmdHelp", "Help", &frmMain::cmdHelp_Click},
+        {"cmdExit2", "Exit", &frmMain::cmdExit2_Click},
     };
     for (const auto& b : buttons) {
         auto* button = new VbButton(b.name, b.caption, this);
         SetFontSize(button, 12, true);
-        Place(button, b.left, 120, b.width, 615);
-        connect(button, &QPushButton::clicked, this, b.handler);
+        if (b.handler != nullptr) {
+            connect(button, &QPushButton::clicked, this, b.handler);
+        }
     }
+    connect(findChild<QPushButton*>("cmdProgram"), &QPushButton::clicked, this, [this] {
+        frmMenu->hide();
+        frmTools->hide();
+        frmScreenSize->hide();
+        frmDisplayMode->hide();
+        if (todaysProgramButton().clicked) {
+            todaysProgramButton().clicked();
+        }
+    });
+    // Today's Program has its design place too, so that the layout scaler
+    // scales its font; it is shown only when offered.
+    placeTopRow(*this, false);
+    Place(findChild<QWidget*>("cmdProgram"), 2910, TopRowTop, 2430, TopRowHeight);
+    findChild<QWidget*>("cmdProgram")->hide();
 }
 
 void frmMain::buildMenuFrame() {
@@ -273,6 +356,9 @@ void frmMain::cmdScreenSizeOK_Click() {
 void frmMain::resizeEvent(QResizeEvent* event) {
     Form::resizeEvent(event);
     resizer_.Resize();
+    if (programOffered(*this)) {
+        placeTopRow(*this, true); // the scaler knows only the designed row
+    }
 }
 
 void frmMain::mousePressEvent(QMouseEvent* event) {
@@ -315,6 +401,7 @@ void frmMain::cmdName_Click() {
         "Enter Patient or Student Name that will be used on Score printouts (Or leave blank):",
         "KOVA", PatientName, 5000, 5000);
     frmTools->hide();
+    OfferTodaysProgram();
 }
 
 void frmMain::cmdMetronome_Click() {

@@ -11,6 +11,7 @@
 #include "clinic/history/frmHistory.h"
 #include "clinic/history/practice_history.h"
 #include "clinic/programs/frmPrograms.h"
+#include "clinic/programs/frmProgramSummary.h"
 #include "clinic/programs/program_store.h"
 #include "shell/app.h"
 #include "shell/controls/basic.h"
@@ -20,12 +21,14 @@
 #include "shell/controls/drawing_surface.h"
 #include "shell/forms.h"
 #include "shell/forms_apart.h"
+#include "shell/framework/option_values.h"
 #include "shell/framework/options_screen.h"
 #include "shell/framework/therapy_screen.h"
 #include "shell/main_menu.h"
 #include "shell/menu_exercises.h"
 #include "shell/mod_dodi.h"
 #include "shell/screen_size.h"
+#include "shell/todays_program.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/practice_samples.h"
 
@@ -203,6 +206,57 @@ public:
             save(*step, "programs_step_options");
         }
         click(window, "cmdClose");
+    }
+
+    // A patient's program of three steps: the main menu offering Today's
+    // Program, the scores screen of its last step with Next Exercise, the
+    // summary, and the History window's sessions planned and done.
+    void Program() {
+        prefix_ = "program";
+        const QString patient = "Cora Example";
+        TherapyProgram program{0, patient, "Morning practice", {}, TherapyProgram::EveryDay,
+                               3, true};
+        for (const char* exercise :
+             {"Shape Counting", "Discriminating Color Grids", "Pattern Duplicator"}) {
+            const std::unique_ptr<Form> screen = Forms::MakeApart(MenuExerciseForm(exercise));
+            program.steps << ProgramStep{exercise, ReadOptionValues(*screen)};
+        }
+        ProgramStore programs(*PracticeHistory::Store());
+        program.id = programs.Save(program).value_or(0);
+        // Three weeks of sessions, some of them whole, and today's first two steps.
+        const QDate today = fake_.Today;
+        for (int day = -20; day <= 0; day += day % 3 == 0 ? 2 : 1) {
+            const int steps = day == 0 ? 2 : day % 4 == 0 ? 2 : 3;
+            for (int step = 0; step < steps; ++step) {
+                PracticeHistory::Store()->Record(
+                    SamplePractice(patient, program.steps[step].exercise,
+                                   QDateTime(today.addDays(day), QTime(9, 10 * step)), 6 + step, 9,
+                                   1.5 + step),
+                    ProgramPlace{program.id, step});
+            }
+        }
+        ModDODI::PatientName = patient;
+        frmMain& menu = StartMainMenu();
+        OfferTodaysProgram();
+        save(menu, "main_menu");
+        menu.findChild<QPushButton*>("cmdProgram")->click();
+        if (auto* therapy = dynamic_cast<TherapyScreen*>(Forms::Active())) {
+            click(*therapy, "cmdScores");
+        }
+        if (Form* scores = Forms::Active()) {
+            save(*scores, "scores_next_exercise");
+            click(*scores, "cmdNextExercise");
+        }
+        if (Form* summary = Forms::Find(frmProgramSummary::Name)) {
+            save(*summary, "summary");
+            click(*summary, "cmdClose");
+        }
+        menu.cmdTools_Click();
+        menu.findChild<QPushButton*>("cmdHistory")->click();
+        auto& history = Forms::Get<frmHistory>();
+        save(history, "history_adherence");
+        click(history, "cmdClose");
+        ModDODI::PatientName = "Ann Smith";
     }
 
 private:
@@ -626,6 +680,8 @@ int main(int argc, char** argv) {
     shooter.History();
     Forms::UnloadAll();
     shooter.Programs();
+    Forms::UnloadAll();
+    shooter.Program();
     Forms::UnloadAll();
     PracticeHistory::Close();
     return 0;

@@ -4,6 +4,7 @@
 #include "clinic/history/practice_history.h"
 #include "clinic/history/practice_list_model.h"
 #include "clinic/history/progress_chart.h"
+#include "clinic/programs/adherence_table.h"
 #include "shell/controls/basic.h"
 #include "shell/framework/layout.h"
 #include "shell/platform.h"
@@ -98,6 +99,8 @@ void frmHistory::buildPatientSide() {
     layout->addWidget(lstPatients, 1);
     cmdDeletePatient = makeButton("cmdDeletePatient", "Delete Patient...", frame);
     layout->addWidget(cmdDeletePatient);
+    adherence_ = new AdherenceTable(frame);
+    layout->addWidget(adherence_, 1);
     connect(lstPatients, &QTableWidget::itemSelectionChanged, this, &frmHistory::patientChosen);
     connect(cmdDeletePatient, &QPushButton::clicked, this, &frmHistory::cmdDeletePatient_Click);
 }
@@ -269,6 +272,7 @@ void frmHistory::patientChosen() {
         cboExercise->setCurrentIndex(std::max(0, cboExercise->findText(kept)));
     }
     cmdDeletePatient->setEnabled(!patient.isEmpty());
+    adherence_->ShowPatient(patient);
     exerciseChosen();
 }
 

@@ -5,6 +5,7 @@
 #include "clinic/history/practice_store.h"
 #include "shell/forms.h"
 
+class AdherenceTable;
 class QComboBox;
 class QTableView;
 class QTableWidget;
@@ -74,6 +75,7 @@ private:
     VbButton* cmdExport;
     VbButton* cmdClose;
     ProgressChart* chart_;
+    AdherenceTable* adherence_;
 };
 
 // A file name made from a patient's name: characters no file name may hold

@@ -260,3 +260,23 @@ QHash<QDate, QSet<int>> ProgramStore::StepsDoneBetween(qint64 program, QDate fir
     }
     return done;
 }
+
+QHash<int, QString> ProgramStore::HeadlinesOn(qint64 program, QDate day) {
+    QHash<int, QString> headlines;
+    if (!history_.IsOpen()) {
+        return headlines;
+    }
+    QSqlQuery query(history_.Connection());
+    query.setForwardOnly(true);
+    query.prepare("SELECT program_step, headline FROM practice WHERE program_id = ?"
+                  " AND ended >= ? AND ended < ? ORDER BY ended, id");
+    query.addBindValue(program);
+    query.addBindValue(storedDayStart(day));
+    query.addBindValue(storedDayStart(day.addDays(1)));
+    if (exec(query)) {
+        while (query.next()) {
+            headlines.insert(query.value(0).toInt(), query.value(1).toString());
+        }
+    }
+    return headlines;
+}

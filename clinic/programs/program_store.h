@@ -33,6 +33,8 @@ public:
     QSet<int> StepsDoneOn(qint64 program, QDate day);
     // Each day from first to last (local time) with the steps done that day.
     QHash<QDate, QSet<int>> StepsDoneBetween(qint64 program, QDate first, QDate last);
+    // The main score of each step's last practice that ended on that day.
+    QHash<int, QString> HeadlinesOn(qint64 program, QDate day);
 
     QString LastError() const { return lastError_; }
 

@@ -77,6 +77,31 @@ table.lines td { border: 1px solid #000000; }
 
 } // namespace
 
+const char* ReportStyleSheet() {
+    return StyleSheet;
+}
+
+QString ReportEscaped(const QString& text) {
+    return Escaped(text);
+}
+
+QString ReportTableHtml(const ReportTable& table) {
+    QString html = "<h3>" + Escaped(table.heading) +
+                   "</h3><table class='lines' width='100%' cellspacing='0' cellpadding='6'><tr>";
+    for (const QString& column : table.columns) {
+        html += "<td><b>" + Escaped(column) + "</b></td>";
+    }
+    html += "</tr>";
+    for (const QStringList& row : table.rows) {
+        html += "<tr>";
+        for (const QString& cell : row) {
+            html += "<td>" + Escaped(cell) + "</td>";
+        }
+        html += "</tr>";
+    }
+    return html + "</table>";
+}
+
 std::unique_ptr<QTextDocument> ReportDocument(const PracticeReport& report,
                                               const QDateTime& printedAt) {
     auto document = std::make_unique<QTextDocument>();
@@ -100,22 +125,23 @@ std::unique_ptr<QTextDocument> ReportDocument(const PracticeReport& report,
     html += "</table>";
     html += LinesTable("Scores", report.scores, "No scores.");
     html += LastSessionsTable(report.lastSessions);
+    for (const ReportTable& table : report.tables) {
+        html += ReportTableHtml(table);
+    }
     html += LinesTable("Options", report.options, "This exercise has no options.");
     document->setHtml(html);
     return document;
 }
 
-void PaintReport(QPainter& painter, QPagedPaintDevice& page, const PracticeReport& report,
-                 const QDateTime& printedAt) {
-    const std::unique_ptr<QTextDocument> document = ReportDocument(report, printedAt);
-    document->documentLayout()->setPaintDevice(&page);
+void PaintDocument(QPainter& painter, QPagedPaintDevice& page, QTextDocument& document) {
+    document.documentLayout()->setPaintDevice(&page);
     const QSizeF room = page.pageLayout().paintRectPixels(page.logicalDpiX()).size();
-    // Laid out at the page's width; a report longer than the page is laid
+    // Laid out at the page's width; a document longer than the page is laid
     // out wider and drawn smaller, until it fits.
     double scale = 1.0;
     for (int attempt = 0; attempt < 4; ++attempt) {
-        document->setTextWidth(room.width() / scale);
-        const double height = document->size().height() * scale;
+        document.setTextWidth(room.width() / scale);
+        const double height = document.size().height() * scale;
         if (height <= room.height()) {
             break;
         }
@@ -123,8 +149,14 @@ void PaintReport(QPainter& painter, QPagedPaintDevice& page, const PracticeRepor
     }
     painter.save();
     painter.scale(scale, scale);
-    document->drawContents(&painter);
+    document.drawContents(&painter);
     painter.restore();
+}
+
+void PaintReport(QPainter& painter, QPagedPaintDevice& page, const PracticeReport& report,
+                 const QDateTime& printedAt) {
+    const std::unique_ptr<QTextDocument> document = ReportDocument(report, printedAt);
+    PaintDocument(painter, page, *document);
 }
 
 QPageSize::PageSizeId PaperFor(const QLocale& locale) {

@@ -16,6 +16,17 @@ class QTextDocument;
 std::unique_ptr<QTextDocument> ReportDocument(const PracticeReport& report,
                                               const QDateTime& printedAt);
 
+// Paints the document on the page the painter is open on, shrunk to fit
+// when it is longer than the page, so it always takes one page.
+void PaintDocument(QPainter& painter, QPagedPaintDevice& page, QTextDocument& document);
+
+// A table of a report in HTML: its heading, a header row and the rows.
+QString ReportTableHtml(const ReportTable& table);
+// The style every printed document shares: black on white, framed tables.
+const char* ReportStyleSheet();
+// Escaped for HTML, a run of blanks kept as it shows on screen.
+QString ReportEscaped(const QString& text);
+
 // Paints the report on the page the painter is open on, shrunk to fit when
 // it is longer than the page, so it always takes one page.
 void PaintReport(QPainter& painter, QPagedPaintDevice& page, const PracticeReport& report,

@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QTextDocument>
 
 namespace {
 
@@ -39,13 +40,19 @@ void TellNotSaved(const QString& path, const QString& reason) {
                       vbExclamation, "KOVA");
 }
 
-void SaveTo(const PracticeReport& report, const QString& path, const QPageLayout& layout) {
+void SaveTo(const PrintableDocument& document, const QString& path, const QPageLayout& layout) {
     QString error;
-    if (WriteReportPdf(report, platform().CurrentDateTime(), path, layout, &error)) {
+    if (WriteDocumentPdf(document, platform().CurrentDateTime(), path, layout, &error)) {
         LastFolder() = QFileInfo(path).absolutePath();
     } else {
         TellNotSaved(path, error);
     }
+}
+
+PrintableDocument PrintableReport(const PracticeReport& report) {
+    return {"KOVA " + report.exercise,
+            ReportFileBaseName(report, platform().CurrentDateTime().date()),
+            [report](const QDateTime& printedAt) { return ReportDocument(report, printedAt); }};
 }
 
 } // namespace
@@ -57,6 +64,19 @@ QPageLayout ReportPageLayout() {
 
 bool WriteReportPdf(const PracticeReport& report, const QDateTime& printedAt, const QString& path,
                     const QPageLayout& layout, QString* error) {
+    return WriteDocumentPdf(PrintableReport(report), printedAt, path, layout, error);
+}
+
+void PrintReport(const PracticeReport& report, QWidget* parent) {
+    PrintDocument(PrintableReport(report), parent);
+}
+
+void SaveReportPdf(const PracticeReport& report, QWidget* parent) {
+    SaveDocumentPdf(PrintableReport(report), parent);
+}
+
+bool WriteDocumentPdf(const PrintableDocument& document, const QDateTime& printedAt,
+                      const QString& path, const QPageLayout& layout, QString* error) {
     // Drawn in memory first and written in one go, so a full disk or a
     // folder that cannot be written leaves no half file and no old file
     // replaced.
@@ -66,10 +86,11 @@ bool WriteReportPdf(const PracticeReport& report, const QDateTime& printedAt, co
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
         writer.setPageLayout(layout);
-        writer.setTitle("KOVA " + report.exercise);
+        writer.setTitle(document.title);
         writer.setCreator("KOVA");
         QPainter painter(&writer);
-        PaintReport(painter, writer, report, printedAt);
+        const std::unique_ptr<QTextDocument> made = document.make(printedAt);
+        PaintDocument(painter, writer, *made);
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit()) {
@@ -80,16 +101,16 @@ bool WriteReportPdf(const PracticeReport& report, const QDateTime& printedAt, co
     return true;
 }
 
-void PrintReport(const PracticeReport& report, QWidget* parent) {
+void PrintDocument(const PrintableDocument& document, QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(ReportPageLayout());
     // The name "Print to File" offers for the PDF.
-    printer.setDocName(ReportFileBaseName(report, platform().CurrentDateTime().date()));
+    printer.setDocName(document.fileName);
     if (!platform().PrintDialog(printer, parent)) {
         return;
     }
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
-        SaveTo(report, printer.outputFileName(), printer.pageLayout());
+        SaveTo(document, printer.outputFileName(), printer.pageLayout());
         return;
     }
     QPainter painter;
@@ -100,17 +121,16 @@ void PrintReport(const PracticeReport& report, QWidget* parent) {
                           vbExclamation, "KOVA");
         return;
     }
-    PaintReport(painter, printer, report, platform().CurrentDateTime());
+    const std::unique_ptr<QTextDocument> made = document.make(platform().CurrentDateTime());
+    PaintDocument(painter, printer, *made);
 }
 
-void SaveReportPdf(const PracticeReport& report, QWidget* parent) {
-    const QString proposed =
-        QDir(ProposedFolder())
-            .filePath(ReportFileBaseName(report, platform().CurrentDateTime().date()) + ".pdf");
+void SaveDocumentPdf(const PrintableDocument& document, QWidget* parent) {
+    const QString proposed = QDir(ProposedFolder()).filePath(document.fileName + ".pdf");
     const QString chosen =
         platform().SaveFileName(parent, "Save PDF", proposed, "PDF files (*.pdf)");
     if (chosen.isEmpty()) {
         return;
     }
-    SaveTo(report, WithPdfSuffix(chosen), ReportPageLayout());
+    SaveTo(document, WithPdfSuffix(chosen), ReportPageLayout());
 }

@@ -6,8 +6,26 @@
 #include "shell/framework/practice_report.h"
 
 #include <QPageLayout>
+#include <functional>
+#include <memory>
 
+class QTextDocument;
 class QWidget;
+
+// Any document KOVA prints: made for the moment it is printed.
+struct PrintableDocument {
+    QString title;    // the PDF's title, e.g. "KOVA Flipper"
+    QString fileName; // offered to save under, without ".pdf"
+    std::function<std::unique_ptr<QTextDocument>(const QDateTime& printedAt)> make;
+};
+
+// The print dialog, then the printer chosen (or the PDF file).
+void PrintDocument(const PrintableDocument& document, QWidget* parent);
+// A file dialog offering the document's file name, then the file.
+void SaveDocumentPdf(const PrintableDocument& document, QWidget* parent);
+// Writes the document to a PDF file of one page, whole or not at all.
+bool WriteDocumentPdf(const PrintableDocument& document, const QDateTime& printedAt,
+                      const QString& path, const QPageLayout& layout, QString* error);
 
 // The print dialog, then the printer chosen (or the PDF file, when the
 // dialog's "Print to File" was chosen).

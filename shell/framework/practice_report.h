@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
@@ -24,6 +25,14 @@ struct PastPractice {
     QString headline;     // its main score, e.g. "Percent Correct 58%"
 };
 
+// A table that the program adds to a printed report (a therapy program's
+// sessions planned and done), printed as it is.
+struct ReportTable {
+    QString heading;
+    QStringList columns;
+    QList<QStringList> rows;
+};
+
 struct PracticeReport {
     QString exercise;          // the exercise's menu name, e.g. "Flipper"
     QString patientName;       // as entered; empty when none was entered
@@ -35,6 +44,8 @@ struct PracticeReport {
     // The patient's latest practices of this exercise kept in the history,
     // newest first; empty when there is no history to read them from.
     QList<PastPractice> lastSessions;
+    // Tables printed after the last sessions; empty when there is none.
+    QList<ReportTable> tables;
 };
 
 // The report of the practice that this scores screen shows now.

@@ -1,6 +1,7 @@
 #include "shell/framework/scores_screen.h"
 
 #include "shell/framework/layout.h"
+#include "shell/framework/scores_offers.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
 #include "shell/resizer.h"
@@ -30,6 +31,45 @@ ScoresScreenExtras& extras() {
     return installed;
 }
 
+QList<OfferedScoresButton>& offeredButtons() {
+    static QList<OfferedScoresButton> installed;
+    return installed;
+}
+
+// The offered buttons are known on the screen by this property.
+const char* const OfferedProperty = "kovaOfferedButton";
+
+void addOfferedButtons(ScoresScreen& screen) {
+    for (const OfferedScoresButton& offer : offeredButtons()) {
+        auto* button = new VbButton(offer.name, offer.caption, &screen);
+        button->setToolTip(offer.toolTip);
+        button->setProperty(OfferedProperty, true);
+        QObject::connect(button, &QPushButton::clicked, &screen,
+                         [&screen, clicked = offer.clicked] { clicked(screen); });
+    }
+}
+
+// Shows the offered buttons that the screen offers now, hides the others.
+void showOfferedButtons(ScoresScreen& screen) {
+    for (const OfferedScoresButton& offer : offeredButtons()) {
+        if (auto* button = screen.findChild<VbButton*>(offer.name)) {
+            button->setVisible(offer.offered && offer.offered(screen));
+        }
+    }
+}
+
+// Main Menu, Options and the offered buttons shown, left to right.
+QList<QWidget*> ownButtonRow(const ScoresScreen& screen) {
+    QList<QWidget*> row = {screen.findChild<QWidget*>("cmdMainMenu"),
+                           screen.findChild<QWidget*>("cmdOptions")};
+    for (QWidget* button : screen.findChildren<QWidget*>()) {
+        if (button->property(OfferedProperty).toBool() && !button->isHidden()) {
+            row << button;
+        }
+    }
+    return row;
+}
+
 // A right-aligned caption with trailing blanks ("Practice Time   ") would
 // stand apart from the others; the blanks carry no meaning on screen.
 QString withoutTrailingBlanks(QString text) {
@@ -42,6 +82,10 @@ QString withoutTrailingBlanks(QString text) {
 
 void SetScoresScreenExtras(ScoresScreenExtras extrasToAdd) {
     extras() = std::move(extrasToAdd);
+}
+
+void SetOfferedScoresButtons(QList<OfferedScoresButton> buttons) {
+    offeredButtons() = std::move(buttons);
 }
 
 ScoresScreen::ScoresScreen(const QString& name, Triad triad, const QString& title,
@@ -79,6 +123,8 @@ ScoresScreen::ScoresScreen(const QString& name, Triad triad, const QString& titl
     for (const ScoresScreenExtras::Button& extra : extras().buttons) {
         addExtraButton(extra);
     }
+    addOfferedButtons(*this);
+    showOfferedButtons(*this);
     StackVisibleLines();
 }
 
@@ -118,10 +164,13 @@ void ScoresScreen::placeExtraRow(int top, int formWidth) {
 
 void ScoresScreen::placeButtonsBelow(int linesBottom, int formWidth) {
     const int buttonTop = linesBottom + 240;
-    const int left = (formWidth - 2 * ButtonWidth - ButtonGap) / 2;
-    Place(findChild<QWidget*>("cmdMainMenu"), left, buttonTop, ButtonWidth, ButtonHeight);
-    Place(findChild<QWidget*>("cmdOptions"), left + ButtonWidth + ButtonGap, buttonTop, ButtonWidth,
-          ButtonHeight);
+    const QList<QWidget*> ownRow = ownButtonRow(*this);
+    const auto count = static_cast<int>(ownRow.size());
+    int left = (formWidth - count * ButtonWidth - (count - 1) * ButtonGap) / 2;
+    for (QWidget* button : ownRow) {
+        Place(button, left, buttonTop, ButtonWidth, ButtonHeight);
+        left += ButtonWidth + ButtonGap;
+    }
     int bottom = buttonTop + ButtonHeight;
     if (!extraButtons_.isEmpty()) {
         const int extraTop = bottom + ExtraRowGap;
@@ -169,8 +218,11 @@ void ScoresScreen::StackVisibleLines() {
     }
     const int captionWidth = captionColumnWidth();
     const int valueLeft = CaptionLeft + captionWidth + ColumnGap;
-    const int formWidth = std::max(
-        {NarrowestForm, valueLeft + ValueWidth + CaptionLeft, extraRowWidth() + 2 * CaptionLeft});
+    const auto ownButtons = static_cast<int>(ownButtonRow(*this).size());
+    const int ownRowWidth = ownButtons * ButtonWidth + (ownButtons - 1) * ButtonGap;
+    const int formWidth =
+        std::max({NarrowestForm, valueLeft + ValueWidth + CaptionLeft,
+                  extraRowWidth() + 2 * CaptionLeft, ownRowWidth + 2 * CaptionLeft});
     Place(title_, 240, 240, formWidth - 480, 615);
     int top = FirstLineTop;
     for (const ScoreLine& line : lines_) {
@@ -202,7 +254,8 @@ void ScoresScreen::Form_Activate() {
     notePracticePeriod();
     SetValue("lblPracTime", PracticeTimeText());
     FillLines();
-    StackVisibleLines(); // the captions may have changed
+    showOfferedButtons(*this);
+    StackVisibleLines(); // the captions and the buttons offered may have changed
     Forms::Hide(triad_.therapy);
     Forms::Hide(triad_.options);
     practiceShown();

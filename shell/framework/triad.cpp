@@ -3,6 +3,7 @@
 #include "shell/forms.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
+#include "shell/todays_program.h"
 
 #include <QDir>
 
@@ -12,6 +13,7 @@ void ShowMainMenuFrame() {
             menu->setVisible(true);
         }
     }
+    OfferTodaysProgram(); // a program may have been run, or the patient's changed
 }
 
 QString PracticeTimeText() {
