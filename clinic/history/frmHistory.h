@@ -33,6 +33,7 @@ public:
     void cmdDeletePractice_Click();
     void cmdDeletePatient_Click();
     void cmdExport_Click();
+    void cmdDatabase_Click();
     void cmdClose_Click();
 
     // The patient chosen now; empty when none.
@@ -72,6 +73,7 @@ private:
     PracticeListModel* model_;
     VbButton* cmdDeletePractice;
     VbButton* cmdExport;
+    VbButton* cmdDatabase;
     VbButton* cmdClose;
     ProgressChart* chart_;
 };
