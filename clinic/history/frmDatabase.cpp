@@ -59,6 +59,7 @@ frmDatabase::frmDatabase(QWidget* parent) : QDialog(parent) {
     buttons->button(QDialogButtonBox::Cancel)->setObjectName("cmdCancel");
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
+    setMinimumWidth(fontMetrics().horizontalAdvance('x') * 70);
 
     connect(optServer, &QRadioButton::toggled, this, &frmDatabase::kindChosen);
     connect(cmdTestConnection, &QPushButton::clicked, this, &frmDatabase::cmdTestConnection_Click);
@@ -99,6 +100,8 @@ QGroupBox* frmDatabase::buildServerFrame() {
     testRow->addStretch(1);
     form->addRow(testRow);
     lblResult = makeNote("lblResult", frmServer);
+    // Room for the longest answer, so that the dialog need not grow.
+    lblResult->setMinimumHeight(lblResult->fontMetrics().lineSpacing() * 4);
     form->addRow(lblResult);
     return frmServer;
 }
