@@ -58,7 +58,7 @@ frmDatabase::frmDatabase(QWidget* parent) : QDialog(parent) {
     buttons->button(QDialogButtonBox::Ok)->setObjectName("cmdOK");
     buttons->button(QDialogButtonBox::Cancel)->setObjectName("cmdCancel");
     layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetMinimumSize);
+    // Wide enough that the longest answer of Test Connection takes a few lines.
     setMinimumWidth(fontMetrics().horizontalAdvance('x') * 70);
 
     connect(optServer, &QRadioButton::toggled, this, &frmDatabase::kindChosen);
@@ -101,7 +101,7 @@ QGroupBox* frmDatabase::buildServerFrame() {
     form->addRow(testRow);
     lblResult = makeNote("lblResult", frmServer);
     // Room for the longest answer, so that the dialog need not grow.
-    lblResult->setMinimumHeight(lblResult->fontMetrics().lineSpacing() * 4);
+    lblResult->setMinimumHeight(lblResult->fontMetrics().lineSpacing() * 5);
     form->addRow(lblResult);
     return frmServer;
 }
