@@ -15,7 +15,8 @@ cd "$(dirname "$0")"
 PACKAGES=(cmake make g++ qt6-base-dev qt6-multimedia-dev libgtest-dev libgmock-dev
           libgl-dev fonts-liberation xvfb xauth poppler-utils ccache
           libqt6sql6-sqlite libqt6sql6-psql qt6-charts-dev libqt6opengl6-dev postgresql lld
-          desktop-file-utils appstream dpkg-dev fakeroot file lintian)
+          desktop-file-utils appstream dpkg-dev fakeroot file lintian
+          qtkeychain-qt6-dev)
 BUILD_DIR=${KOVA_BUILD_DIR:-build}
 
 # Compiled objects are kept between builds and checkouts (paths taken as

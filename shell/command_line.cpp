@@ -27,7 +27,12 @@ QString helpText() {
            "  ../share/kova beside it. A picture put in the current directory replaces\n"
            "  the built-in one of the same name.\n"
            "  The practice history is kept in practice_history.sqlite in the user's\n"
-           "  data folder (~/.local/share/KOVA) unless another database is chosen.\n";
+           "  data folder (~/.local/share/KOVA) unless another database is chosen.\n"
+           "  The settings, among them the database chosen in the Practice History\n"
+           "  window, are kept in ~/.config/KOVA/KOVA.conf; a clinic server's password\n"
+           "  in the desktop's keyring, never in a file. Practices waiting for a clinic\n"
+           "  server that could not be reached are kept in waiting_practices.sqlite\n"
+           "  beside the settings.\n";
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "clinic/history/frmHistory.h"
 
+#include "clinic/history/frmDatabase.h"
 #include "clinic/history/practice_csv.h"
 #include "clinic/history/practice_history.h"
 #include "clinic/history/practice_list_model.h"
@@ -76,11 +77,15 @@ frmHistory::frmHistory() : Form(Name) {
     sides->addWidget(findChild<QGroupBox*>("frmPatients"), 1);
     sides->addWidget(findChild<QGroupBox*>("frmPractices"), 2);
     auto* bottom = new QHBoxLayout;
+    cmdDatabase = makeButton("cmdDatabase", "Database...", this);
+    cmdDatabase->setMinimumWidth(120);
+    bottom->addWidget(cmdDatabase);
     bottom->addStretch(1);
     cmdClose = makeButton("cmdClose", "Close", this);
     cmdClose->setMinimumWidth(120);
     bottom->addWidget(cmdClose);
     layout->addLayout(bottom);
+    connect(cmdDatabase, &QPushButton::clicked, this, &frmHistory::cmdDatabase_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmHistory::cmdClose_Click);
 }
 
@@ -181,15 +186,18 @@ void frmHistory::Form_Load() {
 }
 
 void frmHistory::showPatients() {
-    if (PracticeHistory::Store() == nullptr) {
-        lblStatus->setText("The practice history cannot be opened; no practices can be shown.");
-        lblStatus->show();
-        for (QWidget* w :
-             std::initializer_list<QWidget*>{lstPatients, cmdDeletePatient, cboExercise,
-                                             grdPractices, cmdDeletePractice, cmdExport}) {
-            w->setEnabled(false);
-        }
-        return;
+    setWindowTitle("KOVA  Practice History  -  " + PracticeHistory::Description());
+    PracticeHistory::WriteWaiting();
+    const bool usable = PracticeHistory::Store() != nullptr;
+    const QString note = PracticeHistory::TakeNote();
+    lblStatus->setText(usable ? note
+                              : "The practice history cannot be opened; no practices can be "
+                                "shown.\n" +
+                                    note);
+    lblStatus->setVisible(!lblStatus->text().trimmed().isEmpty());
+    for (QWidget* w : std::initializer_list<QWidget*>{lstPatients, cmdDeletePatient, cboExercise,
+                                                      grdPractices, cmdDeletePractice, cmdExport}) {
+        w->setEnabled(usable);
     }
     loadPatients(firstPatient_);
 }
@@ -386,6 +394,12 @@ void frmHistory::cmdExport_Click() {
         platform().MsgBox("The practices could not be saved in\n" + path + "\n" + error,
                           vbExclamation, "KOVA");
     }
+}
+
+void frmHistory::cmdDatabase_Click() {
+    auto* dialog = new frmDatabase(this);
+    connect(dialog, &QDialog::accepted, this, &frmHistory::showPatients);
+    dialog->open();
 }
 
 void frmHistory::cmdClose_Click() {

@@ -34,6 +34,7 @@ public:
     void cmdDeletePractice_Click();
     void cmdDeletePatient_Click();
     void cmdExport_Click();
+    void cmdDatabase_Click();
     void cmdClose_Click();
 
     // The patient chosen now; empty when none.
@@ -73,6 +74,7 @@ private:
     PracticeListModel* model_;
     VbButton* cmdDeletePractice;
     VbButton* cmdExport;
+    VbButton* cmdDatabase;
     VbButton* cmdClose;
     ProgressChart* chart_;
     AdherenceTable* adherence_;

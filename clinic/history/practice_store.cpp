@@ -162,7 +162,7 @@ bool PracticeStore::configureConnection() {
         QUrlQuery parameters(uri);
         db.setDatabaseName(uri.path().mid(1));
         db.setUserName(uri.userName());
-        db.setPassword(uri.password());
+        db.setPassword(password_.isEmpty() ? uri.password() : password_);
         // A "host" parameter names a socket folder, which a URI's host part cannot hold.
         db.setHostName(parameters.hasQueryItem("host") ? parameters.queryItemValue("host")
                                                        : uri.host());
@@ -650,6 +650,23 @@ QList<StoredPractice> PracticeStore::Details(const QString& patient, const QList
         }
     }
     return found;
+}
+
+std::optional<bool> PracticeStore::HasPractice(const PracticeReport& report) {
+    if (!open_) {
+        return std::nullopt;
+    }
+    QSqlQuery query(QSqlDatabase::database(connectionName_, false));
+    query.prepare("SELECT 1 FROM practice WHERE patient = ? AND exercise = ? AND started = ?"
+                  " AND ended = ?");
+    query.addBindValue(StoredPatientName(report.patientName));
+    query.addBindValue(storedText(report.exercise));
+    query.addBindValue(storedTime(report.started));
+    query.addBindValue(storedTime(report.ended));
+    if (!exec(query)) {
+        return std::nullopt;
+    }
+    return query.next();
 }
 
 bool PracticeStore::DeletePractice(qint64 id) {

@@ -71,6 +71,8 @@ public:
     PracticeStore& operator=(const PracticeStore&) = delete;
 
     static bool IsServerUri(const QString& target);
+    // The server's password, when the URI holds none (it is never written into one).
+    void SetPassword(const QString& password) { password_ = password; }
 
     // Opens the database, creating the schema on first use; a history of an
     // older version is brought up to date in one transaction, keeping every
@@ -106,6 +108,10 @@ public:
     // Every line of the patient's practices whose ids are given, in that order.
     QList<StoredPractice> Details(const QString& patient, const QList<qint64>& ids);
 
+    // Whether this practice (the same patient, exercise, start and end) is
+    // kept already; nothing when the database could not be asked.
+    std::optional<bool> HasPractice(const PracticeReport& report);
+
     bool DeletePractice(qint64 id);
     bool DeletePatient(const QString& patient);
 
@@ -134,6 +140,7 @@ private:
     bool giveIdentities(const QString& patient, const QString& since);
 
     QString target_;
+    QString password_;
     QString connectionName_;
     bool open_ = false;
     QString lastError_;

@@ -7,7 +7,10 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <algorithm>
+#include <arpa/inet.h>
+#include <netinet/in.h>
 #include <pwd.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
@@ -40,9 +43,28 @@ bool runningAsRoot() {
     return geteuid() == 0;
 }
 
+// A TCP port that nothing listens on now.
+int freePort() {
+    const int probe = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    int port = 0;
+    if (bind(probe, reinterpret_cast<sockaddr*>(&address), length) == 0 &&
+        getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length) == 0) {
+        port = ntohs(address.sin_port);
+    }
+    close(probe);
+    return port;
+}
+
 } // namespace
 
-ThrowawayPostgres::ThrowawayPostgres() : binaries_(serverBinaries()) {}
+ThrowawayPostgres::ThrowawayPostgres() : ThrowawayPostgres(Access{}) {}
+
+ThrowawayPostgres::ThrowawayPostgres(Access access)
+    : access_(access), binaries_(serverBinaries()) {}
 
 ThrowawayPostgres::~ThrowawayPostgres() {
     if (started_) {
@@ -53,7 +75,7 @@ ThrowawayPostgres::~ThrowawayPostgres() {
 
 bool ThrowawayPostgres::run(const QString& program, const QStringList& arguments, QString* reason) {
     QProcess process;
-    QString command = binaries_ + "/" + program;
+    QString command = program.startsWith('/') ? program : binaries_ + "/" + program;
     QStringList all = arguments;
     if (runningAsRoot()) {
         all.prepend(command);
@@ -72,7 +94,7 @@ bool ThrowawayPostgres::run(const QString& program, const QStringList& arguments
     return true;
 }
 
-bool ThrowawayPostgres::Start(QString* reason) {
+bool ThrowawayPostgres::create(QString* reason) {
     if (binaries_.isEmpty()) {
         *reason = "no PostgreSQL server programs (initdb, pg_ctl) are installed";
         return false;
@@ -91,15 +113,58 @@ bool ThrowawayPostgres::Start(QString* reason) {
             return false;
         }
     }
-    const QString data = folder_->path() + "/data";
-    if (!run("initdb",
-             {"-D", data, "-U", "kova", "--auth=trust", "-E", "UTF8", "--no-locale", "--no-sync"},
+    QStringList initdb = {
+        "-D", folder_->path() + "/data", "-U", "kova", "-E", "UTF8", "--no-locale", "--no-sync"};
+    if (access_.tcp) {
+        const QString passwordFile = folder_->path() + "/password";
+        QFile file(passwordFile);
+        if (!file.open(QIODevice::WriteOnly) || file.write(Password) < 0) {
+            *reason = "the password file cannot be written";
+            return false;
+        }
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+        initdb << "--auth-local=trust"
+               << "--auth-host=scram-sha-256"
+               << "--pwfile" << passwordFile;
+        port_ = freePort();
+    } else {
+        initdb << "--auth=trust";
+    }
+    return run("initdb", initdb, reason) && (!access_.tls || makeCertificate(reason));
+}
+
+bool ThrowawayPostgres::makeCertificate(QString* reason) {
+    const QString openssl = QStandardPaths::findExecutable("openssl");
+    if (openssl.isEmpty()) {
+        *reason = "openssl is not installed";
+        return false;
+    }
+    const QString folder = folder_->path();
+    if (!run(openssl,
+             {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes",
+              "-keyout", folder + "/server.key", "-out", folder + "/server.crt", "-days", "2",
+              "-subj", "/CN=localhost"},
              reason)) {
         return false;
     }
-    // No TCP port, and no fsync: the cluster lives for one test program.
-    const QString serverOptions =
-        "-k " + folder_->path() + " -c listen_addresses= -F -c full_page_writes=off";
+    QFile::setPermissions(folder + "/server.key", QFile::ReadOwner | QFile::WriteOwner);
+    return true;
+}
+
+bool ThrowawayPostgres::Start(QString* reason) {
+    if (!folder_ && !create(reason)) {
+        return false;
+    }
+    const QString data = folder_->path() + "/data";
+    // No fsync: the cluster lives for one test program. TCP only when asked for.
+    QString serverOptions = "-k " + folder_->path() + " -F -c full_page_writes=off";
+    serverOptions += access_.tcp ? QString(" -c listen_addresses=127.0.0.1 -p %1").arg(port_)
+                                 : QString(" -c listen_addresses=");
+    if (access_.tls) {
+        serverOptions += " -c ssl=on -c ssl_cert_file=" + folder_->path() +
+                         "/server.crt -c ssl_key_file=" + folder_->path() + "/server.key";
+    }
     if (!run("pg_ctl",
              {"-D", data, "-o", serverOptions, "-l", folder_->path() + "/server.log", "-w", "-t",
               "60", "start"},
@@ -112,6 +177,14 @@ bool ThrowawayPostgres::Start(QString* reason) {
     }
     started_ = true;
     return true;
+}
+
+bool ThrowawayPostgres::Stop(QString* reason) {
+    if (!started_) {
+        return true;
+    }
+    started_ = false;
+    return run("pg_ctl", {"-D", folder_->path() + "/data", "-m", "fast", "-w", "stop"}, reason);
 }
 
 QString ThrowawayPostgres::Uri() const {
