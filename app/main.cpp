@@ -3,6 +3,7 @@
 #include "clinic/history/practice_history.h"
 #include "shell/app.h"
 #include "shell/command_line.h"
+#include "shell/first_paint.h"
 #include "shell/logo.h"
 #include "shell/main_menu.h"
 
@@ -32,21 +33,24 @@ int main(int argc, char* argv[]) {
     RegisterExercises();
     frmMain& menu = StartMainMenu();
     const bool startUpCheck = qEnvironmentVariableIsSet("KOVA_EXIT_AFTER_START");
-    // A missing assets folder and a history that cannot be used are told
-    // about once the menu is up, over the menu.
-    QTimer::singleShot(0, &menu, [startUpCheck] {
-        TellWhenAssetsAreMissing(!startUpCheck);
-        PracticeHistory::Store();
-    });
     // Start-up check used by the tests and the start-up benchmark: once the
-    // menu is on screen, say so and what was found, and leave through the
+    // menu is painted, say so and what was found, and leave through the
     // Exit button.
     if (startUpCheck) {
-        QTimer::singleShot(0, &menu, [&menu] {
+        RunAfterFirstPaint(menu, [&menu] {
+            TellWhenAssetsAreMissing(false);
             std::fputs(StartUpReport().toLocal8Bit().constData(), stdout);
             std::fflush(stdout);
             menu.cmdExit2_Click();
         });
+        return QApplication::exec();
     }
+    // A missing assets folder and a history that cannot be used are told
+    // about once the menu is painted, over the menu: the practice history
+    // is opened then, not before the menu is on screen.
+    RunAfterFirstPaint(menu, [] {
+        TellWhenAssetsAreMissing(true);
+        PracticeHistory::Store();
+    });
     return QApplication::exec();
 }

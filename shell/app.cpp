@@ -8,7 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QImage>
+#include <QImageReader>
 #include <QStyleFactory>
 #include <cstdio>
 
@@ -24,6 +24,16 @@ QString foundLine(const QString& what, const QString& path, bool readable) {
     }
     return QString("KOVA %1 %2: %3\n")
         .arg(what, readable ? "found" : "unreadable", QDir::toNativeSeparators(path));
+}
+
+// Whether a picture file is one that can be read: its header is read, not
+// its pixels, so that the check costs no decoding.
+bool pictureReadable(const QString& path) {
+    if (path.isEmpty()) {
+        return false;
+    }
+    QImageReader reader(path);
+    return reader.canRead() && reader.size().isValid();
 }
 
 } // namespace
@@ -57,7 +67,6 @@ QString StartUpReport() {
     const QString helpPage = FindAsset(CheckedHelpPage);
     QFile helpFile(helpPage);
     const bool helpReadable = helpFile.open(QIODevice::ReadOnly) && helpFile.size() > 0;
-    return "KOVA main menu shown\n" +
-           foundLine("picture", picture, !picture.isEmpty() && !QImage(picture).isNull()) +
+    return "KOVA main menu shown\n" + foundLine("picture", picture, pictureReadable(picture)) +
            foundLine("help page", helpPage, helpReadable);
 }

@@ -1,10 +1,13 @@
+#include "clinic/history/practice_history.h"
 #include "shell/app.h"
+#include "shell/first_paint.h"
 #include "shell/framework/options_screen.h"
 #include "shell/main_menu.h"
 #include "shell/mod_dodi.h"
 #include "tests/support/kova_test.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QWindow>
 
@@ -320,4 +323,35 @@ TEST_F(MainMenu, TheHistoryWindowLaysItselfOutWhenScreensFillTheScreen) {
     ASSERT_NE(history, nullptr);
     EXPECT_EQ(history->UniformScaler(), nullptr) << "its own layout places and sizes its parts";
     EXPECT_LT(history->width(), 1920);
+}
+
+// What the menu does not need waits until it is painted: the practice
+// history is opened then, and one that cannot be used is told over the menu.
+TEST_F(MainMenu, StartUpWorkWaitsUntilTheMenuIsPaintedAndRunsOnce) {
+    // A folder that cannot be made: a file stands where it would be.
+    const QString blocker = QDir(TestFolder()).filePath("menu_blocker");
+    QFile file(blocker);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    PracticeHistory::UseTarget(blocker + "/practice_history.sqlite");
+    frmMain& menu = start();
+    int runs = 0;
+    bool menuShownThen = false;
+    RunAfterFirstPaint(menu, [&] {
+        ++runs;
+        menuShownThen = menu.isVisible();
+        PracticeHistory::Store();
+    });
+    EXPECT_EQ(runs, 0);
+    EXPECT_TRUE(fake().Messages.isEmpty());
+    menu.repaint();
+    EXPECT_EQ(runs, 0); // from the event loop, not inside the paint
+    ProcessEvents();
+    menu.repaint();
+    ProcessEvents();
+    EXPECT_EQ(runs, 1);
+    EXPECT_TRUE(menuShownThen);
+    ASSERT_EQ(fake().Messages.size(), 1);
+    EXPECT_TRUE(fake().Messages[0].prompt.startsWith("The practice history cannot be opened"))
+        << qPrintable(fake().Messages[0].prompt);
 }

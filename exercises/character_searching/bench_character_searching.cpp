@@ -73,6 +73,9 @@ int main(int argc, char** argv) {
         std::printf("Character Searching, %s x %s at font %s, platform %s\n", size.rows,
                     size.perRow, size.font, qPrintable(QGuiApplication::platformName()));
         painted = Report("Next Set to grid painted", run.gridMs) && painted;
+        const QByteArray row =
+            QByteArray("Character Searching ") + size.rows + "x" + size.perRow + " set drawn";
+        RecordSetDrawn(row.constData(), run.gridMs);
         painted = Report("Enter to answer grid painted", run.answerMs) && painted;
     }
     Forms::UnloadAll();

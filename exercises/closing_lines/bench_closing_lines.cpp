@@ -59,6 +59,7 @@ int main(int argc, char** argv) {
                 therapy.height());
     PrintAgainst("on screen (paint to paint)", figures);
     PrintTarget(figures);
+    RecordStimulus("Closing Lines figure, error", figures);
     Forms::UnloadAll();
     return 0;
 }

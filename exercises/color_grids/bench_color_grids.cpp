@@ -154,6 +154,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     const Spread sets = SpreadOf(setMs);
+    RecordSetDrawn("Color Grids 5x5 set drawn", setMs);
     const Spread beeps = SpreadOf(beepErrorMs);
     const bool setsMet = sets.median < 20 && sets.p95 < 40;
     const bool beepsMet = beeps.median < 10;

@@ -123,6 +123,7 @@ int main(int argc, char** argv) {
                 "%.2f ms\n",
                 ticked.errors.median, ticked.errors.p95, ticked.times.mean);
     PrintTarget(painted);
+    RecordStimulus("Eye Rotations disc interval, error", painted);
     std::printf("  processor time while the start message waits 2 s for OK: %.1f%% of one core\n",
                 waitCost.percent);
     Forms::UnloadAll();

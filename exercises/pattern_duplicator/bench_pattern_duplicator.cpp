@@ -59,6 +59,7 @@ int main(int argc, char** argv) {
                             std::count(squareMs.begin(), squareMs.end(), -1.0) >
                         0;
     const Spread patterns = SpreadOf(patternMs);
+    RecordSetDrawn("Pattern Duplicator 100 squares set drawn", patternMs);
     const Spread squares = SpreadOf(squareMs);
     std::printf("Pattern Duplicator, 100 squares, maximum 100, platform %s, form %dx%d\n",
                 qPrintable(QGuiApplication::platformName()), therapy.width(), therapy.height());

@@ -55,6 +55,7 @@ int main(int argc, char** argv) {
                 figures.count, qPrintable(QGuiApplication::platformName()));
     PrintAgainst("on screen as painted", figures);
     PrintTarget(figures);
+    RecordStimulus("Right Or Left picture, error", figures);
     Forms::UnloadAll();
     return 0;
 }

@@ -80,6 +80,8 @@ int main(int argc, char** argv) {
         missed = missed || std::count(setMs.begin(), setMs.end(), -1.0) > 0;
         const QByteArray what = "Next Set to set painted, level " + QByteArray::number(level);
         met = Report(what.constData(), setMs) && met;
+        const QByteArray row = "Shape Counting level " + QByteArray::number(level) + " set drawn";
+        RecordSetDrawn(row.constData(), setMs);
         const Spread drawing = SpreadOf(drawMs);
         std::printf("    of which drawing the set: median %6.2f ms, p95 %6.2f ms\n", drawing.median,
                     drawing.p95);

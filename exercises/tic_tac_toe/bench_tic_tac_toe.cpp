@@ -78,6 +78,7 @@ int main(int argc, char** argv) {
                 figures.count, qPrintable(QGuiApplication::platformName()));
     PrintAgainst("X's on screen (paint to paint)", figures);
     PrintTarget(figures);
+    RecordStimulus("Tic Tac Toe pattern, error", figures);
     Forms::UnloadAll();
     return 0;
 }

@@ -117,6 +117,7 @@ int main(int argc, char** argv) {
                 onDisplay ? "xcb" : "offscreen", figures.count, RequestedMs);
     PrintAgainst("on screen (paint to paint)", figures);
     PrintTarget(figures);
+    RecordStimulus("Tracking item, error", figures);
     Forms::UnloadAll();
     return 0;
 }

@@ -64,6 +64,7 @@ int main(int argc, char** argv) {
                 Sequences, SquaresPerSequence, qPrintable(QGuiApplication::platformName()));
     PrintAgainst("lit (paint to paint)", figures);
     PrintTarget(figures);
+    RecordStimulus("Visual Sequencing lit square, error", figures);
     Forms::UnloadAll();
     return 0;
 }

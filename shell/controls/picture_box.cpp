@@ -1,6 +1,7 @@
 #include "shell/controls/picture_box.h"
 
 #include "shell/assets.h"
+#include "shell/controls/picture_cache.h"
 #include "shell/platform.h"
 #include "shell/resizer.h"
 #include "shell/twips.h"
@@ -10,7 +11,7 @@
 
 QImage LoadPictureFile(const QString& fileName) {
     const QString path = FindAsset(fileName);
-    return path.isEmpty() ? QImage() : ReadPictureFile(path);
+    return path.isEmpty() ? QImage() : PictureCache::Shared().Picture(path);
 }
 
 QImage ReadPictureFile(const QString& path) {

@@ -4,8 +4,12 @@
 #include "shell/controls/cell_grid.h"
 
 #include <QEvent>
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <numeric>
 
 std::unique_ptr<QApplication> StartOnDisplay(int& argc, char** argv, void (*registerScreens)(),
@@ -137,4 +141,52 @@ void PrintTarget(const TimesAgainst& figures) {
 
 const char* MetOrNot(bool met) {
     return met ? "met" : "NOT met";
+}
+
+namespace {
+
+QString ScreenLabel() {
+    const QByteArray asked = qgetenv("KOVA_BENCH_SCREEN").toLower();
+    if (!asked.isEmpty()) {
+        return QString::fromLatin1(asked);
+    }
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen == nullptr
+               ? QString("-")
+               : QString("%1x%2").arg(screen->size().width()).arg(screen->size().height());
+}
+
+QString Figure(double ms) {
+    return ms < 0 ? QString("-") : QString::number(ms, 'f', 2);
+}
+
+} // namespace
+
+void RecordRow(const char* figure, const Spread& ms, BenchTargets targets) {
+    const QString rowsFile = qEnvironmentVariable("KOVA_BENCH_ROWS");
+    if (rowsFile.isEmpty()) {
+        return;
+    }
+    QFile rows(rowsFile);
+    if (!rows.open(QIODevice::Append | QIODevice::Text)) {
+        std::fprintf(stderr, "cannot add to %s\n", qPrintable(rowsFile));
+        return;
+    }
+    const QStringList fields{
+        figure,          ScreenLabel(),          Figure(ms.median),   Figure(ms.p95),
+        Figure(ms.most), Figure(targets.median), Figure(targets.p95), Figure(targets.worst)};
+    rows.write((fields.join('\t') + '\n').toUtf8());
+}
+
+void RecordStimulus(const char* figure, const TimesAgainst& figures) {
+    RecordRow(figure, figures.errors, {1, 2, -1});
+}
+
+void RecordSetDrawn(const char* figure, const std::vector<double>& ms) {
+    std::vector<double> painted;
+    std::copy_if(ms.begin(), ms.end(), std::back_inserter(painted),
+                 [](double v) { return v >= 0; });
+    if (!painted.empty()) {
+        RecordRow(figure, SpreadOf(painted), {-1, 8, -1});
+    }
 }

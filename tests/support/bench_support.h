@@ -117,3 +117,20 @@ void PrintAgainst(const char* what, const TimesAgainst& figures);
 // "  target (median < 3 ms, p95 < 10 ms): met" or "NOT met".
 void PrintTarget(const TimesAgainst& figures);
 const char* MetOrNot(bool met);
+
+// ---- The benchmark table (./dev.sh bench) ----------------------------------
+// Each benchmark adds its rows to the file named by KOVA_BENCH_ROWS (nothing
+// when unset): the figure, the screen size (KOVA_BENCH_SCREEN, else the
+// primary screen's), median, p95 and worst in ms, and the targets of each
+// (none when negative). tests/bench_table.sh prints them as one table.
+struct BenchTargets {
+    double median = -1;
+    double p95 = -1;
+    double worst = -1;
+};
+void RecordRow(const char* figure, const Spread& ms, BenchTargets targets);
+// A stimulus's time on screen: its error against the time asked for, median
+// under 1 ms and p95 under 2 ms.
+void RecordStimulus(const char* figure, const TimesAgainst& figures);
+// A set from Next Set to drawn: p95 under 8 ms.
+void RecordSetDrawn(const char* figure, const std::vector<double>& ms);

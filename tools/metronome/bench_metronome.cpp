@@ -8,6 +8,7 @@
 #include "shell/main_menu.h"
 #include "shell/real_platform.h"
 #include "tests/support/bench_display.h"
+#include "tests/support/bench_support.h"
 #include "tools/metronome/frmMetronome.h"
 
 #include <QApplication>
@@ -37,6 +38,7 @@ struct BeatErrors {
     double median;
     double p95;
     double drift; // the last beat's error, signed
+    double worst;
 };
 
 BeatErrors ErrorsOf(const std::vector<double>& starts, double startMs, int bpm) {
@@ -50,7 +52,7 @@ BeatErrors ErrorsOf(const std::vector<double>& starts, double startMs, int bpm) 
     const auto at = [&absolute](double q) {
         return absolute[std::size_t(q * double(absolute.size() - 1))];
     };
-    return {at(0.5), at(0.95), drift};
+    return {at(0.5), at(0.95), drift, absolute.back()};
 }
 
 // Starts the metronome at bpm and stops it after Beats sounds.
@@ -95,6 +97,12 @@ int main(int argc, char** argv) {
                     "(targets: < 1, < 5, < 2)\n",
                     bpm, errors.median, errors.p95, errors.drift);
         std::fflush(stdout);
+        Spread spread;
+        spread.median = errors.median;
+        spread.p95 = errors.p95;
+        spread.most = errors.worst;
+        const QByteArray row = "Metronome " + QByteArray::number(bpm) + " bpm beat, error";
+        RecordRow(row.constData(), spread, {1, 2, -1});
     }
     Forms::Unload(metronome);
     return 0;
