@@ -114,6 +114,15 @@ build_tests() {
     nice -n 19 cmake --build build -j2 --target test_exercises
 }
 
+# Only the changed file's library and the test program, without the
+# dependency checks of a whole build.
+build_library() { # file
+    nice -n 19 make -C build --no-print-directory "kova_$(basename "$(dirname "$1")")/fast"
+}
+build_library_and_tests() { # file
+    build_library "$1" && nice -n 19 make -C build --no-print-directory test_exercises/fast
+}
+
 run_tests() { # filter
     (cd build && QT_QPA_PLATFORM=offscreen LC_ALL=C LANG=C XDG_RUNTIME_DIR=$PWD/runtime \
         timeout 300 nice -n 19 bin/test_exercises --gtest_filter="$1-EventGapsTest.*")
@@ -123,6 +132,7 @@ restore=""
 restore_file() {
     if [ -n "$restore" ]; then
         cp "$scratch/original" "$src/$restore"
+        build_library "$restore" >/dev/null 2>&1 || true
         restore=""
     fi
 }
@@ -161,7 +171,7 @@ run() {
         cp "$file" "$scratch/original"
         restore=$file
         printf '%s' "${text/"$original"/"$mutation"}" >"$file"
-        if ! build_tests >"$scratch/mutant-$n.log" 2>&1; then
+        if ! build_library_and_tests "$file" >"$scratch/mutant-$n.log" 2>&1; then
             result=invalid
             invalid=$((invalid + 1))
         elif run_tests "$(filter_for "$file")" >>"$scratch/mutant-$n.log" 2>&1; then
@@ -175,7 +185,6 @@ run() {
         printf '%-8s %2d %s: %s -> %s\n' "$result" "$n" "$file" "$original" "$mutation" |
             tee -a "$report"
     done
-    build_tests >/dev/null 2>&1 || true
     echo "killed $killed, survived $survived, did not compile $invalid, of ${#chosen[@]}" |
         tee -a "$report"
 }
