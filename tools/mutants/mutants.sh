@@ -13,6 +13,7 @@
 # of then meet today's mutants), and is built from the compiler cache; this
 # tree is never changed. Each mutant recompiles one rules file, links
 # test_exercises and runs the tests of that exercise only.
+# KOVA_MUTANTS_REUSE=1 takes the scratch copy of an earlier run as it is.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 list=$root/tools/mutants/mutants.txt
@@ -91,6 +92,14 @@ scratch=${KOVA_MUTANTS_DIR:-${TMPDIR:-/tmp}/kova-mutants}
 src=$scratch/src
 
 prepare() {
+    if [ -n "${KOVA_MUTANTS_REUSE:-}" ] && [ -d "$src/build" ]; then
+        # The scratch copy of an earlier run, whose mutants were all undone.
+        cd "$src"
+        source <(sed -n '/^use_compiler_cache()/,/^}/p' dev.sh)
+        use_compiler_cache
+        build_tests >"$scratch/build.log" 2>&1
+        return
+    fi
     # Every file gets a new time, so nothing built from an earlier mutant can
     # be taken for up to date; unchanged files come from the compiler cache.
     rm -rf "$src"
@@ -137,6 +146,7 @@ restore_file() {
     fi
 }
 trap restore_file EXIT
+trap 'exit 1' INT TERM
 
 at=""
 run() {
