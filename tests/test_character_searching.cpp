@@ -61,25 +61,6 @@ protected:
     QString scoreValue(const char* name) { return Loaded<frmFG7s>().Value(name)->text(); }
 };
 
-TEST_F(CharacterSearchingTest, EachBoxRefusesValuesOutsideItsBoundsAndKeepsTheFocus) {
-    frmFG7o& o = options();
-    const QString perRow = "Characters Per Row must be between 5 and 15.";
-    const QString font = "Font Size must be between 12 and 30.";
-    ExpectComboChecks(fake(), {{o.cboPerRow, "4", perRow},
-                               {o.cboPerRow, "5", ""},
-                               {o.cboPerRow, "15", ""},
-                               {o.cboPerRow, "16", perRow},
-                               {o.cboFont, "11", font},
-                               {o.cboFont, "30", ""},
-                               {o.cboFont, "31", font},
-                               {o.cboFont, "12", ""},
-                               {o.cboRows, "16", "Rows Of Characters must between 5 and15."},
-                               {o.cboRows, "15", ""},
-                               {o.cboFont, "25", ""},
-                               {o.cboRows, "11", "Rows Of Characters must between 5 and10."},
-                               {o.cboRows, "9.7", "", "9"}});
-}
-
 TEST_F(CharacterSearchingTest, TheFontDecidesTheRowsListAndTheRowsChosenComeBack) {
     frmFG7o& o = options();
     ExpectComboChecks(fake(), {{o.cboRows, "15", ""}, {o.cboFont, "20", ""}});

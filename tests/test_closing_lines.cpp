@@ -5,7 +5,6 @@
 #include "exercises/closing_lines/frmVC2o.h"
 #include "exercises/closing_lines/frmVC2s.h"
 #include "exercises/closing_lines/frmVC2t.h"
-#include "tests/support/exercise_checks.h"
 #include "tests/support/exercise_test.h"
 #include "tests/support/kova_test.h"
 
@@ -58,22 +57,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(ClosingLinesScreens, OptionsRefuseValuesOutsideTheirBounds) {
-    frmVC2o& o = options();
-    const QString speed = "Display Speed must be between 0.1 and 5 secs.";
-    const QString time = "Practice Time must be between 1 and 60 minutes.";
-    ExpectComboChecks(fake(), {{o.cboSpeed, "0.05", speed},
-                               {o.cboSpeed, "0.1", ""},
-                               {o.cboSpeed, "5", ""},
-                               {o.cboSpeed, "5.5", speed},
-                               {o.cboPracTime, "0", time},
-                               {o.cboPracTime, "1", ""},
-                               {o.cboPracTime, "60", ""},
-                               {o.cboPracTime, "61", time},
-                               {o.cboPracTime, "30.9", "", "30"},
-                               {o.cboPracTime, "long", time, "0"}});
-}
 
 TEST_F(ClosingLinesScreens, TherapyIsAWhiteSheetWithItsControlsBelowTheFigures) {
     options().cboSpeed->SetText("0.75");

@@ -43,7 +43,7 @@ protected:
     QColor answerColor(int index) { return therapy().cmdAns[std::size_t(index)]->BackColor(); }
 };
 
-TEST_F(ColorGridsScreens, OptionsCheckBoxesNameTheirStateAndDifferentColorsTakesOneToFour) {
+TEST_F(ColorGridsScreens, OptionsCheckBoxesNameTheirState) {
     frmVD1o& o = options();
     EXPECT_EQ(o.chkBorders->text(), "Grid Borders On");
     ClickCheck(o.chkColorLevel);
@@ -52,12 +52,6 @@ TEST_F(ColorGridsScreens, OptionsCheckBoxesNameTheirStateAndDifferentColorsTakes
     EXPECT_EQ(o.chkBorders->text(), "Borders Off");
     ClickCheck(o.chkBorders);
     EXPECT_EQ(o.chkBorders->text(), "Borders On");
-
-    const QString message = "ColorVariance must be between 1 and 4.";
-    ExpectComboChecks(fake(), {{o.cboColorVar, "0", message},
-                               {o.cboColorVar, "1", ""},
-                               {o.cboColorVar, "4", ""},
-                               {o.cboColorVar, "5", message}});
 }
 
 TEST_F(ColorGridsScreens, TherapyOpensBlankAndTakesNoAnswerBeforeASet) {

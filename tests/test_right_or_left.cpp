@@ -119,18 +119,9 @@ TEST_F(RightOrLeft, AnswersAreJudgedColouredAndTimed) {
     EXPECT_NEAR(RLScores().RLTotalTime, 3.43, 0.01);
 }
 
-TEST_F(RightOrLeft, OptionsShowTheExamplesAndTheSpeedIsOffOrOneTenthToFiveSeconds) {
+TEST_F(RightOrLeft, OptionsShowTheExamples) {
     EXPECT_EQ(options().img1->Picture(), LoadPictureFile("StkManFL.jpg"));
     EXPECT_EQ(options().img2->Picture(), LoadPictureFile("StkManBR.jpg"));
-    ValidatingComboBox* box = options().cboSpeed;
-    const QString message = "Display Speed must be Off or between 0.1 and 5 secs.";
-    ExpectComboChecks(fake(),
-                      {{box, "off", "", "Off"},
-                       {box, "0.1", ""},
-                       {box, "5", ""},
-                       {box, "0.09", message},
-                       {box, "5.01", message}},
-                      vbOKOnly, "KOVA");
 }
 
 TEST_F(RightOrLeft, ScoresShowTheRunAndEmptyLinesWhenNothingWasTried) {

@@ -60,24 +60,6 @@ protected:
     }
 };
 
-TEST_F(ShapeCountingScreens, EachSettingIsCheckedAgainstItsRange) {
-    frmFG1o& o = options();
-    const QString background = "Background Complexity must be between 1 and 5.";
-    const QString border = "Target Border Size must be between 1 and 4.";
-    const QString targets = "Max Targets must be between 4 and 25.";
-    ExpectComboChecks(fake(), {{o.cboBackG, "0", background},
-                               {o.cboBackG, "1", ""},
-                               {o.cboBackG, "5", ""},
-                               {o.cboBackG, "6", background},
-                               {o.cboBorder, "0", border},
-                               {o.cboBorder, "4", ""},
-                               {o.cboBorder, "5", border},
-                               {o.cboMaxTarg, "3", targets},
-                               {o.cboMaxTarg, "4", ""},
-                               {o.cboMaxTarg, "25", ""},
-                               {o.cboMaxTarg, "26", targets}});
-}
-
 TEST_F(ShapeCountingScreens, TherapyOpensStoppedWithTheBoxHiddenUntilStartAndOffUntilASet) {
     ShapeCountingScores().Correct = 3;
     Click(&options(), "cmdStart");

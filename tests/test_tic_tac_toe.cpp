@@ -5,7 +5,6 @@
 #include "exercises/tic_tac_toe/frmVSS1s.h"
 #include "exercises/tic_tac_toe/frmVSS1t.h"
 #include "exercises/tic_tac_toe/tic_tac_toe_scores.h"
-#include "tests/support/exercise_checks.h"
 #include "tests/support/exercise_test.h"
 
 using namespace ModDODI;
@@ -56,25 +55,6 @@ protected:
             .join(' ');
     }
 };
-
-TEST_F(TicTacToeRotations, OptionBoxesRefuseValuesOutsideTheirBounds) {
-    frmVSS1o& o = options();
-    const QString xs = "Number of  X's in Display Grid must be between 1 and 7.";
-    const QString font = "Font Size must be between 12 and 50.";
-    const QString speed = "Display Speed must be between 0.1 and 5 secs.";
-    ExpectComboChecks(fake(), {{o.cboMaxX, "0", xs},
-                               {o.cboMaxX, "1", ""},
-                               {o.cboMaxX, "7", ""},
-                               {o.cboMaxX, "8", xs},
-                               {o.cboFont, "11", font},
-                               {o.cboFont, "12", ""},
-                               {o.cboFont, "50", ""},
-                               {o.cboFont, "51", font},
-                               {o.cboSpeed, "0.09", speed},
-                               {o.cboSpeed, "5.5", speed},
-                               {o.cboSpeed, "0.1", ""},
-                               {o.cboSpeed, "5", ""}});
-}
 
 TEST_F(TicTacToeRotations, TherapyOpensIdleWithTheRotationInWordsAndFits) {
     options().optRotLeft->setChecked(true);

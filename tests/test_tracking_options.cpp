@@ -1,5 +1,4 @@
-// The tracking options screen in both modes, and its validations.
-#include "tests/support/exercise_checks.h"
+// The tracking options screen in both modes: titles, frames, lists and captions.
 #include "tests/test_tracking_support.h"
 
 using namespace ModDODI;
@@ -41,31 +40,6 @@ TEST_F(TrackingOptions, EachModeShowsItsTitleFramesAndListsAndLeavesWithItsScree
         EXPECT_FALSE(IsLoaded("frmTrackO") || IsLoaded("frmTrackT"));
         EXPECT_TRUE(Find<QWidget>(&Loaded<frmMain>(), "frmMenu")->isVisible());
     }
-}
-
-TEST_F(TrackingOptions, EveryComboValidatesWithItsBoundsAndMessage) {
-    const QString speed = "Display Speed must be between 0.1 and 2 secs.";
-    const QString pages = "Pages Per Session must between 2 and 10.";
-    const QString font36 = "Font Size must be between 12 and 36.";
-    const QString length = "Sequence Length must between 2 and 4.";
-    frmTrackO& o = OpenOptions(false);
-    ExpectComboChecks(fake(), {{o.cboSpeed, "0.09", speed},
-                               {o.cboSpeed, "2", ""},
-                               {o.cboSpeed, "2.01", speed},
-                               {o.cboPages, "1", pages},
-                               {o.cboPages, "11", pages},
-                               {o.cboPages, "NoLimit", ""},
-                               {o.cboFont, "11", font36},
-                               {o.cboFont, "37", font36},
-                               {o.cboFont, "36", ""}});
-    Forms::UnloadAll();
-    ProcessEvents();
-    frmTrackO& sequences = OpenOptions(true);
-    ExpectComboChecks(fake(), {{sequences.cboFont, "31", "Font Size must be between 12 and 30."},
-                               {sequences.cboFont, "30", ""},
-                               {sequences.cboSeqLen, "1", length},
-                               {sequences.cboSeqLen, "4.9", length, "4"},
-                               {sequences.cboSeqLen, "3.5", "", "3"}});
 }
 
 TEST_F(TrackingOptions, CheckBoxCaptionsAndTheInformationFrame) {

@@ -72,21 +72,6 @@ TEST_F(VisualSequencingScreens, OptionsSwitchBetweenFixedAndIncreasingLength) {
     EXPECT_TRUE(o.cboMaxSeq->isVisible() && !o.chkSeqType->isVisible());
 }
 
-TEST_F(VisualSequencingScreens, OptionBoxesRefuseValuesOutsideTheirBounds) {
-    ValidatingComboBox* squares = options().cboMaxSeq;
-    ValidatingComboBox* speed = options().cboSpeed;
-    const QString length = "Max Targets in Sequence must be between 1 and 25.";
-    const QString time = "Display Speed must be between 0.1 and 1 sec.";
-    ExpectComboChecks(fake(), {{squares, "0", length},
-                               {squares, "26", length},
-                               {squares, "1", ""},
-                               {squares, "25", ""},
-                               {speed, "0.09", time},
-                               {speed, "1.01", time},
-                               {speed, "0.1", ""},
-                               {speed, "1", ""}});
-}
-
 TEST_F(VisualSequencingScreens, TherapyOpensWithAWhiteBoardThatTakesNoClicksYet) {
     frmVSS2t& t = startTherapy();
     EXPECT_EQ(litSquares(), "");

@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <gtest/gtest.h>
+#include <vector>
 
 // One value typed into a validating combo box, which is then left.
 struct ComboCase {
@@ -22,7 +23,7 @@ struct ComboCase {
 // an accepted one lets the focus go. After a refusal the box
 // gets back the text it had before, so the next case starts from a box that
 // lets the focus go.
-inline void ExpectComboChecks(FakePlatform& fake, std::initializer_list<ComboCase> cases,
+inline void ExpectComboChecks(FakePlatform& fake, const std::vector<ComboCase>& cases,
                               int style = vbExclamation, const QString& title = "Information") {
     if (cases.size() > 0) {
         cases.begin()->box->window()->activateWindow();
