@@ -495,7 +495,8 @@ QString frmPrograms::askProgramName(const QString& prompt, const QString& propos
         return {};
     }
     if (nameTaken(name, exceptId)) {
-        tell(QString("%1 already has a program named \"%2\".").arg(ChosenPatient(), name), true);
+        tell(QString("\"%1\" already has a program named \"%2\".").arg(ChosenPatient(), name),
+             true);
         return {};
     }
     return name;
@@ -509,7 +510,7 @@ void frmPrograms::cmdAddPatient_Click() {
     }
     addedPatients_ << name;
     loadPatients(name);
-    tell(QString("Now make a program for %1 with \"New...\".").arg(name));
+    tell(QString("Now make a program for \"%1\" with \"New...\".").arg(name));
 }
 
 void frmPrograms::cmdNewProgram_Click() {
@@ -732,7 +733,7 @@ void frmPrograms::cmdExportProgram_Click() {
                           vbExclamation, "KOVA");
         return;
     }
-    tell(QString("Program \"%1\" written to %2.").arg(program->name, path));
+    tell(QString("Program \"%1\" written to \"%2\".").arg(program->name, path));
 }
 
 void frmPrograms::cmdImportProgram_Click() {
@@ -814,7 +815,9 @@ void frmPrograms::cmdExportPractices_Click() {
                           vbExclamation, "KOVA");
         return;
     }
-    tell(QString("%1 practices of %2 written to %3.").arg(practices.size()).arg(patient, path));
+    tell(QString("%1 practices of \"%2\" written to \"%3\".")
+             .arg(practices.size())
+             .arg(patient, path));
 }
 
 void frmPrograms::cmdImportPractices_Click() {
