@@ -439,7 +439,7 @@ TEST_F(ProgramFileWindowTest, PracticesAreExportedSinceADayAndImportedOnce) {
         fake().OpenFileAnswers.enqueue(path);
         Click(&clinic, "cmdImportPractices");
     }
-    EXPECT_EQ(clinic.Status(), "0 practices of Ann imported; 2 of the file were kept already.");
+    EXPECT_EQ(clinic.Status(), "0 practices of \"Ann\" imported; 2 of the file were kept already.");
     EXPECT_EQ(PracticeHistory::Store()->Practices("Ann").size(), 2);
     EXPECT_EQ(clinic.ChosenPatient(), "Ann");
 }

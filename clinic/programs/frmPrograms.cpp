@@ -736,24 +736,39 @@ void frmPrograms::cmdExportProgram_Click() {
     tell(QString("Program \"%1\" written to \"%2\".").arg(program->name, path));
 }
 
-void frmPrograms::cmdImportProgram_Click() {
-    PracticeStore* history = PracticeHistory::Store();
-    const QString path = platform().OpenFileName(this, "Import Program", ProgramFilter);
-    if (path.isEmpty() || history == nullptr) {
-        return;
+// Asks for a file to import and reads it; nothing when none was chosen or it
+// cannot be read (the user is told).
+std::optional<QByteArray> frmPrograms::readChosenFile(const QString& title, const QString& filter) {
+    const QString path = platform().OpenFileName(this, title, filter);
+    if (path.isEmpty()) {
+        return std::nullopt;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         platform().MsgBox("The file cannot be read:\n" + path + "\n" + file.errorString(),
                           vbExclamation, "KOVA");
+        return std::nullopt;
+    }
+    return file.readAll();
+}
+
+void frmPrograms::refuseFile(const QString& kind, const QString& refusal) {
+    platform().MsgBox("This " + kind +
+                          " file cannot be imported; nothing was changed.\n\n"
+                          "The first bad field: " +
+                          refusal,
+                      vbExclamation, "KOVA");
+}
+
+void frmPrograms::cmdImportProgram_Click() {
+    PracticeStore* history = PracticeHistory::Store();
+    const std::optional<QByteArray> text = readChosenFile("Import Program", ProgramFilter);
+    if (!text || history == nullptr) {
         return;
     }
-    const ProgramFileReading reading = ReadProgramFile(file.readAll());
+    const ProgramFileReading reading = ReadProgramFile(*text);
     if (!reading.program) {
-        platform().MsgBox("This program file cannot be imported; nothing was changed.\n\n"
-                          "The first bad field: " +
-                              reading.refusal,
-                          vbExclamation, "KOVA");
+        refuseFile("program", reading.refusal);
         return;
     }
     // The program replaces the patient's program of the same name, keeping
@@ -776,7 +791,7 @@ void frmPrograms::cmdImportProgram_Click() {
     addedPatients_ << program.patient;
     loadPatients(program.patient);
     loadPrograms(*id, -1);
-    tell(QString("Program \"%1\" %2 for %3.")
+    tell(QString("Program \"%1\" %2 for \"%3\".")
              .arg(program.name, replaced ? "replaced" : "imported", program.patient));
 }
 
@@ -822,22 +837,13 @@ void frmPrograms::cmdExportPractices_Click() {
 
 void frmPrograms::cmdImportPractices_Click() {
     PracticeStore* history = PracticeHistory::Store();
-    const QString path = platform().OpenFileName(this, "Import Practices", PracticesFilter);
-    if (path.isEmpty() || history == nullptr) {
+    const std::optional<QByteArray> text = readChosenFile("Import Practices", PracticesFilter);
+    if (!text || history == nullptr) {
         return;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        platform().MsgBox("The file cannot be read:\n" + path + "\n" + file.errorString(),
-                          vbExclamation, "KOVA");
-        return;
-    }
-    const PracticesFileReading reading = ReadPracticesFile(file.readAll());
+    const PracticesFileReading reading = ReadPracticesFile(*text);
     if (!reading.practices) {
-        platform().MsgBox("This practices file cannot be imported; nothing was changed.\n\n"
-                          "The first bad field: " +
-                              reading.refusal,
-                          vbExclamation, "KOVA");
+        refuseFile("practices", reading.refusal);
         return;
     }
     const std::optional<int> kept = history->Import(*reading.practices);
@@ -849,7 +855,7 @@ void frmPrograms::cmdImportPractices_Click() {
     }
     addedPatients_ << reading.patient;
     loadPatients(reading.patient);
-    tell(QString("%1 practices of %2 imported; %3 of the file were kept already.")
+    tell(QString("%1 practices of \"%2\" imported; %3 of the file were kept already.")
              .arg(*kept)
              .arg(reading.patient)
              .arg(reading.practices->size() - *kept));

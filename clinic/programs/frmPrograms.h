@@ -78,6 +78,8 @@ private:
     void loadPatients(const QString& choose);
     void patientChosen();
     void loadPrograms(qint64 chooseId, int chooseStep);
+    std::optional<QByteArray> readChosenFile(const QString& title, const QString& filter);
+    void refuseFile(const QString& kind, const QString& refusal);
     void programChosen();
     void showSteps(int chooseStep);
     void enableButtons();
