@@ -2,6 +2,7 @@
 
 #include "clinic/history/practice_history.h"
 #include "clinic/programs/adherence.h"
+#include "clinic/programs/frmProgramSummary.h"
 #include "clinic/programs/program_run.h"
 #include "clinic/programs/program_store.h"
 #include "shell/framework/scores_offers.h"
@@ -53,6 +54,7 @@ void InstallProgramRunExtras() {
             }
         },
     }});
+    ProgramRun::SetWhenFinished([](const ProgramRun& run) { frmProgramSummary::ShowRun(run); });
     SetTodaysProgramButton({
         [](const QString& patient) { return ProgramRun::Offered(patient); },
         [] { ProgramRun::Start(ModDODI::PatientName); },

@@ -49,11 +49,6 @@ QList<ToolsFrameButton>& toolsFrameButtons() {
     return installed;
 }
 
-TodaysProgramButton& todaysProgramButton() {
-    static TodaysProgramButton installed;
-    return installed;
-}
-
 // The top row's buttons, left to right, as designed and closed up around
 // Today's Program (which must leave the title at 7680 twips clear).
 struct TopRowPlace {
@@ -86,10 +81,6 @@ void SetToolsFrameButtons(QList<ToolsFrameButton> buttons) {
     toolsFrameButtons() = std::move(buttons);
 }
 
-void SetTodaysProgramButton(TodaysProgramButton button) {
-    todaysProgramButton() = std::move(button);
-}
-
 namespace {
 
 bool programOffered(const QWidget& menu) {
@@ -118,19 +109,21 @@ void placeTopRow(QWidget& menu, bool withProgram) {
 
 } // namespace
 
-void OfferTodaysProgram() {
+namespace {
+
+// Shows or hides Today's Program on the main menu, closing the top row up
+// around it.
+void placeTodaysProgram(bool offered) {
     auto* menu = Forms::Find<frmMain>();
-    if (menu == nullptr) {
-        return;
-    }
-    const TodaysProgramButton& hook = todaysProgramButton();
-    const bool offered = hook.offered && hook.clicked && hook.offered(PatientName);
-    if (offered != programOffered(*menu)) {
+    if (menu != nullptr && offered != programOffered(*menu)) {
         placeTopRow(*menu, offered);
     }
 }
 
+} // namespace
+
 frmMain::frmMain() : Form(Name) {
+    SetTodaysProgramPlacer(placeTodaysProgram);
     setWindowTitle("KOVA:  V1.00");
     SetDesignSize(12000, 9000);
 
@@ -184,8 +177,8 @@ void frmMain::buildTopRow() {
         frmTools->hide();
         frmScreenSize->hide();
         frmDisplayMode->hide();
-        if (todaysProgramButton().clicked) {
-            todaysProgramButton().clicked();
+        if (TodaysProgram().clicked) {
+            TodaysProgram().clicked();
         }
     });
     // Today's Program has its design place too, so that the layout scaler

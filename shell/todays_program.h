@@ -12,6 +12,9 @@ struct TodaysProgramButton {
 };
 // Main menus from now on offer this button.
 void SetTodaysProgramButton(TodaysProgramButton button);
+const TodaysProgramButton& TodaysProgram();
+// How the main menu shows (true) or hides the button; set by the menu.
+void SetTodaysProgramPlacer(std::function<void(bool offered)> place);
 
 // Shows "Today's Program" on the main menu, with the top row closed up to
 // make room for it, when the patient named has a program to run; hides it

@@ -2,7 +2,6 @@
 
 #include "clinic/history/practice_facts.h"
 #include "clinic/history/practice_history.h"
-#include "clinic/programs/frmProgramSummary.h"
 #include "clinic/programs/program_store.h"
 #include "clinic/programs/step_check.h"
 #include "shell/forms.h"
@@ -155,8 +154,21 @@ void ProgramRun::NextExercise(ScoresScreen& screen) {
     openStep(current_ + 1);
 }
 
+namespace {
+std::function<void(const ProgramRun&)>& whenFinished() {
+    static std::function<void(const ProgramRun&)> shown;
+    return shown;
+}
+} // namespace
+
+void ProgramRun::SetWhenFinished(std::function<void(const ProgramRun&)> shown) {
+    whenFinished() = std::move(shown);
+}
+
 void ProgramRun::finish() {
     running_ = false;
     current_ = -1;
-    frmProgramSummary::ShowRun(*this);
+    if (whenFinished()) {
+        whenFinished()(*this);
+    }
 }

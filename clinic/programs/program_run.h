@@ -9,6 +9,7 @@
 
 #include <QDate>
 #include <QPointer>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -33,6 +34,9 @@ public:
     // The run going on: a step's exercise is open. nullptr when no program
     // runs (it ended, or its exercise was closed: the program was left).
     static ProgramRun* Active();
+    // What is shown when a run ends after its last step (the summary); set
+    // once at start-up.
+    static void SetWhenFinished(std::function<void(const ProgramRun&)> shown);
 
     // Where the practice that this scores screen shows stands in the
     // program; nothing when it was not run from the program.
