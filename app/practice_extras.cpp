@@ -8,6 +8,7 @@
 #include "clinic/programs/add_to_program.h"
 #include "clinic/programs/frmPrograms.h"
 #include "clinic/report/report_output.h"
+#include "shell/controls/answer_marks.h"
 #include "shell/framework/practice_report.h"
 #include "shell/framework/scores_screen.h"
 #include "shell/main_menu.h"
@@ -63,5 +64,7 @@ void InstallPracticeExtras() {
          }},
         {"cmdPrograms", "Programs",
          [] { frmPrograms::OpenOver(frmMain::Name, ModDODI::PatientName); }},
+        {"chkAnswerMarks", "Answer Marks", [] { AnswerMarks::SetShown(!AnswerMarks::Shown()); },
+         [] { return AnswerMarks::Shown(); }},
     });
 }

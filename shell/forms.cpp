@@ -1,14 +1,17 @@
 #include "shell/forms.h"
 #include "shell/forms_apart.h"
 
+#include "shell/keyboard.h"
 #include "shell/platform.h"
 #include "shell/screen_size.h"
 #include "shell/twips.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHash>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QSet>
 #include <QWindow>
@@ -99,6 +102,7 @@ void placeFirstTime(Form& form) {
 } // namespace
 
 Form::Form(const QString& name) {
+    Keyboard::TabInReadingOrder();
     setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
@@ -145,6 +149,24 @@ void Form::showEvent(QShowEvent* event) {
         if (Form* held = Forms::Find(name)) {
             held->setEnabled(false);
         }
+    }
+}
+
+void Form::keyPressEvent(QKeyEvent* event) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    QWidget* focused = focusWidget();
+    bool pressed = false;
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        Keyboard::EnterPresses(focused)) {
+        pressed = Keyboard::Press(static_cast<QAbstractButton*>(focused));
+    } else if (plain && event->key() == Qt::Key_Escape) {
+        pressed = Keyboard::Press(EscapeButton());
+    } else if (const int number = Keyboard::AnswerNumber(*event); number > 0) {
+        const QList<QAbstractButton*> answers = NumberedAnswers();
+        pressed = number <= answers.size() && Keyboard::Press(answers.at(number - 1));
+    }
+    if (!pressed) {
+        QWidget::keyPressEvent(event);
     }
 }
 

@@ -12,6 +12,7 @@
 #include "shell/resizer.h"
 
 class Form;
+class QAbstractButton;
 namespace Forms {
 void Unload(Form& form);
 }
@@ -69,6 +70,12 @@ public:
     // Whether the design spans the whole form (a drawing over all of it).
     bool SpansWholeForm() const { return spans_; }
 
+    // The button that Escape presses on this screen (its way back or its
+    // Stop); nullptr for none.
+    virtual QAbstractButton* EscapeButton() const { return nullptr; }
+    // The answer buttons that the digit keys 1 to 4 press, first to fourth.
+    virtual QList<QAbstractButton*> NumberedAnswers() const { return {}; }
+
 protected:
     // Runs after Form_Unload, for the screen framework's own clean-up (screen
     // classes override Form_Unload instead).
@@ -84,6 +91,10 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // Keys that the focused control leaves: Enter presses the focused button,
+    // Escape the escape button, 1 to 4 the numbered answers. (Tab and
+    // Shift+Tab follow the screen's reading order: Keyboard::TabInReadingOrder.)
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // Gives back the clicks of the forms held by HoldWhileOpen.

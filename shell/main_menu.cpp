@@ -11,6 +11,7 @@
 #include "shell/twips.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QMouseEvent>
 #include <algorithm>
 
@@ -225,9 +226,23 @@ void frmMain::buildToolsFrame() {
     cmdMetronome->setEnabled(Forms::IsRegistered("frmMetronome"));
     auto* cmdName = new VbButton("cmdName", "Enter New Patient Name", frmTools);
     Place(cmdName, 360, 1200, 2175, 855);
-    QList<VbButton*> buttons = {cmdMetronome, cmdName};
+    QList<QWidget*> buttons = {cmdMetronome, cmdName};
     int top = 2160;
     for (const ToolsFrameButton& added : toolsFrameButtons()) {
+        if (added.checked) {
+            auto* box = new QCheckBox(added.caption, frmTools);
+            box->setObjectName(added.name);
+            box->setChecked(added.checked());
+            Place(box, 360, top, 2175, 615);
+            connect(box, &QCheckBox::clicked, this,
+                    [box, toggle = added.clicked, checked = added.checked] {
+                        toggle();
+                        box->setChecked(checked());
+                    });
+            buttons.append(box);
+            top += ToolButtonPitch;
+            continue;
+        }
         auto* button = new VbButton(added.name, added.caption, frmTools);
         Place(button, 360, top, 2175, 615);
         connect(button, &QPushButton::clicked, this, [this, open = added.clicked] {
@@ -241,7 +256,7 @@ void frmMain::buildToolsFrame() {
     auto* cmdScreenSize = new VbButton("cmdScreenSize", "Screen Size", frmTools);
     Place(cmdScreenSize, 360, top, 2175, 615);
     buttons.append(cmdScreenSize);
-    for (VbButton* button : buttons) {
+    for (QWidget* button : buttons) {
         SetFontSize(button, 10, true);
     }
     connect(cmdMetronome, &QPushButton::clicked, this, &frmMain::cmdMetronome_Click);

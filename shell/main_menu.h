@@ -17,6 +17,9 @@ struct ToolsFrameButton {
     QString name;    // e.g. "cmdHistory"
     QString caption; // e.g. "Practice History"
     std::function<void()> clicked;
+    // When set, a check box that shows checked() and leaves the frame open
+    // when clicked, for a choice kept in the settings.
+    std::function<bool()> checked = {};
 };
 // Main menus made from now on have these buttons, in this order, between
 // "Enter New Patient Name" and "Screen Size".

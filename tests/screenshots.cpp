@@ -122,6 +122,31 @@ public:
         QApplication::processEvents();
     }
 
+    // The keyboard's focus frame: moved by the arrow keys onto a square of
+    // the Tic Tac Toe board, and onto an answer of Discriminating Color Grids.
+    void KeyboardFocus() {
+        prefix_ = "keys";
+        Form& ticTacToe = openTherapy("cmdTicTacToe");
+        click(ticTacToe, "cmdStart");
+        fake_.ScriptRnd({0.9, 0.1, 0.1, 0.1, 0.9, 0.9, 0.1, 0.1, 0.1});
+        click(ticTacToe, "cmdNextPat");
+        fake_.AdvanceTime(5000);
+        tabTo(ticTacToe, "cmdX(0)");
+        key(ticTacToe, Qt::Key_Right);
+        key(ticTacToe, Qt::Key_Down);
+        save(ticTacToe, "tictactoe_board");
+        Forms::UnloadAll();
+
+        Form& colorGrids = openTherapy("cmdColorGrids");
+        click(colorGrids, "cmdStart");
+        click(colorGrids, "cmdNextSet");
+        tabTo(colorGrids, "cmdAns(0)");
+        key(colorGrids, Qt::Key_Right);
+        save(colorGrids, "color_grids_answer");
+        Forms::UnloadAll();
+        QApplication::processEvents();
+    }
+
     // The metronome at rest, then swung left on its first beat.
     void Metronome() {
         prefix_.clear();
@@ -264,6 +289,33 @@ private:
         QApplication::processEvents();
         const QString name = prefix_.isEmpty() ? state : prefix_ + "_" + state;
         window.grab().save(folder_ + "/" + name + ".png");
+    }
+
+    // An exercise's therapy screen, opened from the main menu.
+    Form& openTherapy(const QString& buttonName) {
+        frmMain& menu = StartMainMenu();
+        menu.cmdTRMenu_Click();
+        menu.findChild<QPushButton*>(buttonName)->click();
+        auto* options = dynamic_cast<OptionsScreen*>(Forms::Active());
+        const Triad names = options->Names();
+        options->cmdStart_Click();
+        Form& therapy = Forms::Get(names.therapy);
+        fillDisplay(therapy);
+        therapy.activateWindow();
+        QApplication::processEvents();
+        return therapy;
+    }
+
+    static void key(QWidget& form, Qt::Key pressed) {
+        QTest::keyClick(form.windowHandle(), pressed);
+        QApplication::processEvents();
+    }
+
+    static void tabTo(QWidget& form, const QString& name) {
+        for (int tabs = 0;
+             tabs < 60 && QApplication::focusWidget() != form.findChild<QWidget*>(name); ++tabs) {
+            key(form, Qt::Key_Tab);
+        }
     }
 
     static void click(QWidget& form, const QString& name) {
@@ -652,6 +704,10 @@ int main(int argc, char** argv) {
     if (argc > 3) {
         fake->Display = QSize(QString(argv[2]).toInt(), QString(argv[3]).toInt());
     }
+    // KOVA_SHOTS_ANSWER_MARKS=1: the walk with answer marks chosen.
+    if (qEnvironmentVariable("KOVA_SHOTS_ANSWER_MARKS") == "1") {
+        fake->Settings.insert("AnswerMarks", "On");
+    }
     SetPlatform(std::move(fake));
     // The practices of the walk go to a history of its own, never the user's.
     QTemporaryDir scratch;
@@ -682,6 +738,8 @@ int main(int argc, char** argv) {
     shooter.Programs();
     Forms::UnloadAll();
     shooter.Program();
+    Forms::UnloadAll();
+    shooter.KeyboardFocus();
     Forms::UnloadAll();
     PracticeHistory::Close();
     return 0;

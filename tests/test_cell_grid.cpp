@@ -163,7 +163,7 @@ TEST_F(CellGridTest, ScreenReadersNameEveryCellAndPressOnlyWhileEnabled) {
     screen.board->Cell(4)->SetCaption("*");
     QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(screen.board->Cell(4));
     ASSERT_NE(cell, nullptr);
-    EXPECT_EQ(cell->text(QAccessible::Name), "Grid 3 square 5");
+    EXPECT_EQ(cell->text(QAccessible::Name), "Grid 3 square 5, white");
     EXPECT_EQ(cell->text(QAccessible::Description), "*");
     EXPECT_EQ(cell->role(), QAccessible::Button);
 

@@ -33,6 +33,7 @@ namespace {
 
 // Events per exercise in an ordinary test run, before KOVA_ROBOT_SCALE.
 constexpr long ShortRunEvents = 1500;
+constexpr long KeyboardRunEvents = 500;
 constexpr long BadAssetsRunEvents = 300;
 constexpr long BadAssetsLongestRun = 1000;
 // Seconds of the real-platform run, shared by all exercises.
@@ -73,8 +74,9 @@ protected:
     // Runs the robot on the fake platform; returns the platform's records.
     // Returns how often each sound file really played.
     QHash<QString, int> RunOnFake(const QString& entry, long defaultEvents, const char* what = "",
-                                  std::function<QString()> alsoCheck = {}) {
-        const RobotRun run = RobotRun::FromEnvironment(entry, defaultEvents);
+                                  std::function<QString()> alsoCheck = {}, bool keysOnly = false) {
+        RobotRun run = RobotRun::FromEnvironment(entry, defaultEvents);
+        run.keysOnly = keysOnly;
         auto owned = std::make_unique<RobotPlatform>(run.seed);
         RobotPlatform& fake = *owned;
         SetPlatform(std::move(owned));
@@ -103,6 +105,15 @@ TEST_P(RobotOnExercise, SurvivesRandomUserEvents) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Menu, RobotOnExercise, ::testing::ValuesIn(MenuEntries()), entryName);
+
+class RobotWithKeysOnly : public RobotOnExercise {};
+
+// A keyboard user: Tab, Enter, Space, Escape, the arrows and the digits.
+TEST_P(RobotWithKeysOnly, SurvivesRandomKeys) {
+    RunOnFake(GetParam(), scaled(KeyboardRunEvents), " (keys only)", {}, true);
+}
+
+INSTANTIATE_TEST_SUITE_P(Menu, RobotWithKeysOnly, ::testing::ValuesIn(MenuEntries()), entryName);
 
 // A double-click whose first click closes the window: the second click must
 // not reach the closed window's button (it once stopped a page that had

@@ -226,8 +226,8 @@ void frmVD1t::cmdAns_Click(int Index) {
     awaitingAnswer_ = false;
     Frame1->setEnabled(false);
     judge(Index + 1);
-    cmdAns[std::size_t(Index)]->SetBackColor(WrongColor);
-    cmdAns[std::size_t(set_.oddGrid - 1)]->SetBackColor(RightColor);
+    cmdAns[std::size_t(Index)]->SetAnswerColor(WrongColor, AnswerMark::Wrong);
+    cmdAns[std::size_t(set_.oddGrid - 1)]->SetAnswerColor(RightColor, AnswerMark::Right);
     recordResponseTime();
     cmdNextSet->setEnabled(true);
     cmdNextSet->setFocus();

@@ -24,6 +24,10 @@ public:
     void cmdNextSet_Click();
     // The answer button of grid Index + 1.
     void cmdAns_Click(int Index);
+    // The digit keys 1 to 4 press the answers of grids 1 to 4.
+    QList<QAbstractButton*> NumberedAnswers() const override {
+        return {cmdAns[0], cmdAns[1], cmdAns[2], cmdAns[3]};
+    }
 
     bool Running() const { return startStop_.Running(); }
     int GridSizeCode() const { return gridSizeCode_; }

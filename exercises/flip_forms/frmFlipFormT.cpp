@@ -249,7 +249,8 @@ void frmFlipFormT::CheckBoxes() {
     SetResultsVisible(true);
     for (int i = 0; i < FlipFormBoxCount; ++i) {
         const bool correct = check.boxCorrect[i];
-        lblInfo[i]->SetBackColor(VbColor(correct ? VbColors::Green : VbColors::Red));
+        lblInfo[i]->SetAnswerColor(VbColor(correct ? VbColors::Green : VbColors::Red),
+                                   correct ? AnswerMark::Right : AnswerMark::Wrong);
         lblInfo[i]->setText(correct ? "Correct" : "Incorrect");
     }
     SetRepeatVisible(!check.allCorrect);

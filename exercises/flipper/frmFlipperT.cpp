@@ -121,11 +121,11 @@ void frmFlipperT::cmdAnswer_Click(int Index) {
     const Single responseTime = TakeResponseTime();
     if (Index == CorrectAnswer) {
         s.FlipperCorrect++;
-        cmdAnswer[Index]->SetBackColor(VbColor(VbColors::Green));
+        cmdAnswer[Index]->SetAnswerColor(VbColor(VbColors::Green), AnswerMark::Right);
     } else {
         s.FlipperWrong++;
-        cmdAnswer[CorrectAnswer]->SetBackColor(VbColor(VbColors::Green));
-        cmdAnswer[Index]->SetBackColor(VbColor(VbColors::Red));
+        cmdAnswer[CorrectAnswer]->SetAnswerColor(VbColor(VbColors::Green), AnswerMark::Right);
+        cmdAnswer[Index]->SetAnswerColor(VbColor(VbColors::Red), AnswerMark::Wrong);
     }
     UpdateFlipperCounters(responseTime);
     cmdStart->setEnabled(true);

@@ -16,6 +16,10 @@ public:
 
     void cmdNextSet_Click() override;
     void cmdAnswer_Click(int Index);
+    // The digit keys 1 to 4 press the four answers.
+    QList<QAbstractButton*> NumberedAnswers() const override {
+        return {cmdAnswer[0], cmdAnswer[1], cmdAnswer[2], cmdAnswer[3]};
+    }
 
     PictureBox* Picture0;
     std::array<PictureBox*, 4> Variants; // Picture1 to Picture4

@@ -219,7 +219,7 @@ void frmVD8t::cmdChkAnsw_Click() {
 
 void frmVD8t::judgeRight() {
     cmdChkAnsw->setEnabled(false);
-    lblInfo->SetBackColor(RightColor);
+    lblInfo->SetAnswerColor(RightColor, AnswerMark::Right);
     PatternDuplicatorScoreValues& scores = PatternDuplicatorScores();
     ++scores.Correct;
     lblCor->setText("C=" + QString::number(scores.Correct));
@@ -235,7 +235,7 @@ void frmVD8t::judgeWrong(const QList<int>& wrongSquares) {
     PatternDuplicatorScoreValues& scores = PatternDuplicatorScores();
     ++scores.Wrong;
     lblWrng->setText("W=" + QString::number(scores.Wrong));
-    lblInfo->SetBackColor(WrongColor);
+    lblInfo->SetAnswerColor(WrongColor, AnswerMark::Wrong);
     lblInfo->setText(WrongSquaresMessage(int(wrongSquares.size())));
     if (tries_ >= 3) {
         markWrongSquares(wrongSquares);

@@ -119,11 +119,11 @@ void frmRLT::cmdHand_Click(int Index) {
     RightOrLeftScores& scores = RLScores();
     if (Index != CorrectHand) {
         scores.RLWrong++;
-        lblInfo->SetBackColor(VbColor(VbColors::Red));
+        lblInfo->SetAnswerColor(VbColor(VbColors::Red), AnswerMark::Wrong);
         lblInfo->setText("Incorrect");
     } else {
         scores.RLCorrect++;
-        lblInfo->SetBackColor(VbColor(VbColors::Green));
+        lblInfo->SetAnswerColor(VbColor(VbColors::Green), AnswerMark::Right);
         lblInfo->setText("Correct");
     }
     UpdateRLCounters(responseTime);

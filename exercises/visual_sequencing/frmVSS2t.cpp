@@ -151,6 +151,7 @@ void frmVSS2t::cmdNextPat_Click() {
     }
     showCorrectCount();
     lblInfo->clear();
+    lblInfo->SetMark(AnswerMark::None);
     if (EndPracticeIfTimeIsUp(options().cboPracTime->Value(),
                               [this] { startStop_.SetStopped(); })) {
         return;
@@ -187,6 +188,7 @@ void frmVSS2t::PlayPreDisplayBeep() {
 void frmVSS2t::cmdRepeat_Click() {
     VisualSequencingScoreValues& scores = VisualSequencingScores();
     lblInfo->clear();
+    lblInfo->SetMark(AnswerMark::None);
     lblInfo->repaint();
     AnswerIndex = 0;
     ++scores.VisSeqRepeats;
@@ -282,6 +284,7 @@ void frmVSS2t::judgeRight() {
     showCorrectCount();
     if (scores.VisSeqTargetsThisSeq == shownLength_) {
         lblInfo->SetForeColor(Qt::black);
+        lblInfo->SetMark(AnswerMark::Right);
         lblInfo->setText("Sequence Correct");
         ++scores.VisSeqSeqCorrect;
         lblSeqCor->setText("SeqCorrect= " + QString::number(scores.VisSeqSeqCorrect));
@@ -293,6 +296,7 @@ void frmVSS2t::judgeWrong() {
     platform().Beep();
     setAnswerOpen(false);
     lblInfo->SetForeColor(QColor(255, 0, 0));
+    lblInfo->SetMark(AnswerMark::Wrong);
     lblInfo->setText("Sequence Wrong!");
     cmdRepeat->show();
     ++VisualSequencingScores().VisSeqSeqWrong;

@@ -2,9 +2,11 @@
 
 #include "shell/controls/colors.h"
 #include "shell/controls/text_fit.h"
+#include "shell/keyboard.h"
 #include "shell/resizer.h"
 
 #include <QAbstractButton>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
@@ -30,6 +32,12 @@ VbButton::VbButton(const QString& name, const QString& caption, QWidget* parent)
 }
 
 void VbButton::SetBackColor(const QColor& color) {
+    SetAnswerColor(color, AnswerMark::None);
+}
+
+void VbButton::SetAnswerColor(const QColor& color, AnswerMark mark) {
+    mark_ = mark;
+    update();
     QPalette p = palette();
     p.setColor(QPalette::Button, color);
     p.setColor(QPalette::Disabled, QPalette::ButtonText, ReadableTextOn(color));
@@ -49,6 +57,41 @@ TextFit::Fitting VbButton::DrawnText() const {
 }
 
 void VbButton::paintEvent(QPaintEvent* event) {
+    paintFace(event);
+    const bool framed = keyFocus_.Shown(*this);
+    if (framed || mark_ != AnswerMark::None) {
+        QPainter painter(this);
+        if (framed) {
+            DrawFocusFrame(painter, rect());
+        }
+        AnswerMarks::Draw(painter, rect(), mark_);
+    }
+}
+
+void VbButton::keyPressEvent(QKeyEvent* event) {
+    keyFocus_.KeyPressed();
+    update();
+    if (!Keyboard::MoveFocusByArrow(this, event->key())) {
+        QPushButton::keyPressEvent(event);
+    }
+}
+
+void VbButton::mousePressEvent(QMouseEvent* event) {
+    keyFocus_.Hide();
+    QPushButton::mousePressEvent(event);
+}
+
+void VbButton::focusInEvent(QFocusEvent* event) {
+    keyFocus_.FocusIn(*event);
+    QPushButton::focusInEvent(event);
+}
+
+void VbButton::focusOutEvent(QFocusEvent* event) {
+    keyFocus_.Hide();
+    QPushButton::focusOutEvent(event);
+}
+
+void VbButton::paintFace(QPaintEvent* event) {
     const QRect room = TextRoom();
     const TextFit::Fitting drawn = DrawnText();
     if (drawn.font == font() && TextFit::Fits(font(), text(), room.size(), Qt::TextShowMnemonic)) {
@@ -77,6 +120,16 @@ VbLabel::VbLabel(const QString& name, const QString& caption, QWidget* parent)
 }
 
 void VbLabel::SetBackColor(const QColor& color) {
+    SetAnswerColor(color, AnswerMark::None);
+}
+
+void VbLabel::SetMark(AnswerMark mark) {
+    mark_ = mark;
+    update();
+}
+
+void VbLabel::SetAnswerColor(const QColor& color, AnswerMark mark) {
+    SetMark(mark);
     QPalette p = palette();
     p.setColor(QPalette::Window, color);
     setPalette(p);
@@ -134,6 +187,14 @@ TextFit::Fitting VbLabel::DrawnText() const {
 }
 
 void VbLabel::paintEvent(QPaintEvent* event) {
+    paintText(event);
+    if (mark_ != AnswerMark::None) {
+        QPainter painter(this);
+        AnswerMarks::Draw(painter, rect(), mark_);
+    }
+}
+
+void VbLabel::paintText(QPaintEvent* event) {
     const TextFit::Fitting drawn = DrawnText();
     if (drawn.font == font() &&
         (drawn.flags & Qt::TextWordWrap) == (wordWrap() ? Qt::TextWordWrap : 0)) {

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QStringList>
 
+#include "shell/controls/answer_marks.h"
+#include "shell/controls/focus_frame.h"
 #include "shell/controls/text_fit.h"
 
 class QAbstractButton;
@@ -17,9 +19,17 @@ class VbButton : public QPushButton {
 public:
     explicit VbButton(const QString& name, const QString& caption, QWidget* parent);
     // Also keeps the caption dark and readable while the button is disabled,
-    // so that an answer coloured green or red stays legible.
+    // so that an answer coloured green or red stays legible. An answer mark
+    // shown before is taken away.
     void SetBackColor(const QColor& color);
     QColor BackColor() const;
+    // The colour that judges an answer, with its answer mark.
+    void SetAnswerColor(const QColor& color, AnswerMark mark);
+    // The answer mark alone, for a label whose text colour judges an answer.
+    void SetMark(AnswerMark mark);
+    AnswerMark Mark() const { return mark_; }
+    // Whether the keyboard's focus frame is drawn now.
+    bool FocusFrameShown() const { return keyFocus_.Shown(*this); }
 
     // Other captions the button may show: it draws them all in one font size.
     void SetTextVariants(const QStringList& texts) {
@@ -34,17 +44,33 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // The arrow keys move the focus to the nearest button beside this one.
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void paintFace(QPaintEvent* event);
+
     QStringList variants_;
+    AnswerMark mark_ = AnswerMark::None;
+    KeyboardFocus keyFocus_;
 };
 
 class VbLabel : public QLabel {
     Q_OBJECT
 public:
     explicit VbLabel(const QString& name, const QString& caption, QWidget* parent);
-    void SetBackColor(const QColor& color); // an invalid colour makes it transparent
+    // An invalid colour makes it transparent; an answer mark shown before is
+    // taken away.
+    void SetBackColor(const QColor& color);
     QColor BackColor() const;
+    // The colour that judges an answer, with its answer mark.
+    void SetAnswerColor(const QColor& color, AnswerMark mark);
+    // The answer mark alone, for a label whose text colour judges an answer.
+    void SetMark(AnswerMark mark);
+    AnswerMark Mark() const { return mark_; }
     void SetForeColor(const QColor& color);
     void SetFontSize(double points);
     void SetBorder(bool single);
@@ -68,7 +94,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void paintText(QPaintEvent* event);
+
     QStringList variants_;
+    AnswerMark mark_ = AnswerMark::None;
 };
 
 // Keeps the caption of a check box or option button in step with its value:

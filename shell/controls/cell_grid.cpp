@@ -1,8 +1,11 @@
 #include "shell/controls/cell_grid.h"
 
+#include "shell/controls/colors.h"
+#include "shell/keyboard.h"
 #include "shell/resizer.h"
 #include "shell/twips.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 GridCell::GridCell(int index, QWidget* parent) : QAbstractButton(parent), index_(index) {
@@ -17,8 +20,24 @@ void GridCell::SetCaption(const QString& caption) {
 }
 
 void GridCell::SetBackColor(const QColor& color) {
+    SetAnswerColor(color, AnswerMark::None);
+}
+
+void GridCell::SetAnswerColor(const QColor& color, AnswerMark mark) {
     backColor_ = color;
+    mark_ = mark;
+    updateSpokenName();
     update();
+}
+
+void GridCell::SetSpokenName(const QString& name) {
+    spokenName_ = name;
+    updateSpokenName();
+}
+
+void GridCell::updateSpokenName() {
+    setAccessibleName(spokenName_ + ", " + ColorName(backColor_) +
+                      AnswerMarks::SpokenSuffix(mark_));
 }
 
 void GridCell::SetCaptionColor(const QColor& color) {
@@ -49,10 +68,39 @@ void GridCell::paintEvent(QPaintEvent*) {
         painter.setFont(font());
         painter.drawText(rect(), Qt::AlignCenter, text());
     }
-    if (hasFocus()) {
+    if (keyFocus_.Shown(*this)) {
+        DrawFocusFrame(painter, rect());
+    } else if (hasFocus()) {
         painter.setPen(QPen(captionColor_, 1, Qt::DotLine));
         painter.drawRect(rect().adjusted(3, 3, -4, -4));
     }
+    AnswerMarks::Draw(painter, rect(), mark_);
+}
+
+void GridCell::keyPressEvent(QKeyEvent* event) {
+    keyFocus_.KeyPressed();
+    update();
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        click();
+    } else if (!Keyboard::MoveFocusByArrow(this, event->key())) {
+        QAbstractButton::keyPressEvent(event);
+    }
+}
+
+void GridCell::mousePressEvent(QMouseEvent* event) {
+    keyFocus_.Hide();
+    QAbstractButton::mousePressEvent(event);
+}
+
+void GridCell::focusInEvent(QFocusEvent* event) {
+    keyFocus_.FocusIn(*event);
+    QAbstractButton::focusInEvent(event);
+}
+
+void GridCell::focusOutEvent(QFocusEvent* event) {
+    keyFocus_.Hide();
+    QAbstractButton::focusOutEvent(event);
 }
 
 CellGrid::CellGrid(const QString& name, QWidget* parent) : QWidget(parent), namePrefix_("Square") {
@@ -144,5 +192,5 @@ void CellGrid::NameCells(const QString& prefix) {
 }
 
 void CellGrid::nameCell(GridCell* cell) const {
-    cell->setAccessibleName(namePrefix_ + " " + QString::number(cell->Index() + 1));
+    cell->SetSpokenName(namePrefix_ + " " + QString::number(cell->Index() + 1));
 }

@@ -4,6 +4,9 @@
 // holds it) stops its clicks and keys without greying its cells.
 #pragma once
 
+#include "shell/controls/answer_marks.h"
+#include "shell/controls/focus_frame.h"
+
 #include <QAbstractButton>
 #include <QList>
 
@@ -18,8 +21,10 @@ struct GridLayout {
     double pitch = 0;    // from one cell's corner to the next one's
 };
 
-// One cell: a flat square that a click, the space bar or a screen reader
-// presses.
+// One cell: a flat square that a click, the space bar, Enter or a screen
+// reader presses. The arrow keys move the focus to the neighbouring cells,
+// and a cell focused from the keyboard shows a bold focus frame. A screen
+// reader hears its name and colour ("Grid 3 square 5, blue").
 class GridCell : public QAbstractButton {
     Q_OBJECT
 public:
@@ -29,8 +34,16 @@ public:
     // The caption, centred; also what a screen reader reads as the cell's description.
     void SetCaption(const QString& caption);
     QString Caption() const { return text(); }
+    // The back colour; an answer mark shown before is taken away.
     void SetBackColor(const QColor& color);
     QColor BackColor() const { return backColor_; }
+    // The colour that judges an answer, with its answer mark.
+    void SetAnswerColor(const QColor& color, AnswerMark mark);
+    AnswerMark Mark() const { return mark_; }
+    // The name a screen reader says before the colour ("Grid 3 square 5").
+    void SetSpokenName(const QString& name);
+    // Whether the keyboard's focus frame is drawn now.
+    bool FocusFrameShown() const { return keyFocus_.Shown(*this); }
     void SetCaptionColor(const QColor& color);
     QColor CaptionColor() const { return captionColor_; }
     void SetFontSize(double points);
@@ -40,9 +53,18 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void updateSpokenName();
+
     int index_;
+    QString spokenName_;
+    AnswerMark mark_ = AnswerMark::None;
+    KeyboardFocus keyFocus_;
     QColor backColor_ = Qt::white;
     QColor captionColor_ = Qt::black;
     bool border_ = true;
@@ -72,7 +94,8 @@ public:
     void SetBorders(bool on);
 
     // Screen-reader names: prefix followed by the cell's number counted from 1
-    // ("Grid 3 square 5" is cell index 4 of prefix "Grid 3 square").
+    // ("Grid 3 square 5" is cell index 4 of prefix "Grid 3 square"), then
+    // the cell's colour.
     void NameCells(const QString& prefix);
 
 Q_SIGNALS:

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QString>
 #include <cstdint>
 
 inline QColor VbColor(std::uint32_t bgr) {
@@ -17,6 +18,10 @@ inline std::uint32_t VbColorValue(const QColor& color) {
 QColor ReadableTextOn(const QColor& back);
 // The contrast ratio of two colours, 1 (none) to 21 (black on white).
 double ContrastRatio(const QColor& a, const QColor& b);
+
+// The plain name of the nearest of the colours a person names ("blue",
+// "light green", "dark red"), for screen readers.
+QString ColorName(const QColor& color);
 
 // Entry n (0 to 15) of the standard 16-colour palette.
 QColor QBColor(int n);

@@ -90,6 +90,7 @@ VbButton* OptionsScreen::AddTherapyButton(const QString& name) {
 
 VbButton* OptionsScreen::AddMenuButton(const QString& name) {
     auto* button = new VbButton(name, "Main Menu", this);
+    menuButton_ = button;
     connect(button, &QPushButton::clicked, this, &OptionsScreen::cmdMenu_Click);
     return button;
 }

@@ -67,6 +67,8 @@ public:
     void cmdMenu_Click();
 
     const Triad& Names() const { return triad_; }
+    // Main Menu.
+    QAbstractButton* EscapeButton() const override { return menuButton_; }
 
     // Opens the screen for choosing a therapy program step's options rather
     // than for a practice: its Therapy button reads "Keep For Program" and
@@ -117,6 +119,7 @@ private:
     VbButton* therapyButton_ = nullptr;
     KeepForProgram keepForProgram_;
     QString stepHolder_;
+    VbButton* menuButton_ = nullptr;
 };
 
 // The caption of the Therapy button of an options screen opened for a

@@ -271,6 +271,10 @@ void ScoresScreen::practiceShown() {
     }
 }
 
+QAbstractButton* ScoresScreen::EscapeButton() const {
+    return findChild<QAbstractButton*>("cmdOptions", Qt::FindDirectChildrenOnly);
+}
+
 void ScoresScreen::cmdOptions_Click() {
     leaving_ = true;
     ModDODI::ResetScores();

@@ -65,6 +65,8 @@ public:
     void Form_Unload() override;
 
     const Triad& Names() const { return triad_; }
+    // Options, as closing the window does.
+    QAbstractButton* EscapeButton() const override;
     VbLabel* Title() const { return title_; }
     // Every line the screen has, shown or hidden, in screen order.
     const QList<ScoreLine>& AllLines() const { return lines_; }

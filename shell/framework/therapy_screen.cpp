@@ -22,6 +22,15 @@ void TherapyScreen::cmdOptions_Click() {
     Forms::Show(options);
 }
 
+QAbstractButton* TherapyScreen::EscapeButton() const {
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        if (button->text().trimmed() == "Stop" && button->isVisible() && button->isEnabled()) {
+            return button;
+        }
+    }
+    return optionsButton_;
+}
+
 void TherapyScreen::cmdScores_Click() {
     Forms::Hide(*this);
     Forms::Show(triad_.scores);
@@ -53,6 +62,7 @@ bool TherapyScreen::EndPracticeIfTimeIsUp(double practiceMinutes,
 
 VbButton* TherapyScreen::AddOptionsButton(const QString& name, const QString& toolTip) {
     auto* button = new VbButton(name, "Options", this);
+    optionsButton_ = button;
     button->setToolTip(toolTip);
     connect(button, &QPushButton::clicked, this, &TherapyScreen::cmdOptions_Click);
     return button;

@@ -24,6 +24,8 @@ public:
     void Form_Unload() override;
 
     const Triad& Names() const { return triad_; }
+    // Stop while a practice runs, otherwise Options.
+    QAbstractButton* EscapeButton() const override;
     // Stays above its options screen, which lies greyed under it.
     QString StaysAbove() const override { return triad_.options; }
 
@@ -47,6 +49,7 @@ protected:
 
 private:
     Triad triad_;
+    VbButton* optionsButton_ = nullptr;
 };
 
 // The Start/Stop button of a therapy screen. Its flag is True while stopped

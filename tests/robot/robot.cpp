@@ -135,6 +135,7 @@ Robot::Robot(RobotRun run)
               QTest::qWait(std::min(ms, 300));
           }
       }) {
+    user_.KeysOnly = run_.keysOnly;
     logging_ = qEnvironmentVariableIsSet("KOVA_ROBOT_LOG");
     installCrashReport();
     // Qt's hashes are seeded at random per process; a replay needs them fixed.

@@ -20,6 +20,7 @@ struct RobotRun {
     std::uint64_t seed = 1; // KOVA_ROBOT_SEED
     long events = 2000;     // KOVA_ROBOT_EVENTS
     int seconds = 0;        // on the real platform: stop after this many seconds too
+    bool keysOnly = false;  // a keyboard user: no mouse click at all
 
     // The defaults given, replaced by KOVA_ROBOT_SEED / KOVA_ROBOT_EVENTS when set.
     static RobotRun FromEnvironment(const QString& entry, long defaultEvents);

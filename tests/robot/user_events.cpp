@@ -30,6 +30,13 @@ const Qt::Key TypedKeys[] = {
     Qt::Key_Down,   Qt::Key_Delete, Qt::Key_Home,  Qt::Key_End,   Qt::Key_PageUp, Qt::Key_F1,
 };
 
+// Keys a keyboard user works a screen with: moving, pressing, answering.
+const Qt::Key NavigationKeys[] = {
+    Qt::Key_Tab,   Qt::Key_Tab,  Qt::Key_Tab,   Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space,
+    Qt::Key_Space, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,     Qt::Key_Down,  Qt::Key_Escape,
+    Qt::Key_1,     Qt::Key_2,    Qt::Key_3,     Qt::Key_4,      Qt::Key_5,     Qt::Key_A,
+};
+
 int weightOf(const QWidget* control) {
     if (qobject_cast<const QPushButton*>(control) != nullptr) {
         return 8;
@@ -242,6 +249,38 @@ QString UserEvents::openEntry() {
     return "open " + entry_ + " from the main menu";
 }
 
+QString UserEvents::openEntryByKeys() {
+    Form* main = Forms::Find("frmMain");
+    QPointer<QPushButton> button =
+        main != nullptr ? main->findChild<QPushButton*>(entry_) : nullptr;
+    if (button == nullptr) {
+        return "no main menu to open " + entry_ + " from";
+    }
+    const bool tool = button->parentWidget()->objectName() == "frmTools";
+    // Tab to the frame's opener and Enter, then Tab to the entry and Enter;
+    // each may let events run that end the program.
+    QPointer<QPushButton> opener = main->findChild<QPushButton*>(tool ? "cmdTools" : "cmdTRMenu");
+    for (QPointer<QPushButton> target : {opener, button}) {
+        constexpr int MostTabs = 60;
+        for (int tabs = 0; tabs < MostTabs && target != nullptr && target->isVisible() &&
+                           QApplication::focusWidget() != target;
+             ++tabs) {
+            QWidget* window = keyWindow();
+            if (window == nullptr || window->windowHandle() == nullptr) {
+                return "no window to open " + entry_ + " in";
+            }
+            QTest::keyClick(window->windowHandle(), Qt::Key_Tab);
+        }
+        QWidget* window = keyWindow();
+        if (target == nullptr || QApplication::focusWidget() != target || window == nullptr) {
+            return "Tab did not reach " + entry_;
+        }
+        QTest::keyClick(window->windowHandle(), Qt::Key_Return);
+        QCoreApplication::processEvents();
+    }
+    return "open " + entry_ + " from the main menu by keys";
+}
+
 namespace {
 
 // A key pressed and released as a user does. The press or the release may
@@ -309,6 +348,24 @@ QString UserEvents::typeKey() {
     const int count = static_cast<int>(std::size(TypedKeys));
     const Qt::Key key = TypedKeys[below(count)];
     const Qt::KeyboardModifiers modifiers = chance(0.05) ? Qt::ShiftModifier : Qt::NoModifier;
+    const QString what =
+        "key " + QKeySequence(key | modifiers).toString() + " in " + PathOf(window);
+    PressAndRelease(window->windowHandle(), key, modifiers);
+    return what;
+}
+
+QString UserEvents::typeNavigationKey() {
+    QWidget* window = keyWindow();
+    if (window == nullptr || window->windowHandle() == nullptr) {
+        return "no window for a key";
+    }
+    const int count = static_cast<int>(std::size(NavigationKeys));
+    Qt::Key key = NavigationKeys[below(count)];
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+    if (key == Qt::Key_Tab && chance(0.3)) {
+        key = Qt::Key_Backtab;
+        modifiers = Qt::ShiftModifier;
+    }
     const QString what =
         "key " + QKeySequence(key | modifiers).toString() + " in " + PathOf(window);
     PressAndRelease(window->windowHandle(), key, modifiers);
@@ -434,6 +491,9 @@ QString UserEvents::letTimePass() {
 }
 
 QString UserEvents::PerformOne() {
+    if (KeysOnly) {
+        return performKeyboardOne();
+    }
     Form* main = Forms::Find("frmMain");
     const bool menuFree = main != nullptr && main->isVisible() && main->isEnabled() &&
                           QApplication::activeModalWidget() == nullptr &&
@@ -462,6 +522,27 @@ QString UserEvents::PerformOne() {
     }
     if (kind < 78) {
         return pressExit();
+    }
+    return letTimePass();
+}
+
+QString UserEvents::performKeyboardOne() {
+    Form* main = Forms::Find("frmMain");
+    const bool menuFree = main != nullptr && main->isVisible() && main->isEnabled() &&
+                          QApplication::activeModalWidget() == nullptr &&
+                          QApplication::activePopupWidget() == nullptr;
+    if (menuFree && chance(0.7)) {
+        return openEntryByKeys();
+    }
+    const int kind = below(100);
+    if (kind < 70) {
+        return typeNavigationKey();
+    }
+    if (kind < 80) {
+        return typeKey();
+    }
+    if (kind < 82) {
+        return closeWindow();
     }
     return letTimePass();
 }

@@ -19,6 +19,9 @@ public:
     // Right-clicks open the standard context menus, whose own event loop only
     // a user driving the real event loop can end (the real-platform run).
     bool RightClicks = false;
+    // A keyboard user: the exercise is opened and used with keys alone (and
+    // the title-bar close, as Alt+F4 would); no click at all.
+    bool KeysOnly = false;
 
     // Performs one random event and says what it did.
     QString PerformOne();
@@ -43,6 +46,9 @@ private:
     QWidget* keyWindow();
 
     QString openEntry();
+    QString openEntryByKeys();
+    QString performKeyboardOne();
+    QString typeNavigationKey();
     QString click(Qt::MouseButton button, bool twice);
     QString typeKey();
     QString typeText();

@@ -1,0 +1,34 @@
+#include "shell/controls/focus_frame.h"
+
+#include <QColor>
+#include <QFocusEvent>
+#include <QPainter>
+#include <QWidget>
+#include <algorithm>
+
+void KeyboardFocus::FocusIn(const QFocusEvent& event) {
+    shown_ = event.reason() == Qt::TabFocusReason || event.reason() == Qt::BacktabFocusReason;
+}
+
+bool KeyboardFocus::Shown(const QWidget& control) const {
+    return shown_ && control.hasFocus();
+}
+
+namespace {
+
+// A band of the given width along the inside of rect.
+void FillBand(QPainter& painter, const QRect& rect, int width, const QColor& color) {
+    painter.fillRect(QRect(rect.left(), rect.top(), rect.width(), width), color);
+    painter.fillRect(QRect(rect.left(), rect.bottom() - width + 1, rect.width(), width), color);
+    painter.fillRect(QRect(rect.left(), rect.top(), width, rect.height()), color);
+    painter.fillRect(QRect(rect.right() - width + 1, rect.top(), width, rect.height()), color);
+}
+
+} // namespace
+
+void DrawFocusFrame(QPainter& painter, const QRect& rect) {
+    const int band = std::max(3, std::min(rect.width(), rect.height()) / 12);
+    const int line = std::max(1, band / 3);
+    FillBand(painter, rect, band, Qt::black);
+    FillBand(painter, rect.adjusted(band, band, -band, -band), line, Qt::white);
+}
