@@ -45,8 +45,9 @@ Qt::Key DigitKey(int number) {
 const KeyboardPractice Practices[] = {
     {"cmdFlipper", "frmFlipperO", "frmFlipperT", "frmFlipperS",
      [](QWidget& options) {
-         TabTo(&options, "optRandom");
-         PressKey(Qt::Key_Space);
+         // Tab stops at the checked choice of a group; an arrow picks the next.
+         TabTo(&options, "optInOrder");
+         PressKey(Qt::Key_Down);
          EXPECT_TRUE(Find<QRadioButton>(&options, "optRandom")->isChecked());
      },
      [](FakePlatform& fake, QWidget&, bool right) {
@@ -168,7 +169,9 @@ TEST_P(KeyboardOnly, AnswerMarksShowOnARightAndAWrongAnswer) {
     EXPECT_TRUE(choice->isChecked());
     EXPECT_EQ(fake().Settings.value("AnswerMarks"), "On");
 
-    QWidget& therapy = startTherapy(openOptions());
+    QWidget& options = openOptions();
+    GetParam().setOption(options); // the sets are scripted for this option
+    QWidget& therapy = startTherapy(options);
     answerSet(therapy, true);
     const QList<AnswerMark> afterRight = GetParam().marks(therapy);
     EXPECT_EQ(afterRight.count(AnswerMark::Right), 1);
