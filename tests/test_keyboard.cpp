@@ -5,11 +5,13 @@
 #include "shell/controls/basic.h"
 #include "shell/controls/cell_grid.h"
 #include "shell/controls/colors.h"
+#include "shell/controls/drawing_surface.h"
 #include "shell/forms.h"
 #include "shell/keyboard.h"
 #include "tests/support/keys.h"
 #include "tests/support/kova_test.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -261,4 +263,73 @@ TEST_F(Keys, ColoursAreNamedAfterTheNearestPlainColour) {
     for (const auto& c : cases) {
         EXPECT_EQ(ColorName(c.colour), c.name) << c.colour.name().toStdString();
     }
+}
+
+TEST_F(Keys, ArrowKeysMoveAPointerOverADrawingAndSpaceOrEnterPressThere) {
+    QWidget window;
+    window.resize(400, 300);
+    auto* surface = new DrawingSurface("Drawing", &window);
+    surface->setGeometry(0, 0, 400, 300);
+    surface->Scale(0, 0, 400, 300);
+    QList<QPointF> presses;
+    QObject::connect(surface, &DrawingSurface::mouseDown,
+                     [&](double x, double y) { presses << QPointF(x, y); });
+    window.show();
+    window.activateWindow();
+    ProcessEvents();
+    const QImage before = Picture(surface);
+
+    PressKey(Qt::Key_Space); // no pointer yet: not an answer
+    surface->SetKeyboardPointer(true);
+    EXPECT_TRUE(surface->hasFocus());
+    EXPECT_EQ(Picture(surface), before) << "nothing drawn until a key moves the pointer";
+    PressKey(Qt::Key_Right);
+    PressKey(Qt::Key_Right);
+    PressKey(Qt::Key_Up, Qt::ShiftModifier);
+    EXPECT_TRUE(surface->PointerShown());
+    EXPECT_NE(Picture(surface), before);
+    PressKey(Qt::Key_Return);
+    for (int i = 0; i < 50; ++i) {
+        PressKey(Qt::Key_Left); // stops at the edge
+    }
+    PressKey(Qt::Key_Space);
+    ASSERT_EQ(presses.size(), 2);
+    EXPECT_NEAR(presses[0].x(), 200 + 2 * 10, 1e-9); // 40 steps across
+    EXPECT_NEAR(presses[0].y(), 150 - 0.75, 1e-9);   // a tenth of a step
+    EXPECT_NEAR(presses[1].x(), 0, 1e-9);
+
+    surface->SetKeyboardPointer(false);
+    PressKey(Qt::Key_Space);
+    EXPECT_EQ(presses.size(), 2);
+    EXPECT_EQ(Picture(surface), before);
+}
+
+TEST_F(Keys, TextsPrintedOnADrawingAreItsChildrenForAScreenReader) {
+    QWidget window;
+    window.resize(400, 300);
+    auto* surface = new DrawingSurface("Character grid", &window);
+    surface->setGeometry(50, 40, 200, 100);
+    surface->Scale(0, 0, 100, 100);
+    window.show();
+    ProcessEvents();
+    surface->CurrentX = 50;
+    surface->ForeColor = QColor(255, 0, 0);
+    surface->Print("7 ", AfterPrint::StayOnLine);
+    surface->ForeColor = Qt::black;
+    surface->Print("A");
+
+    QAccessibleInterface* drawing = QAccessible::queryAccessibleInterface(surface);
+    ASSERT_EQ(drawing->childCount(), 2);
+    QAccessibleInterface* seven = drawing->child(0);
+    EXPECT_EQ(seven->text(QAccessible::Name), "7, red");
+    EXPECT_EQ(drawing->child(1)->text(QAccessible::Name), "A, black");
+    EXPECT_EQ(seven->parent(), drawing);
+    const QRect place = seven->rect();
+    const QPoint corner = surface->mapToGlobal(QPoint(100, 0));
+    EXPECT_EQ(place.topLeft(), corner) << "where the text is drawn";
+    EXPECT_EQ(drawing->childAt(place.center().x(), place.center().y()), seven);
+
+    surface->Cls();
+    EXPECT_EQ(drawing->childCount(), 0);
+    EXPECT_FALSE(seven->isValid());
 }

@@ -221,11 +221,13 @@ void frmVC2t::cmdAnswer_Click() {
     surface->setCursor(Qt::WhatsThisCursor);
     armed_ = true;
     cmdAnswer->hide();
+    surface->SetKeyboardPointer(true);
 }
 
 void frmVC2t::disarm() {
     armed_ = false;
     surface->unsetCursor();
+    surface->SetKeyboardPointer(false);
 }
 
 void frmVC2t::Form_MouseDown(double X, double Y) {

@@ -1,8 +1,10 @@
 #include "shell/controls/drawing_surface.h"
 
+#include "shell/controls/surface_accessible.h"
 #include "shell/resizer.h"
 #include "shell/twips.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -12,6 +14,7 @@
 DrawingSurface::DrawingSurface(const QString& name, QWidget* parent) : QWidget(parent) {
     setObjectName(name);
     backColor_ = palette().color(QPalette::Window);
+    SurfaceAccessible::Install();
 }
 
 void DrawingSurface::Scale(double left, double top, double right, double bottom) {
@@ -91,6 +94,10 @@ void DrawingSurface::Cls() {
     ensureCanvas();
     canvas_.fill(Qt::transparent);
     CurrentX = CurrentY = 0;
+    if (!printed_.isEmpty()) {
+        printed_.clear();
+        SurfaceAccessible::ItemsChanged(this);
+    }
     update();
 }
 
@@ -121,6 +128,9 @@ void DrawingSurface::Print(const QString& text, AfterPrint after) {
     const QPointF topLeft = ToPixels(CurrentX, CurrentY);
     painter.drawText(QRectF(topLeft, QSizeF(canvas_.width(), canvas_.height())),
                      Qt::AlignLeft | Qt::AlignTop, text);
+    printed_.append(
+        {text, ForeColor, QRectF(CurrentX, CurrentY, TextWidth(text), TextHeight(text))});
+    SurfaceAccessible::ItemsChanged(this);
     if (after == AfterPrint::StayOnLine) {
         CurrentX += TextWidth(text);
     } else {
@@ -171,10 +181,108 @@ void DrawingSurface::paintEvent(QPaintEvent*) {
     painter.translate(in.topLeft());
     paintBackground(painter);
     painter.drawImage(0, 0, canvas_);
+    if (PointerShown()) {
+        paintPointer(painter);
+    }
+}
+
+void DrawingSurface::SetKeyboardPointer(bool on) {
+    pointerOn_ = on;
+    if (on) {
+        const double left = width_ != 0 ? left_ : 0;
+        const double top = height_ != 0 ? top_ : 0;
+        pointer_ = {left + ScaleWidth() / 2, top + ScaleHeight() / 2};
+        setFocusPolicy(Qt::StrongFocus);
+        setFocus(Qt::OtherFocusReason);
+    } else {
+        setFocusPolicy(Qt::NoFocus);
+        keyFocus_.Hide();
+    }
+    update();
+}
+
+bool DrawingSurface::movePointer(int key, bool fine) {
+    constexpr double Steps = 40;     // arrow presses across the drawing
+    constexpr double FineSteps = 10; // Shift+arrow presses in one step
+    const double dx = ScaleWidth() / Steps / (fine ? FineSteps : 1);
+    const double dy = ScaleHeight() / Steps / (fine ? FineSteps : 1);
+    QPointF move;
+    switch (key) {
+    case Qt::Key_Left:
+        move = {-dx, 0};
+        break;
+    case Qt::Key_Right:
+        move = {dx, 0};
+        break;
+    case Qt::Key_Up:
+        move = {0, -dy};
+        break;
+    case Qt::Key_Down:
+        move = {0, dy};
+        break;
+    default:
+        return false;
+    }
+    const double left = width_ != 0 ? left_ : 0;
+    const double top = height_ != 0 ? top_ : 0;
+    pointer_ = {std::clamp(pointer_.x() + move.x(), left, left + ScaleWidth()),
+                std::clamp(pointer_.y() + move.y(), top, top + ScaleHeight())};
+    return true;
+}
+
+void DrawingSurface::keyPressEvent(QKeyEvent* event) {
+    if (!pointerOn_) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const int key = event->key();
+    const bool press = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (!press && !movePointer(key, event->modifiers() & Qt::ShiftModifier)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    keyFocus_.KeyPressed();
+    update();
+    if (press) {
+        Q_EMIT mouseDown(pointer_.x(), pointer_.y());
+    }
+}
+
+void DrawingSurface::focusInEvent(QFocusEvent* event) {
+    keyFocus_.FocusIn(*event);
+    QWidget::focusInEvent(event);
+}
+
+void DrawingSurface::focusOutEvent(QFocusEvent* event) {
+    keyFocus_.Hide();
+    update();
+    QWidget::focusOutEvent(event);
+}
+
+// A cross of black bands with white lines inside, so that it shows on every
+// colour, and the focus frame round the drawing.
+void DrawingSurface::paintPointer(QPainter& painter) const {
+    const QRect area(QPoint(0, 0), Interior().size());
+    DrawFocusFrame(painter, area);
+    const QPointF at = ToPixels(pointer_.x(), pointer_.y());
+    const int arm = std::max(8, std::min(area.width(), area.height()) / 30);
+    const int band = std::max(3, arm / 4);
+    const QPoint centre = at.toPoint();
+    const auto drawCross = [&](const QColor& color, int inset) {
+        const int half = band / 2 - inset;
+        const int reach = arm - inset;
+        painter.fillRect(QRect(centre.x() - reach, centre.y() - half, 2 * reach + 1, 2 * half + 1),
+                         color);
+        painter.fillRect(QRect(centre.x() - half, centre.y() - reach, 2 * half + 1, 2 * reach + 1),
+                         color);
+    };
+    drawCross(Qt::black, 0);
+    drawCross(Qt::white, 1);
 }
 
 void DrawingSurface::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
+    keyFocus_.Hide();
     // A press of any button is a mouse-down; only the left one is a click.
     const QPointF at = FromPixels(event->position());
     Q_EMIT mouseDown(at.x(), at.y());

@@ -3,8 +3,11 @@
 // repaints until it is cleared.
 #pragma once
 
+#include "shell/controls/focus_frame.h"
+
 #include <QFont>
 #include <QImage>
+#include <QList>
 #include <QPainter>
 #include <QWidget>
 #include <functional>
@@ -63,6 +66,25 @@ public:
     double ToPixelsY(double length) const;
     QPointF FromPixels(const QPointF& pixel) const;
 
+    // Answering with the keyboard: while on, the surface takes the focus, the
+    // arrow keys move a pointer over the drawing (with Shift in fine steps)
+    // and Space or Enter is a mouse-down at the pointer. The pointer and a
+    // focus frame are drawn only once a key has moved or used them, so a
+    // mouse user sees the drawing as before. Each time it is switched on the
+    // pointer starts in the middle.
+    void SetKeyboardPointer(bool on);
+    bool KeyboardPointerOn() const { return pointerOn_; }
+    QPointF Pointer() const { return pointer_; } // in scale units
+    bool PointerShown() const { return pointerOn_ && keyFocus_.Shown(*this); }
+
+    // The texts printed since the last Cls, for screen readers.
+    struct PrintedText {
+        QString text;
+        QColor color;
+        QRectF area; // in scale units
+    };
+    const QList<PrintedText>& Printed() const { return printed_; }
+
 Q_SIGNALS:
     void clicked();
     void mouseDown(double x, double y);
@@ -71,6 +93,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     // Paints the background layer (a picture box draws its picture here).
     virtual void paintBackground(QPainter&) {}
     QImage& canvas() { return canvas_; }
@@ -80,9 +105,16 @@ private:
     // Fits the drawing to the surface's size; true when a drawing there was
     // changed size.
     bool ensureCanvas();
+    // Moves the pointer one step for an arrow key; false for any other key.
+    bool movePointer(int key, bool fine);
+    void paintPointer(QPainter& painter) const;
     QImage canvas_; // what was drawn, transparent where nothing was
     QColor backColor_;
     bool border_ = false;
+    bool pointerOn_ = false;
+    QPointF pointer_;
+    KeyboardFocus keyFocus_;
+    QList<PrintedText> printed_;
     double left_ = 0, top_ = 0, width_ = 0, height_ = 0; // user scale; width 0 = twips
 };
 
