@@ -19,6 +19,7 @@ ShapeControl* MakeStandPart(const QString& name, QWidget* parent, ShapeControl::
     auto* shape = new ShapeControl(name, parent, kind);
     shape->FillColor = StandColor;
     shape->BorderColor = StandColor;
+    shape->setAccessibleName("Stand");
     Place(shape, twips.x(), twips.y(), twips.width(), twips.height());
     return shape;
 }
@@ -47,15 +48,18 @@ void frmMetronome::BuildStand() {
     auto* Line1 = new LineControl("Line1", this);
     Line1->BorderColor = StandColor;
     Line1->BorderWidth = 2;
+    Line1->setAccessibleName("Stand");
     Line1->SetEnds(PivotX, 4200, PivotX, 4560); // the centre mark
 }
 
 frmMetronome::PendulumPart frmMetronome::BuildPendulumPart(const QString& suffix, Swing swing) {
     auto* line = new LineControl("Line" + suffix, this);
     line->BorderWidth = 2;
+    line->setAccessibleName("Pendulum rod");
     line->SetEnds(PivotX, PivotY, LineEndX(swing), LineEndY);
     auto* bob = new ShapeControl("Ball" + suffix, this, ShapeControl::Circle);
     bob->FillColor = BobColor;
+    bob->setAccessibleName("Pendulum weight");
     Place(bob, BobLeft(swing), BobTop, BobSize, BobSize);
     return {line, bob};
 }
