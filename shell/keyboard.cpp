@@ -1,9 +1,11 @@
 #include "shell/keyboard.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTextEdit>
@@ -169,7 +171,62 @@ protected:
     }
 };
 
+// Whether a key is typed as text into a box: typing an answer is not moving
+// over the screen by keys.
+bool TypedIntoABox(QObject* receiver, const QKeyEvent& key) {
+    const bool textBox = qobject_cast<QLineEdit*>(receiver) != nullptr ||
+                         qobject_cast<QAbstractSpinBox*>(receiver) != nullptr ||
+                         qobject_cast<QPlainTextEdit*>(receiver) != nullptr ||
+                         qobject_cast<QTextEdit*>(receiver) != nullptr;
+    return textBox && key.key() != Qt::Key_Tab && key.key() != Qt::Key_Backtab;
+}
+
+// Notes whether the last press was a key that moves over the screen or a
+// mouse button.
+class InputWatch : public QObject {
+public:
+    bool lastWasKey = false;
+
+protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            if (!TypedIntoABox(receiver, static_cast<const QKeyEvent&>(*event))) {
+                lastWasKey = true;
+            }
+            break;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::TouchBegin:
+            lastWasKey = false;
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+};
+
+InputWatch* Watch() {
+    static InputWatch* watch = nullptr;
+    if (watch == nullptr && QCoreApplication::instance() != nullptr) {
+        watch = new InputWatch;
+        watch->setParent(QCoreApplication::instance());
+        QCoreApplication::instance()->installEventFilter(watch);
+    }
+    return watch;
+}
+
 } // namespace
+
+void WatchInput() {
+    Watch();
+}
+
+bool LastInputWasKey() {
+    const InputWatch* watch = Watch();
+    return watch != nullptr && watch->lastWasKey;
+}
 
 void TabInReadingOrder() {
     static ReadingOrderTab* filter = nullptr;

@@ -20,6 +20,14 @@ QList<QWidget*> ReadingOrder(QWidget* window);
 // or disabled, the focus moves on as the toolkit moves it.
 void TabInReadingOrder();
 
+// Watches the user's input from now on (once per program; a control that
+// shows a keyboard focus frame calls it when made).
+void WatchInput();
+// Whether the user's last press was a key rather than a mouse button (text
+// typed into a box left out): a focus that moves on by itself (its control
+// disabled or hidden) shows the focus frame only to a keyboard user.
+bool LastInputWasKey();
+
 // The control Tab (next) or Shift+Tab moves to from current, round the end of
 // the order; nullptr when the window has none.
 QWidget* NextInReadingOrder(QWidget* window, QWidget* current, bool next);

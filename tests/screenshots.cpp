@@ -10,8 +10,8 @@
 #include "app/practice_extras.h"
 #include "clinic/history/frmHistory.h"
 #include "clinic/history/practice_history.h"
-#include "clinic/programs/frmPrograms.h"
 #include "clinic/programs/frmProgramSummary.h"
+#include "clinic/programs/frmPrograms.h"
 #include "clinic/programs/program_store.h"
 #include "shell/app.h"
 #include "shell/controls/basic.h"
@@ -47,6 +47,17 @@
 
 namespace {
 
+// Presses a button as a mouse user does: a shown button with a click of the
+// left button, so that KOVA knows the mouse is in use (a keyboard user's
+// focus frame stays away); any other as a call would press it.
+void Press(QAbstractButton* button) {
+    if (button->isVisible() && button->isEnabled()) {
+        QTest::mouseClick(button, Qt::LeftButton);
+    } else {
+        button->click();
+    }
+}
+
 class Shooter {
 public:
     Shooter(QString folder, FakePlatform& fake) : folder_(std::move(folder)), fake_(fake) {}
@@ -64,7 +75,7 @@ public:
         prefix_ = buttonName;
         frmMain& menu = StartMainMenu();
         menu.cmdTRMenu_Click();
-        menu.findChild<QPushButton*>(buttonName)->click();
+        Press(menu.findChild<QPushButton*>(buttonName));
         auto* options = dynamic_cast<OptionsScreen*>(Forms::Active());
         if (options == nullptr) {
             return;
@@ -155,7 +166,7 @@ public:
         if (button == nullptr || !button->isEnabled()) {
             return;
         }
-        button->click();
+        Press(button);
         Form* metronome = Forms::Active();
         save(*metronome, "cmdMetronome_rest");
         FakePlatform& fake = fake_;
@@ -181,7 +192,7 @@ public:
         ModDODI::PatientName = "Ann Example";
         frmMain& menu = StartMainMenu();
         menu.cmdTools_Click();
-        menu.findChild<QPushButton*>("cmdHistory")->click();
+        Press(menu.findChild<QPushButton*>("cmdHistory"));
         auto& history = Forms::Get<frmHistory>();
         save(history, "history");
         history.ChooseExercise("Flipper");
@@ -222,7 +233,7 @@ public:
         }
         frmMain& menu = StartMainMenu();
         menu.cmdTools_Click();
-        menu.findChild<QPushButton*>("cmdPrograms")->click();
+        Press(menu.findChild<QPushButton*>("cmdPrograms"));
         auto& window = Forms::Get<frmPrograms>();
         window.ChooseStep(2);
         save(window, "programs");
@@ -264,7 +275,7 @@ public:
         frmMain& menu = StartMainMenu();
         OfferTodaysProgram();
         save(menu, "main_menu");
-        menu.findChild<QPushButton*>("cmdProgram")->click();
+        Press(menu.findChild<QPushButton*>("cmdProgram"));
         if (auto* therapy = dynamic_cast<TherapyScreen*>(Forms::Active())) {
             click(*therapy, "cmdScores");
         }
@@ -277,7 +288,7 @@ public:
             click(*summary, "cmdClose");
         }
         menu.cmdTools_Click();
-        menu.findChild<QPushButton*>("cmdHistory")->click();
+        Press(menu.findChild<QPushButton*>("cmdHistory"));
         auto& history = Forms::Get<frmHistory>();
         save(history, "history_adherence");
         click(history, "cmdClose");
@@ -295,7 +306,7 @@ private:
     Form& openTherapy(const QString& buttonName) {
         frmMain& menu = StartMainMenu();
         menu.cmdTRMenu_Click();
-        menu.findChild<QPushButton*>(buttonName)->click();
+        Press(menu.findChild<QPushButton*>(buttonName));
         auto* options = dynamic_cast<OptionsScreen*>(Forms::Active());
         const Triad names = options->Names();
         options->cmdStart_Click();
@@ -320,7 +331,7 @@ private:
 
     static void click(QWidget& form, const QString& name) {
         if (auto* button = form.findChild<QAbstractButton*>(name); button && button->isEnabled()) {
-            button->click();
+            Press(button);
             QApplication::processEvents();
         }
     }
@@ -337,13 +348,13 @@ private:
     }
 
     void pictureRun(PictureTherapyScreen& therapy) {
-        therapy.cmdStart->click();
+        Press(therapy.cmdStart);
         if (therapy.findChild<QPushButton*>("cmdAnswer0") != nullptr) {
             eachQuestion(therapy);
         } else if (therapy.findChild<QPushButton*>("cmdOK1") != nullptr) {
             eachStep(therapy);
         } else {
-            therapy.cmdNextSet->click();
+            Press(therapy.cmdNextSet);
             save(therapy, "question");
             if (therapy.findChild<QPushButton*>("cmdEraseTiles") != nullptr) {
                 for (int i = 0; i < 8; ++i) {
@@ -356,7 +367,7 @@ private:
             click(therapy, "cmdHand1");
             save(therapy, "answered");
         }
-        therapy.cmdStart->click();
+        Press(therapy.cmdStart);
         save(therapy, "stopped");
     }
 
@@ -368,7 +379,7 @@ private:
         for (int arrangement = 0; arrangement < 3; ++arrangement) {
             for (int answer = 0; answer < 4; ++answer) {
                 fake_.ScriptRnd({answer / 4.0 + 0.01, arrangement == 2 ? 0.99 : arrangement / 2.0});
-                therapy.cmdNextSet->click();
+                Press(therapy.cmdNextSet);
                 if (question == nullptr || seen.contains(question->text())) {
                     click(therapy, "cmdAnswer" + QString::number(answer));
                     continue;
@@ -385,7 +396,7 @@ private:
 
     // A set worked box by box: each instruction, the results, a repeat.
     void eachStep(PictureTherapyScreen& therapy) {
-        therapy.cmdNextSet->click();
+        Press(therapy.cmdNextSet);
         for (int box = 1; box <= 3; ++box) {
             save(therapy, QString("step%1").arg(box));
             if (auto* picture = therapy.findChild<QWidget*>("Picture" + QString::number(box))) {

@@ -182,6 +182,21 @@ TEST_F(Keys, TheFocusFrameShowsOnlyAfterAKey) {
     EXPECT_FALSE(left->FocusFrameShown());
 }
 
+TEST_F(Keys, AFocusMovedOnByItsControlsDisablingShowsAFrameOnlyAfterAKey) {
+    frmKeys& form = showKeys();
+    // E, made first, hands the focus on to B, made next.
+    QObject::connect(form.e, &QPushButton::clicked, [&] { form.e->setEnabled(false); });
+    Click(form.e);
+    ASSERT_TRUE(form.b->hasFocus());
+    EXPECT_FALSE(form.b->FocusFrameShown()) << "a mouse user sees the screen as designed";
+
+    form.e->setEnabled(true);
+    form.e->setFocus();
+    PressKey(Qt::Key_Return);
+    ASSERT_TRUE(form.b->hasFocus());
+    EXPECT_TRUE(form.b->FocusFrameShown());
+}
+
 TEST_F(Keys, ArrowKeysMoveBetweenButtonsSideBySideAndAboveOneAnother) {
     frmKeys& form = showKeys();
     form.a->setFocus();

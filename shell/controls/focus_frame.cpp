@@ -1,13 +1,23 @@
 #include "shell/controls/focus_frame.h"
 
+#include "shell/keyboard.h"
+
 #include <QColor>
 #include <QFocusEvent>
 #include <QPainter>
 #include <QWidget>
 #include <algorithm>
 
+KeyboardFocus::KeyboardFocus() {
+    Keyboard::WatchInput();
+}
+
 void KeyboardFocus::FocusIn(const QFocusEvent& event) {
-    shown_ = event.reason() == Qt::TabFocusReason || event.reason() == Qt::BacktabFocusReason;
+    // The toolkit also moves the focus "by Tab" when the focused control is
+    // disabled or hidden, after a mouse click too.
+    const bool byTab =
+        event.reason() == Qt::TabFocusReason || event.reason() == Qt::BacktabFocusReason;
+    shown_ = byTab && Keyboard::LastInputWasKey();
 }
 
 bool KeyboardFocus::Shown(const QWidget& control) const {

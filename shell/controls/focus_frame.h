@@ -12,6 +12,7 @@ class QWidget;
 
 class KeyboardFocus {
 public:
+    KeyboardFocus();
     void FocusIn(const QFocusEvent& event);
     void KeyPressed() { shown_ = true; }
     // Focus lost or a mouse press.
