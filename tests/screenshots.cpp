@@ -155,6 +155,17 @@ public:
         key(colorGrids, Qt::Key_Right);
         save(colorGrids, "color_grids_answer");
         Forms::UnloadAll();
+
+        Form& closingLines = openTherapy("cmdLinesBoxes");
+        click(closingLines, "cmdStart");
+        click(closingLines, "cmdNextSet");
+        tabTo(closingLines, "cmdAnswer");
+        key(closingLines, Qt::Key_Return);
+        for (const Qt::Key arrow : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Up}) {
+            key(closingLines, arrow);
+        }
+        save(closingLines, "closing_lines_pointer");
+        Forms::UnloadAll();
         QApplication::processEvents();
     }
 

@@ -259,14 +259,14 @@ void DrawingSurface::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
 }
 
-// A cross of black bands with white lines inside, so that it shows on every
-// colour, and the focus frame round the drawing.
+// A black cross edged in white, so that it shows on every colour, and the
+// focus frame round the drawing.
 void DrawingSurface::paintPointer(QPainter& painter) const {
     const QRect area(QPoint(0, 0), Interior().size());
     DrawFocusFrame(painter, area);
     const QPointF at = ToPixels(pointer_.x(), pointer_.y());
     const int arm = std::max(8, std::min(area.width(), area.height()) / 30);
-    const int band = std::max(3, arm / 4);
+    const int band = std::max(5, arm / 3);
     const QPoint centre = at.toPoint();
     const auto drawCross = [&](const QColor& color, int inset) {
         const int half = band / 2 - inset;
@@ -276,8 +276,8 @@ void DrawingSurface::paintPointer(QPainter& painter) const {
         painter.fillRect(QRect(centre.x() - half, centre.y() - reach, 2 * half + 1, 2 * reach + 1),
                          color);
     };
-    drawCross(Qt::black, 0);
-    drawCross(Qt::white, 1);
+    drawCross(Qt::white, 0);
+    drawCross(Qt::black, std::max(1, band / 4));
 }
 
 void DrawingSurface::mousePressEvent(QMouseEvent* event) {

@@ -37,7 +37,10 @@ void FillBand(QPainter& painter, const QRect& rect, int width, const QColor& col
 } // namespace
 
 void DrawFocusFrame(QPainter& painter, const QRect& rect) {
-    const int band = std::max(3, std::min(rect.width(), rect.height()) / 12);
+    // A twelfth of a button or cell; a large drawing gets no more than a
+    // band that leaves what is drawn near its edges in view.
+    constexpr int WidestBand = 8;
+    const int band = std::clamp(std::min(rect.width(), rect.height()) / 12, 3, WidestBand);
     const int line = std::max(1, band / 3);
     FillBand(painter, rect, band, Qt::black);
     FillBand(painter, rect.adjusted(band, band, -band, -band), line, Qt::white);
