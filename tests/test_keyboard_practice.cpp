@@ -257,6 +257,22 @@ const KeyboardPractice Practices[] = {
      {{"lblCorrect", "3"}, {"lblAllCorrect", "3"}, {"lblTotalGrids", "4"}},
      nullptr,
      "cmdNextPat"},
+    {"cmdVisSequence",
+     "frmVSS2o",
+     "frmVSS2t",
+     "frmVSS2s",
+     [](QWidget& options) { StepOn(Find<ValidatingComboBox>(&options, "cboSpeed"), Qt::Key_Down); },
+     [](FakePlatform& fake, QWidget& therapy, bool right) {
+         fake.ScriptRnd({0.5 / 9, 1.5 / 9, 2.5 / 9}); // squares 1, 2 and 3 of the top row
+         // Square 2 picked first ends the answer wrong.
+         return PressFrom(therapy, "cmdX(0)",
+                          right ? QList{Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Right,
+                                        Qt::Key_Space}
+                                : QList{Qt::Key_Right, Qt::Key_Space});
+     },
+     {{"lblTotSeqCor", "3"}, {"lblTotSeqDis", "4"}},
+     InfoMark,
+     "cmdNextPat"},
     {"cmdPatternDup",
      "frmVD8o",
      "frmVD8t",
