@@ -84,6 +84,7 @@ void frmLetterO::buildPreviewFrame() {
     HScroll1 = new QScrollBar(Qt::Horizontal, frmPick);
     HScroll1->setObjectName("HScroll1");
     HScroll1->setAccessibleName("Letter");
+    HScroll1->setFocusPolicy(Qt::TabFocus); // arrow keys step it; a click leaves the focus
     HScroll1->setMinimum(1);
     HScroll1->setPageStep(1);
     Place(HScroll1, 480, 1080, 2880, 375);

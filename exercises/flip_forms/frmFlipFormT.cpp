@@ -64,6 +64,7 @@ frmFlipFormT::frmFlipFormT() : PictureTherapyScreen(Name, FlipFormTriad()) {
         Boxes[i]->setAccessibleName("Picture Box " + number);
         Place(Boxes[i], at.left, at.top, BoxSize, BoxSize);
         Boxes[i]->setEnabled(false);
+        Boxes[i]->TakeKeyPresses();
 
         auto* boxNumber = new VbLabel("Label" + number, number, this);
         SetFontSize(boxNumber, 14, true);

@@ -41,6 +41,7 @@ PictureOptionsScreen::PictureOptionsScreen(const QString& name, Triad triad,
     HScroll1 = new QScrollBar(Qt::Horizontal, frmPick);
     HScroll1->setObjectName("HScroll1");
     HScroll1->setAccessibleName("Picture Number");
+    HScroll1->setFocusPolicy(Qt::TabFocus); // arrow keys step it; a click leaves the focus
     HScroll1->setMinimum(1);
     HScroll1->setMaximum(LastPictureNumber); // a picture number is checked before the screen shows
     placeRect(HScroll1, layout.scrollBar);

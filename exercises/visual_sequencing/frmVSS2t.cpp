@@ -270,9 +270,13 @@ void frmVSS2t::cmdX_Click(int Index) {
     } else {
         judgeWrong();
     }
-    // A new sequence may be asked for at any point of an answer.
+    // A new sequence may be asked for at any point of an answer. A square
+    // picked with the keyboard keeps the focus while the answer goes on, so
+    // that the arrow keys lead on to the next square.
     cmdNextPat->setEnabled(true);
-    cmdNextPat->setFocus();
+    if (!answerOpen_ || !cmdX->isAncestorOf(focusWidget())) {
+        cmdNextPat->setFocus();
+    }
 }
 
 void frmVSS2t::judgeRight() {

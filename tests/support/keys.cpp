@@ -36,7 +36,12 @@ void TabTo(QWidget* control) {
         }
         PressKey(Qt::Key_Tab);
     }
-    ADD_FAILURE() << "Tab never reached " << control->objectName().toStdString();
+    QWidget* focused = QApplication::focusWidget();
+    ADD_FAILURE() << "Tab never reached " << control->objectName().toStdString() << " ("
+                  << (control->isVisible() ? "shown" : "hidden") << ", "
+                  << (control->isEnabled() ? "enabled" : "disabled") << ") in "
+                  << ActiveWindow()->objectName().toStdString() << "; the focus is on "
+                  << (focused != nullptr ? focused->objectName().toStdString() : "nothing");
 }
 
 void TabTo(const QWidget* parent, const QString& name) {
