@@ -3,6 +3,7 @@
 // and back to the main menu; and the answer marks of a right and a wrong
 // answer.
 #include "exercises/character_searching/frmFG7o.h"
+#include "exercises/closing_lines/frmVC2t.h"
 #include "exercises/color_grids/color_grids_rules.h"
 #include "exercises/color_grids/frmVD1t.h"
 #include "exercises/flip_forms/frmFlipFormT.h"
@@ -105,6 +106,24 @@ template <class Controls> QList<AnswerMark> MarksOf(const Controls& controls) {
         marks << control->Mark();
     }
     return marks;
+}
+
+// Moves a drawing's keyboard pointer from the middle of a 1000 × 1000 drawing
+// to point: whole steps of a fortieth, then fine steps of a tenth of that.
+void PointerTo(QPointF point) {
+    constexpr double Step = 1000.0 / 40;
+    const auto move = [](double distance, Qt::Key less, Qt::Key more) {
+        const int steps = static_cast<int>(distance / Step);
+        const int fine = static_cast<int>(std::lround((distance - steps * Step) / (Step / 10)));
+        for (int i = 0; i < std::abs(steps); ++i) {
+            PressKey(steps < 0 ? less : more);
+        }
+        for (int i = 0; i < std::abs(fine); ++i) {
+            PressKey(fine < 0 ? less : more, Qt::ShiftModifier);
+        }
+    };
+    move(point.x() - 500, Qt::Key_Left, Qt::Key_Right);
+    move(point.y() - 500, Qt::Key_Up, Qt::Key_Down);
 }
 
 // Start pressed with Enter, and OK on the start message that it shows.
@@ -413,6 +432,22 @@ const KeyboardPractice Practices[] = {
      },
      "cmdStart",
      "cmdDOTScores"},
+    {"cmdLinesBoxes",
+     "frmVC2o",
+     "frmVC2t",
+     "frmVC2s",
+     [](QWidget& options) { StepOn(Find<ValidatingComboBox>(&options, "cboSpeed"), Qt::Key_Down); },
+     [](FakePlatform&, QWidget& therapy, bool right) {
+         return [&therapy, right] {
+             const QPointF target = static_cast<frmVC2t&>(therapy).Target().Target();
+             EnterOn(&therapy, "cmdAnswer");
+             // A wrong answer lies ten steps (250) to the side: off by 125.
+             const double aside = right ? 0 : (target.x() > 500 ? -250 : 250);
+             PointerTo(target + QPointF(aside, 0));
+             PressKey(Qt::Key_Space);
+         };
+     },
+     {{"lblTotalDis", "4"}, {"lblWrong", "31"}}},
 };
 
 } // namespace

@@ -183,7 +183,14 @@ void DrawingSurface::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, canvas_);
     if (PointerShown()) {
         paintPointer(painter);
+    } else if (FocusFrameShown()) {
+        DrawFocusFrame(painter, QRect(QPoint(0, 0), in.size()));
     }
+}
+
+void DrawingSurface::TakeKeyPresses() {
+    takesKeyPresses_ = true;
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void DrawingSurface::SetKeyboardPointer(bool on) {
@@ -195,7 +202,7 @@ void DrawingSurface::SetKeyboardPointer(bool on) {
         setFocusPolicy(Qt::StrongFocus);
         setFocus(Qt::OtherFocusReason);
     } else {
-        setFocusPolicy(Qt::NoFocus);
+        setFocusPolicy(takesKeyPresses_ ? Qt::TabFocus : Qt::NoFocus);
         keyFocus_.Hide();
     }
     update();
@@ -231,25 +238,28 @@ bool DrawingSurface::movePointer(int key, bool fine) {
 }
 
 void DrawingSurface::keyPressEvent(QKeyEvent* event) {
-    if (!pointerOn_) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
     const int key = event->key();
     const bool press = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (!press && !movePointer(key, event->modifiers() & Qt::ShiftModifier)) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const bool pointerMoved =
+        pointerOn_ && !press && movePointer(key, event->modifiers() & Qt::ShiftModifier);
+    const bool pressed = press && (pointerOn_ || (plain && takesKeyPresses_));
+    if (!pointerMoved && !pressed) {
         QWidget::keyPressEvent(event);
         return;
     }
     keyFocus_.KeyPressed();
     update();
-    if (press) {
+    if (pressed && pointerOn_) {
         Q_EMIT mouseDown(pointer_.x(), pointer_.y());
+    } else if (pressed) {
+        Q_EMIT clicked();
     }
 }
 
 void DrawingSurface::focusInEvent(QFocusEvent* event) {
     keyFocus_.FocusIn(*event);
+    update();
     QWidget::focusInEvent(event);
 }
 
@@ -283,6 +293,7 @@ void DrawingSurface::paintPointer(QPainter& painter) const {
 void DrawingSurface::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
     keyFocus_.Hide();
+    update();
     // A press of any button is a mouse-down; only the left one is a click.
     const QPointF at = FromPixels(event->position());
     Q_EMIT mouseDown(at.x(), at.y());

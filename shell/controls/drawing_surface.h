@@ -77,6 +77,12 @@ public:
     QPointF Pointer() const { return pointer_; } // in scale units
     bool PointerShown() const { return pointerOn_ && keyFocus_.Shown(*this); }
 
+    // Makes a surface that answers clicks answer the keyboard too: Tab
+    // reaches it (a mouse click leaves the focus where it was), Space or
+    // Enter clicks it, and a focus frame shows while keys work it.
+    void TakeKeyPresses();
+    bool FocusFrameShown() const { return keyFocus_.Shown(*this); }
+
     // The texts printed since the last Cls, for screen readers.
     struct PrintedText {
         QString text;
@@ -112,6 +118,7 @@ private:
     QColor backColor_;
     bool border_ = false;
     bool pointerOn_ = false;
+    bool takesKeyPresses_ = false;
     QPointF pointer_;
     KeyboardFocus keyFocus_;
     QList<PrintedText> printed_;

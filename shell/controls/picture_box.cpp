@@ -6,7 +6,6 @@
 #include "shell/resizer.h"
 #include "shell/twips.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -29,50 +28,6 @@ QImage ReadPictureFile(const QString& path) {
 
 PictureBox::PictureBox(const QString& name, QWidget* parent) : DrawingSurface(name, parent) {
     SetBorder(true);
-}
-
-void PictureBox::TakeKeyPresses() {
-    // Tab only: a mouse click leaves the focus where it was, as before.
-    setFocusPolicy(Qt::TabFocus);
-}
-
-void PictureBox::paintEvent(QPaintEvent* event) {
-    DrawingSurface::paintEvent(event);
-    if (keyFocus_.Shown(*this)) {
-        QPainter painter(this);
-        DrawFocusFrame(painter, rect());
-    }
-}
-
-void PictureBox::keyPressEvent(QKeyEvent* event) {
-    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    const int key = event->key();
-    if (focusPolicy() == Qt::NoFocus || !plain ||
-        (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter)) {
-        DrawingSurface::keyPressEvent(event);
-        return;
-    }
-    keyFocus_.KeyPressed();
-    update();
-    Q_EMIT clicked();
-}
-
-void PictureBox::mousePressEvent(QMouseEvent* event) {
-    keyFocus_.Hide();
-    update();
-    DrawingSurface::mousePressEvent(event);
-}
-
-void PictureBox::focusInEvent(QFocusEvent* event) {
-    keyFocus_.FocusIn(*event);
-    update();
-    DrawingSurface::focusInEvent(event);
-}
-
-void PictureBox::focusOutEvent(QFocusEvent* event) {
-    keyFocus_.Hide();
-    update();
-    DrawingSurface::focusOutEvent(event);
 }
 
 bool PictureBox::LoadPicture(const QString& fileName) {

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "shell/controls/drawing_surface.h"
-#include "shell/controls/focus_frame.h"
 
 #include <optional>
 
@@ -30,21 +29,10 @@ public:
     double PictureWidth(const QImage& source) const;
     double PictureHeight(const QImage& source) const;
 
-    // Makes a box that answers clicks answer the keyboard too: Tab reaches
-    // it, Space or Enter clicks it, and a focus frame shows while keys work it.
-    void TakeKeyPresses();
-    bool FocusFrameShown() const { return keyFocus_.Shown(*this); }
-
 protected:
     void paintBackground(QPainter& painter) override;
-    void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    KeyboardFocus keyFocus_;
     // Pixels of the box per pixel of a picture's own size.
     double pictureScale() const;
     QImage picture_;
