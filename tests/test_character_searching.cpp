@@ -211,20 +211,6 @@ TEST_F(CharacterSearchingTest, ScoresCountAnsweredGridsAndNoPercentBeforeAnAnswe
     EXPECT_EQ(scoreValue("lblPerCor"), "") << "no percent before an answer";
 }
 
-TEST_F(CharacterSearchingTest, NextSetAfterThePracticeTimeOpensTheScoresWithoutAGrid) {
-    options().cboPracTime->SetText("1");
-    frmFG7t& t = startTherapy();
-    fake().Now += 59.9;
-    nextGrid({1});
-    answer("1");
-    fake().Now += 0.1;
-    const int reseeds = fake().RandomizeCalls;
-    Click(t.cmdBegin);
-    EXPECT_EQ(fake().RandomizeCalls, reseeds) << "no grid drawn";
-    ASSERT_TRUE(IsShown(frmFG7s::Name));
-    EXPECT_EQ(scoreValue("lblPracTime"), "1 Mins  0 Secs");
-}
-
 TEST_F(CharacterSearchingTest, AGridIsDrawnAgainInPlaceWhenTheWindowChangesSize) {
     Click(&options(), "cmdStart");
     frmFG7t& t = therapy();

@@ -85,7 +85,6 @@ TEST_F(ClosingLinesScreens, TherapyIsAWhiteSheetWithItsControlsBelowTheFigures) 
         EXPECT_FALSE(buttons.intersects(t.Frame1->geometry())) << size;
     }
     Click(t.cmdStart);
-    EXPECT_TRUE(t.cmdNextSet->isVisible() && t.cmdNextSet->isEnabled());
     EXPECT_FALSE(t.cmdAnswer->isVisible());
 }
 
@@ -317,22 +316,4 @@ TEST_F(ClosingLinesScreens, SixtyWildAnswersKeepTheirAverage) {
     Click(t.cmdStart);
     Click(t.cmdScores);
     EXPECT_EQ(scoreValue("lblWrong"), "671");
-}
-
-TEST_F(ClosingLinesScreens, PracticeTimeUsedUpOpensTheScoresAndDrawsNothing) {
-    options().cboPracTime->SetText("1");
-    const double loaded = fake().Now;
-    frmVC2t& t = startTherapy();
-    fake().Now = loaded + 58;
-    nextSet();
-    answerAt(550, 325);
-    fake().Now = loaded + 60;
-    fake().ScriptRnd(QList<double>{0} + Middle);
-    fake().Sleeps.clear();
-    Click(t.cmdNextSet);
-    ASSERT_TRUE(IsShown(frmVC2s::Name));
-    EXPECT_TRUE(fake().Sleeps.isEmpty());
-    EXPECT_EQ(pixelAt(550, 325), QColor(Qt::white));
-    EXPECT_EQ(scoreValue("lblTotalDis"), "1");
-    EXPECT_EQ(scoreValue("lblPracTime"), "1 Mins  0 Secs");
 }

@@ -86,11 +86,8 @@ TEST_F(PatternDuplicatorScreens, TherapyOpensWithTheSmallGridsAndNoCheckBeforeAP
     EXPECT_EQ(t.AnswerGrid(), t.lbl2R);
     EXPECT_TRUE(t.lbl2R->Cell(0)->Border());
     EXPECT_FALSE(t.cmdNextSet->isVisible() || t.cmdChkAnsw->isVisible());
-    EXPECT_LE(t.frameGeometry().width(), 800);
-    EXPECT_LE(t.frameGeometry().height(), 600);
 
     Click(t.cmdStart);
-    EXPECT_TRUE(t.cmdNextSet->isVisible() && t.cmdNextSet->isEnabled());
     EXPECT_FALSE(t.cmdChkAnsw->isVisible()) << "two blank grids are no answer";
     EXPECT_EQ(PatternDuplicatorScores().NewPatterns, 0);
 }
@@ -215,20 +212,6 @@ TEST_F(PatternDuplicatorScreens, ScoresCountChecksPatternsAndTheTimePerPattern) 
     Click(t.cmdScores);
     EXPECT_EQ(Texts(&Loaded<frmVD8s>(), lines),
               (QStringList{"1", "3", "2", "2.00", "25%", "7.50 Secs", "10", "0 Mins  15 Secs"}));
-}
-
-TEST_F(PatternDuplicatorScreens, PracticeTimeUsedUpOpensTheScoresAtNextSet) {
-    options().cboPracTime->SetText("1");
-    const double loaded = fake().Now;
-    frmVD8t& t = startTherapy();
-    fake().Now = loaded + 59;
-    nextPattern({0});
-    answer({0});
-    fake().Now = loaded + 60;
-    Click(t.cmdNextSet);
-    ASSERT_TRUE(IsShown(frmVD8s::Name));
-    EXPECT_EQ(Texts(&Loaded<frmVD8s>(), {"lblTotalDis", "lblPracTime"}),
-              (QStringList{"1", "1 Mins  0 Secs"}));
 }
 
 TEST_F(PatternDuplicatorScreens, CountersHiddenByAClickComeBackAtStopWhichClearsTheGrids) {

@@ -272,19 +272,3 @@ TEST_F(ShapeCountingScreens, ScoresCountRightWrongAndSetsWithThePercentOfCounts)
                                          "lblAveSpd", "lblAuto4", "lblPracTime"}),
               (QStringList{"1", "3", "2", "25%", "15.00 Secs", "6", "0 Mins  10 Secs"}));
 }
-
-TEST_F(ShapeCountingScreens, PracticeTimeUsedUpOpensTheScoresAtNextSetWithNothingDrawn) {
-    options().cboPracTime->SetText("1");
-    const double loaded = fake().Now;
-    frmFG1t& t = startTherapy();
-    fake().Now = loaded + 59;
-    nextSet(7, TargetKind::Boxes);
-    answer("7");
-    fake().Now = loaded + 60;
-    const int beeps = fake().Beeps;
-    Click(t.cmdNextSet);
-    ASSERT_TRUE(IsShown(frmFG1s::Name));
-    EXPECT_EQ(fake().Beeps, beeps) << "no set drawn";
-    EXPECT_EQ(Texts(&Loaded<frmFG1s>(), {"lblTotalDis", "lblPracTime"}),
-              (QStringList{"1", "1 Mins  0 Secs"}));
-}

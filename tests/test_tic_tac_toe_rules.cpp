@@ -64,12 +64,23 @@ TEST(TicTacToeRules, EveryOneXPatternTurnsToItsCell) {
               l);
 }
 
-// The screen tests cover a turned diagonal, extra X's and an empty pattern.
-TEST(TicTacToeRules, AMissedAndAnExtraXAreBothWrong) {
-    const GridScore score = ScoreGrid(PatternOf({1, 2}), PatternOf({1, 3}));
-    EXPECT_EQ(score.correct, 1);
-    EXPECT_EQ(score.wrong, 2);
-    EXPECT_FALSE(score.allCorrect);
+TEST(TicTacToeRules, FoundXsAreCorrectMissedAndExtraOnesWrong) {
+    const struct {
+        XPattern answer, expected;
+        int correct, wrong;
+        bool allCorrect;
+    } cases[] = {
+        {PatternOf({1, 2}), PatternOf({1, 3}), 1, 2, false},
+        {PatternOf({1, 3, 4}), PatternOf({1, 3}), 2, 1, true}, // every X found, an extra too
+        {PatternOf({}), PatternOf({}), 0, 0, true},
+        {PatternOf({}), PatternOf({5}), 0, 1, false},
+    };
+    for (const auto& c : cases) {
+        const GridScore score = ScoreGrid(c.answer, c.expected);
+        EXPECT_EQ(score.correct, c.correct);
+        EXPECT_EQ(score.wrong, c.wrong);
+        EXPECT_EQ(score.allCorrect, c.allCorrect) << c.correct << " found, " << c.wrong << " wrong";
+    }
 }
 
 TEST(TicTacToeRules, DisplayTimeIsTheSpeedHeldToATimerThatRuns) {

@@ -264,7 +264,7 @@ void frmVSS1t::cmdChkAnswer_Click() {
     TicTacToeScoreValues& scores = TicTacToeScores();
     scores.TicTacToeGridCorrect += grid.correct;
     scores.TicTacToeGridWrong += grid.wrong;
-    if (scores.TicTacToeGridCorrect == PatternXCount) {
+    if (grid.allCorrect) {
         ++scores.TicTacToeGridsAllCorrect;
     }
     scores.TicTacToeTotalWrong += scores.TicTacToeGridWrong;
