@@ -22,15 +22,18 @@
 //
 //  2. The declaration, in register_<exercise>.cpp after its forms:
 //
-//       DeclareAdaptiveLadder({frmXo::Name, frmXt::Name, frmXs::Name, Ladder(),
-//                              {.optionRowsTop = 5520, .levelLabel = {..}}});
+//       AdaptivePlaces places;
+//       places.optionRowsTop = 5520;                       // twips
+//       places.levelLabel = QRectF(360, 3600, 2655, 420);  // twips
+//       DeclareAdaptiveLadder({frmXo::Name, frmXt::Name, frmXs::Name, Ladder(), places});
 //
 //     optionRowsTop is where the two rows of the adaptive choices begin on
-//     the options screen (twips); what stands at or below it moves down when
-//     the rows need more room than the design leaves there. levelLabel is
-//     where "Level n" stands on the therapy screen (twips), inside the
-//     control named levelLabelParent (empty: the screen itself). infoLine is
-//     the therapy screen's one-line info label.
+//     the options screen (twips, at optionRowsLeft); what stands at or below
+//     it moves down when the rows need more room than the design leaves
+//     there. levelLabel is where "Level n" stands on the therapy screen
+//     (twips), inside the control named levelLabelParent (empty: the screen
+//     itself), beside the counters. infoLine names the therapy screen's
+//     one-line info label.
 //
 //  3. One call in the therapy screen's handler that starts the next set,
 //     before anything of the set is drawn, played or timed:
@@ -43,7 +46,8 @@
 //
 // Everything else (the options rows, "Level n", the scores lines, the stored
 // level, a hand change turning the mode off) the framework does by itself.
-// With the mode off (the default) nothing changes anywhere.
+// With the mode off (the default) nothing changes anywhere. A declared
+// ladder is checked level by level by the tests without any test added.
 #pragma once
 
 #include <QList>
