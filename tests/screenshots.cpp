@@ -217,6 +217,8 @@ public:
             save(*options, "options_" + buttonName);
             if (buttonName == "cmdVisSequence") {
                 adaptivePractice(*options);
+            } else {
+                handChange(*options);
             }
             Forms::UnloadAll();
         }
@@ -238,6 +240,19 @@ public:
         save(history, "history");
         click(history, "cmdClose");
         ModDODI::PatientName = "Ann Smith";
+    }
+
+    // A display choice changed by hand: the mode goes off, the therapy
+    // screen says so in its info line.
+    void handChange(OptionsScreen& options) {
+        auto* box = options.findChild<QComboBox*>(
+            options.findChild<QWidget*>("cboSpeed") != nullptr ? "cboSpeed" : "cboColorVar");
+        Q_EMIT box->activated(box->currentIndex());
+        const Triad names = options.Names();
+        options.cmdStart_Click();
+        Form& therapy = Forms::Get(names.therapy);
+        fillDisplay(therapy);
+        save(therapy, "therapy_by_hand_" + names.therapy);
     }
 
     void adaptivePractice(OptionsScreen& options) {

@@ -168,10 +168,10 @@ void ProgressChart::fillSeries(QLineSeries* series, QValueAxis* axis,
     series->replace(outline(points));
     series->setPointsVisible(points.size() <= MostPointsMarked);
     if (axis == levelAxis_) {
-        // Whole levels from 0, with a tick at each when there are few.
-        const int top = int(std::ceil(highest)) + 1;
-        axis->setRange(0, top);
-        axis->setTickCount(top <= 12 ? top + 1 : 5);
+        // Whole levels from 0 in four steps of a whole number of levels.
+        const int step = int(std::ceil((highest + 1) / 4));
+        axis->setRange(0, 4 * step);
+        axis->setTickCount(5);
     }
     if (axis == timeAxis_) {
         const double top = secondsAxisTop(highest);

@@ -115,6 +115,7 @@ void AdaptiveOptionRows::build(double left, double top) {
                                 std::pair{highest_, "Highest"}}) {
         auto* label = new VbLabel(box->objectName() + "Caption", caption, &screen_);
         label->setWordWrap(false);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         SetFontSize(label, 10, true);
         const double width =
             PixelsToTwips(QFontMetrics(label->font()).horizontalAdvance(caption) + 6);
