@@ -9,6 +9,7 @@
 #include "clinic/programs/frmPrograms.h"
 #include "clinic/report/report_output.h"
 #include "shell/controls/answer_marks.h"
+#include "shell/framework/adaptive_level.h"
 #include "shell/framework/practice_report.h"
 #include "shell/framework/scores_screen.h"
 #include "shell/main_menu.h"
@@ -55,6 +56,9 @@ void InstallPracticeExtras() {
         frmPrograms::CloseIfOpenedFrom(screen.objectName());
     };
     SetScoresScreenExtras(std::move(extras));
+    SetStoredLevelReader([](const QString& patient, const QString& optionsForm) {
+        return PracticeHistory::LastEndLevel(patient, ExerciseMenuCaption(optionsForm));
+    });
     InstallProgramRunExtras();
     SetToolsFrameButtons({
         {"cmdHistory", "Practice History",

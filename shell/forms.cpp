@@ -1,4 +1,5 @@
 #include "shell/forms.h"
+#include "shell/form_hooks.h"
 #include "shell/forms_apart.h"
 
 #include "shell/keyboard.h"
@@ -18,6 +19,37 @@
 #include <algorithm>
 
 namespace {
+
+using FormHooks = QList<std::function<void(Form&)>>;
+
+FormHooks& formMadeHooks() {
+    static FormHooks hooks;
+    return hooks;
+}
+
+FormHooks& formActivatedHooks() {
+    static FormHooks hooks;
+    return hooks;
+}
+
+void runHooks(const FormHooks& hooks, Form& form) {
+    for (const auto& hook : hooks) {
+        hook(form);
+    }
+}
+
+void runFormMadeHooks(Form& form) {
+    runHooks(formMadeHooks(), form);
+}
+
+// Form_Activate may unload the form: the hooks then see nothing of it.
+void activated(Form& form) {
+    const QPointer<Form> alive(&form);
+    form.Form_Activate();
+    if (alive != nullptr && !Forms::IsUnloading(form)) {
+        runHooks(formActivatedHooks(), form);
+    }
+}
 
 struct Registry {
     QHash<QString, Forms::Factory> factories;
@@ -45,7 +77,7 @@ void activateTopmost() {
         if (*it != nullptr && !r.unloading.contains(*it)) {
             r.active = *it;
             r.active->activateWindow();
-            r.active->Form_Activate();
+            activated(*r.active);
             return;
         }
     }
@@ -265,6 +297,7 @@ Form* Find(const QString& name) {
 std::unique_ptr<Form> MakeApart(const QString& name) {
     Q_ASSERT_X(IsRegistered(name), "Forms::MakeApart", qPrintable(name));
     std::unique_ptr<Form> form(registry().factories.value(name)());
+    runFormMadeHooks(*form);
     form->Form_Load();
     return form;
 }
@@ -276,6 +309,7 @@ Form& Get(const QString& name) {
     Q_ASSERT_X(IsRegistered(name), "Forms::Get", qPrintable(name));
     Form* form = registry().factories.value(name)();
     registry().loaded.insert(name, form);
+    runFormMadeHooks(*form);
     form->Form_Load();
     return *form;
 }
@@ -296,7 +330,7 @@ void Show(Form& form) {
     if (r.active != &form) {
         r.active = &form;
         form.activateWindow();
-        form.Form_Activate();
+        activated(form);
     }
 }
 
@@ -373,3 +407,11 @@ QList<Form*> ShownOrder() {
 }
 
 } // namespace Forms
+
+void AddFormMadeHook(std::function<void(Form&)> hook) {
+    formMadeHooks().append(std::move(hook));
+}
+
+void AddFormActivatedHook(std::function<void(Form&)> hook) {
+    formActivatedHooks().append(std::move(hook));
+}

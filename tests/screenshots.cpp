@@ -21,6 +21,7 @@
 #include "shell/controls/drawing_surface.h"
 #include "shell/forms.h"
 #include "shell/forms_apart.h"
+#include "shell/framework/adaptive_level.h"
 #include "shell/framework/option_values.h"
 #include "shell/framework/options_screen.h"
 #include "shell/framework/therapy_screen.h"
@@ -220,6 +221,73 @@ public:
             save(text, "history_csv");
         }
         click(history, "cmdClose");
+    }
+
+    // The adaptive mode: the options screens of the exercises with a ladder
+    // with the mode on, Visual Sequencing's therapy screen at level 6 and its
+    // scores with the level lines, and the History window's chart of the
+    // levels a patient's practices ended on.
+    void AdaptiveLevels() {
+        prefix_ = "adaptive";
+        for (const QString buttonName : {"cmdVisSequence", "cmdColorGrids", "cmdTicTacToe"}) {
+            frmMain& menu = StartMainMenu();
+            menu.cmdTRMenu_Click();
+            menu.findChild<QPushButton*>(buttonName)->click();
+            auto* options = dynamic_cast<OptionsScreen*>(Forms::Active());
+            click(*options, AdaptiveNames::ModeCheck);
+            options->findChild<QComboBox*>(AdaptiveNames::StartLevel)->setCurrentText("6");
+            save(*options, "options_" + buttonName);
+            if (buttonName == "cmdVisSequence") {
+                adaptivePractice(*options);
+            } else {
+                handChange(*options);
+            }
+            Forms::UnloadAll();
+        }
+        const QDateTime first(QDate(2026, 10, 1), QTime(9, 30));
+        const QList<int> levels = {1, 3, 4, 4, 6, 5, 6, 7, 7, 8, 7, 8};
+        for (int i = 0; i < levels.size(); ++i) {
+            PracticeReport r = SamplePractice("Cleo Adaptive", "Visual Sequencing",
+                                              first.addDays(i), 16 + i % 3, 20, 1.4);
+            r.scores.append(
+                {AdaptiveNames::EndLineCaption, QString::number(levels[i]), double(levels[i])});
+            PracticeHistory::Record(r);
+        }
+        ModDODI::PatientName = "Cleo Adaptive";
+        frmMain& menu = StartMainMenu();
+        menu.cmdTools_Click();
+        menu.findChild<QPushButton*>("cmdHistory")->click();
+        auto& history = Forms::Get<frmHistory>();
+        history.ChooseExercise("Visual Sequencing");
+        save(history, "history");
+        click(history, "cmdClose");
+        ModDODI::PatientName = "Ann Smith";
+    }
+
+    // A display choice changed by hand: the mode goes off, the therapy
+    // screen says so in its info line.
+    void handChange(OptionsScreen& options) {
+        auto* box = options.findChild<QComboBox*>(
+            options.findChild<QWidget*>("cboSpeed") != nullptr ? "cboSpeed" : "cboColorVar");
+        Q_EMIT box->activated(box->currentIndex());
+        const Triad names = options.Names();
+        options.cmdStart_Click();
+        Form& therapy = Forms::Get(names.therapy);
+        fillDisplay(therapy);
+        save(therapy, "therapy_by_hand_" + names.therapy);
+    }
+
+    void adaptivePractice(OptionsScreen& options) {
+        const Triad names = options.Names();
+        options.cmdStart_Click();
+        Form& therapy = Forms::Get(names.therapy);
+        fillDisplay(therapy);
+        click(therapy, "cmdStart");
+        save(therapy, "therapy");
+        click(therapy, "cmdStart");
+        Forms::Hide(names.therapy);
+        Forms::Show(names.scores);
+        save(Forms::Get(names.scores), "scores");
     }
 
     // The Programs window with a program of five steps, and one step's
@@ -762,6 +830,8 @@ int main(int argc, char** argv) {
     shooter.Program();
     Forms::UnloadAll();
     shooter.KeyboardFocus();
+    Forms::UnloadAll();
+    shooter.AdaptiveLevels();
     Forms::UnloadAll();
     PracticeHistory::Close();
     return 0;

@@ -297,6 +297,22 @@ bool Record(const PracticeReport& report, std::optional<ProgramPlace> place) {
     return true;
 }
 
+std::optional<int> LastEndLevel(const QString& patient, const QString& exercise) {
+    // A few plain practices between adaptive ones leave the level as it was.
+    constexpr int PracticesLookedAt = 50;
+    PracticeStore* store = patient.trimmed().isEmpty() ? nullptr : Store();
+    if (store == nullptr) {
+        return std::nullopt;
+    }
+    for (const PracticeSummary& practice :
+         store->LastPractices(patient, exercise, PracticesLookedAt)) {
+        if (practice.endLevel) {
+            return int(*practice.endLevel);
+        }
+    }
+    return std::nullopt;
+}
+
 QList<PastPractice> LastSessions(const PracticeReport& report, int count) {
     if (report.patientName.trimmed().isEmpty()) {
         return {};

@@ -35,6 +35,10 @@ bool Record(const PracticeReport& report, std::optional<ProgramPlace> place = st
 // first (the one reported, once recorded, among them); none for a practice
 // without a patient name, whose practices may be anyone's.
 QList<PastPractice> LastSessions(const PracticeReport& report, int count);
+// The level the patient's last practice of the exercise in the adaptive
+// mode ended on, among their newest practices of it; nothing without a
+// patient name or such a practice.
+std::optional<int> LastEndLevel(const QString& patient, const QString& exercise);
 // Closes the history; the next use opens it again.
 void Close();
 

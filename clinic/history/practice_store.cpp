@@ -118,8 +118,11 @@ QStringList schemaStatements(bool server) {
     return statements;
 }
 
-const char* const SummaryColumns = "SELECT id, exercise, started, ended, practice_time, headline,"
-                                   " percent_correct, average_time FROM practice ";
+// The level a practice in the adaptive mode ended on is one of its score lines.
+const char* const SummaryColumns =
+    "SELECT id, exercise, started, ended, practice_time, headline, percent_correct, average_time,"
+    " (SELECT MAX(l.number) FROM practice_line l WHERE l.practice_id = practice.id"
+    " AND l.caption = 'End Level') FROM practice ";
 
 // Files made readable and writable by their owner only.
 void keepPrivate(const QString& path) {
@@ -551,6 +554,7 @@ QList<PracticeSummary> PracticeStore::summaries(QSqlQuery& query) {
         s.headline = query.value(5).toString();
         s.percentCorrect = optionalNumber(query.value(6));
         s.averageTime = optionalNumber(query.value(7));
+        s.endLevel = optionalNumber(query.value(8));
         found.append(std::move(s));
     }
     return found;

@@ -29,6 +29,7 @@ struct PracticeSummary {
     QString headline; // the exercise's main score as shown, e.g. "Percent Correct 58%"
     std::optional<double> percentCorrect;
     std::optional<double> averageTime; // seconds
+    std::optional<double> endLevel;    // the level an adaptive practice ended on
 };
 
 // Where a practice stands in a therapy program: the program's id and the

@@ -105,8 +105,12 @@ ProgressChart::ProgressChart(QWidget* parent) : QWidget(parent) {
     time_ = new QLineSeries;
     time_->setName("Average response time (Secs)");
     time_->setColor(QColor(200, 90, 20));
+    level_ = new QLineSeries;
+    level_->setName("Level");
+    level_->setColor(QColor(40, 140, 60));
     chart_->addSeries(percent_);
     chart_->addSeries(time_);
+    chart_->addSeries(level_);
 
     sessionAxis_ = new QValueAxis;
     sessionAxis_->setLabelFormat("%d");
@@ -118,17 +122,23 @@ ProgressChart::ProgressChart(QWidget* parent) : QWidget(parent) {
     timeAxis_ = new QValueAxis;
     timeAxis_->setTitleText("Secs");
     timeAxis_->setTickCount(5);
-    for (QValueAxis* axis : {sessionAxis_, percentAxis_, timeAxis_}) {
+    levelAxis_ = new QValueAxis;
+    levelAxis_->setTitleText("Level");
+    levelAxis_->setLabelFormat("%d");
+    for (QValueAxis* axis : {sessionAxis_, percentAxis_, timeAxis_, levelAxis_}) {
         axis->setLabelsFont(smallFont(font(), 8));
         axis->setTitleFont(smallFont(font(), 8, true));
     }
     chart_->addAxis(sessionAxis_, Qt::AlignBottom);
     chart_->addAxis(percentAxis_, Qt::AlignLeft);
     chart_->addAxis(timeAxis_, Qt::AlignRight);
+    chart_->addAxis(levelAxis_, Qt::AlignRight);
     percent_->attachAxis(sessionAxis_);
     percent_->attachAxis(percentAxis_);
     time_->attachAxis(sessionAxis_);
     time_->attachAxis(timeAxis_);
+    level_->attachAxis(sessionAxis_);
+    level_->attachAxis(levelAxis_);
 
     view_ = new QChartView(chart_, this);
     view_->setObjectName("chartView");
@@ -157,6 +167,12 @@ void ProgressChart::fillSeries(QLineSeries* series, QValueAxis* axis,
     }
     series->replace(outline(points));
     series->setPointsVisible(points.size() <= MostPointsMarked);
+    if (axis == levelAxis_) {
+        // Whole levels from 0 in four steps of a whole number of levels.
+        const int step = int(std::ceil((highest + 1) / 4));
+        axis->setRange(0, 4 * step);
+        axis->setTickCount(5);
+    }
     if (axis == timeAxis_) {
         const double top = secondsAxisTop(highest);
         axis->setRange(0, top);
@@ -166,13 +182,19 @@ void ProgressChart::fillSeries(QLineSeries* series, QValueAxis* axis,
 
 void ProgressChart::ShowSessions(const QString& exercise,
                                  const QList<PracticeSummary>& oldestFirst) {
-    QList<std::optional<double>> percents, times;
+    QList<std::optional<double>> percents, times, levels;
     for (const PracticeSummary& s : oldestFirst) {
         percents << s.percentCorrect;
         times << s.averageTime;
+        levels << s.endLevel;
     }
     fillSeries(percent_, percentAxis_, percents, 100);
     fillSeries(time_, timeAxis_, times, 0.0);
+    fillSeries(level_, levelAxis_, levels, 1);
+    const bool anyLevel =
+        std::any_of(levels.begin(), levels.end(), [](const auto& v) { return v.has_value(); });
+    level_->setVisible(anyLevel);
+    levelAxis_->setVisible(anyLevel);
     percent_->setVisible(
         std::any_of(percents.begin(), percents.end(), [](const auto& v) { return v.has_value(); }));
     time_->setVisible(
@@ -189,6 +211,9 @@ void ProgressChart::ShowSessions(const QString& exercise,
 void ProgressChart::Clear() {
     percent_->clear();
     time_->clear();
+    level_->clear();
+    level_->setVisible(false);
+    levelAxis_->setVisible(false);
     sessionAxis_->setRange(0, 2);
     sessionAxis_->setTickCount(3);
     timeAxis_->setRange(0, 4);

@@ -1,5 +1,6 @@
 // The progress chart of one exercise over a patient's sessions: percent
-// correct and average response time, with the means of the first three and
+// correct, average response time and, for practices in the adaptive mode,
+// the level each ended on, with the means of the first three and
 // the last three sessions and the change between them.
 #pragma once
 
@@ -22,6 +23,8 @@ public:
     // Shows the sessions of one exercise, oldest first.
     void ShowSessions(const QString& exercise, const QList<PracticeSummary>& oldestFirst);
     void Clear();
+    // The level series: its points are (session, level).
+    const QLineSeries* LevelSeries() const { return level_; }
 
     const SessionMeans& PercentMeans() const { return percentMeans_; }
     const SessionMeans& TimeMeans() const { return timeMeans_; }
@@ -35,9 +38,11 @@ private:
     QChartView* view_;
     QLineSeries* percent_;
     QLineSeries* time_;
+    QLineSeries* level_;
     QValueAxis* sessionAxis_;
     QValueAxis* percentAxis_;
     QValueAxis* timeAxis_;
+    QValueAxis* levelAxis_;
     VbLabel* means_;
     SessionMeans percentMeans_;
     SessionMeans timeMeans_;

@@ -205,4 +205,28 @@ ColorSet DrawSet(const GridGeometry& geometry, int colors, bool brighter, const 
     return set;
 }
 
+const AdaptiveLadder& Ladder() {
+    // Each level makes one thing harder and nothing easier: a larger grid
+    // (more squares to compare across the four grids), one more colour (a
+    // busier pattern that hides the changed squares), the harder pastel
+    // colours (nearer to one another), and at the top no borders (the
+    // squares run together).
+    static const AdaptiveLadder ladder{
+        {"cboGridSize", "cboColorVar", "chkColorLevel", "chkBorders"},
+        {
+            {"2x2", "2", "True", "True"},   // 1
+            {"2x3", "2", "True", "True"},   // 2
+            {"3x3", "2", "True", "True"},   // 3
+            {"3x3", "3", "True", "True"},   // 4
+            {"3x4", "3", "True", "True"},   // 5
+            {"4x4", "3", "True", "True"},   // 6
+            {"4x4", "4", "True", "True"},   // 7
+            {"4x4", "4", "False", "True"},  // 8
+            {"4x5", "4", "False", "True"},  // 9
+            {"5x5", "4", "False", "True"},  // 10
+            {"5x5", "4", "False", "False"}, // 11
+        }};
+    return ladder;
+}
+
 } // namespace ColorGrids

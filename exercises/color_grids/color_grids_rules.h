@@ -3,6 +3,8 @@
 // with one odd grid whose squares differ.
 #pragma once
 
+#include "shell/framework/adaptive_level.h"
+
 #include <QColor>
 #include <QPointF>
 #include <QRectF>
@@ -104,5 +106,8 @@ struct ColorSet {
 // size's maximum changes among cells 1 to its highest alterable cell.
 ColorSet DrawSet(const GridGeometry& geometry, int colors, bool brighter, const Reseed& reseed,
                  const RandomSource& rnd);
+
+// The adaptive ladder: one row of option values per level, easiest first.
+const AdaptiveLadder& Ladder();
 
 } // namespace ColorGrids

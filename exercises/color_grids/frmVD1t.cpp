@@ -4,6 +4,7 @@
 #include "exercises/color_grids/color_grids_triad.h"
 #include "exercises/color_grids/frmVD1o.h"
 #include "shell/controls/colors.h"
+#include "shell/framework/adaptive_level.h"
 #include "shell/framework/elapsed.h"
 #include "shell/framework/layout.h"
 #include "shell/framework/start_cues.h"
@@ -154,6 +155,12 @@ void frmVD1t::ReadGridSize() {
 }
 
 void frmVD1t::cmdNextSet_Click() {
+    const ColorGridsScoreValues& scores = ColorGridsScores();
+    if (AdaptBetweenSets(*this, {scores.Correct, scores.Wrong})) {
+        // The grid size is read once a practice; a new level may change it.
+        ReadGridSize();
+        framesDrawn_ = false;
+    }
     if (options().BeepOn()) {
         PreDisplayBeep();
     }

@@ -3,6 +3,7 @@
 #include "exercises/tic_tac_toe/frmVSS1o.h"
 #include "exercises/tic_tac_toe/tic_tac_toe_scores.h"
 #include "exercises/tic_tac_toe/tic_tac_toe_triad.h"
+#include "shell/framework/adaptive_level.h"
 #include "shell/framework/layout.h"
 #include "shell/framework/start_cues.h"
 #include "shell/mod_dodi.h"
@@ -165,6 +166,11 @@ void frmVSS1t::blankAllGrids() {
 }
 
 void frmVSS1t::cmdNextPat_Click() {
+    const TicTacToeScoreValues& totals = TicTacToeScores();
+    if (AdaptBetweenSets(*this, {totals.TicTacToeGridsAllCorrect,
+                                 totals.TicTacToeGrids - totals.TicTacToeGridsAllCorrect})) {
+        lblInfo->setText(RotationInWords(options().ChosenRotation()));
+    }
     if (EndPracticeIfTimeIsUp(options().cboPracTime->Value(),
                               [this] { Timer1->SetEnabled(false); })) {
         return;

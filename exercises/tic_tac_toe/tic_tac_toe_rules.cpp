@@ -84,4 +84,26 @@ int FlashIntervalMs(const QString& speedText) {
     return int(RoundHalfEven(seconds * 1000));
 }
 
+const AdaptiveLadder& Ladder() {
+    // Each level makes one thing harder and nothing easier: more X's allowed
+    // in the pattern (more to remember), a shorter display (less time to take
+    // the pattern in), and from level 5 on the pattern turned a quarter
+    // clockwise (to be rebuilt turned in the mind).
+    static const AdaptiveLadder ladder{{"cboMaxX", "cboSpeed", "optNotRot", "optRotRight"},
+                                       {
+                                           {"2", "2.00", "True", "False"}, // 1
+                                           {"3", "2.00", "True", "False"}, // 2
+                                           {"3", "1.50", "True", "False"}, // 3
+                                           {"4", "1.50", "True", "False"}, // 4
+                                           {"4", "1.50", "False", "True"}, // 5
+                                           {"4", "1.00", "False", "True"}, // 6
+                                           {"5", "1.00", "False", "True"}, // 7
+                                           {"5", "0.75", "False", "True"}, // 8
+                                           {"6", "0.75", "False", "True"}, // 9
+                                           {"6", "0.50", "False", "True"}, // 10
+                                           {"7", "0.50", "False", "True"}, // 11
+                                       }};
+    return ladder;
+}
+
 } // namespace TicTacToe

@@ -2,6 +2,8 @@
 // X's, turning it a quarter turn, judging an answer, and the display time.
 #pragma once
 
+#include "shell/framework/adaptive_level.h"
+
 #include <QString>
 #include <array>
 #include <functional>
@@ -46,5 +48,8 @@ QString RotationInWords(PatternRotation rotation);
 // a whole number (halves to even). A text outside the speeds the options
 // allow (above 0.09 up to 5) gives the nearest allowed one: 0.1 or 5.
 int FlashIntervalMs(const QString& speedText);
+
+// The adaptive ladder: one row of option values per level, easiest first.
+const AdaptiveLadder& Ladder();
 
 } // namespace TicTacToe

@@ -3,6 +3,7 @@
 #include "exercises/visual_sequencing/frmVSS2o.h"
 #include "exercises/visual_sequencing/visual_sequencing_scores.h"
 #include "exercises/visual_sequencing/visual_sequencing_triad.h"
+#include "shell/framework/adaptive_level.h"
 #include "shell/framework/layout.h"
 #include "shell/framework/start_cues.h"
 #include "shell/mod_dodi.h"
@@ -140,6 +141,7 @@ void frmVSS2t::setAnswerOpen(bool open) {
 
 void frmVSS2t::cmdNextPat_Click() {
     VisualSequencingScoreValues& scores = VisualSequencingScores();
+    AdaptBetweenSets(*this, {scores.VisSeqSeqCorrect, scores.VisSeqSeqWrong});
     NewSequence = true;
     setFocus(); // not onto a square when Next Sequence is disabled
     cmdNextPat->setEnabled(false);

@@ -57,4 +57,27 @@ int LitMs(const QString& speedText) {
     return std::clamp(DisplaySpeedMs(speedText).value_or(0), ShortestLitMs, LongestLitMs);
 }
 
+const AdaptiveLadder& Ladder() {
+    // Each level either adds a square to the sequence (one more place to
+    // remember) or lights each square for less time (less time to take it
+    // in), and never makes the other easier. The fixed length is chosen so
+    // that the length stays as the level sets it.
+    static const AdaptiveLadder ladder{{"optFixed", "cboMaxSeq", "cboSpeed"},
+                                       {
+                                           {"True", "2", "1.00"}, // 1
+                                           {"True", "3", "1.00"}, // 2
+                                           {"True", "3", "0.75"}, // 3
+                                           {"True", "4", "0.75"}, // 4
+                                           {"True", "4", "0.50"}, // 5
+                                           {"True", "5", "0.50"}, // 6
+                                           {"True", "5", "0.40"}, // 7
+                                           {"True", "6", "0.40"}, // 8
+                                           {"True", "6", "0.30"}, // 9
+                                           {"True", "7", "0.30"}, // 10
+                                           {"True", "8", "0.30"}, // 11
+                                           {"True", "8", "0.20"}, // 12
+                                       }};
+    return ladder;
+}
+
 } // namespace VisualSequencing

@@ -2,6 +2,8 @@
 // sequence, the growing length, judging a click, the colours and timing.
 #pragma once
 
+#include "shell/framework/adaptive_level.h"
+
 #include <QColor>
 #include <QString>
 #include <array>
@@ -47,5 +49,8 @@ QColor LitColor(int position);
 // rounded (halves to even), within the speeds the options allow (above 0.09 s
 // up to 1 s).
 int LitMs(const QString& speedText);
+
+// The adaptive ladder: one row of option values per level, easiest first.
+const AdaptiveLadder& Ladder();
 
 } // namespace VisualSequencing

@@ -11,6 +11,7 @@
 namespace {
 
 const QString True = "True";
+const char* const OptionalProperty = "kovaOptionalSetting";
 const QString False = "False";
 
 // The setting controls of the screen, in the order the screen made them.
@@ -106,7 +107,7 @@ std::optional<QString> SetAndCheckOptionValues(QWidget& optionsScreen, const Opt
         }
     }
     for (auto it = byName.cbegin(); it != byName.cend(); ++it) {
-        if (!named.contains(it.key())) {
+        if (!named.contains(it.key()) && !it.value()->property(OptionalProperty).toBool()) {
             return Refused({it.key(), ""}, "missing");
         }
     }
@@ -127,6 +128,10 @@ std::optional<QString> SetAndCheckOptionValues(QWidget& optionsScreen, const Opt
         }
     }
     return std::nullopt;
+}
+
+void MarkAsOptionalSetting(QWidget* control) {
+    control->setProperty(OptionalProperty, true);
 }
 
 QString ValueOf(const OptionValues& values, const QString& control) {

@@ -30,5 +30,9 @@ OptionValues ReadOptionValues(const QWidget& optionsScreen);
 // `control "value": the screen's message`; nothing when every one is accepted.
 std::optional<QString> SetAndCheckOptionValues(QWidget& optionsScreen, const OptionValues& values);
 
+// Marks a setting that values kept before it existed may leave out: it then
+// keeps what it shows (the adaptive choices added to an exercise later).
+void MarkAsOptionalSetting(QWidget* control);
+
 // The value of one control in values; empty when it has none.
 QString ValueOf(const OptionValues& values, const QString& control);

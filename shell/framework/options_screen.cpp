@@ -75,6 +75,17 @@ void OptionsScreen::keepForProgram() {
     }
 }
 
+void OptionsScreen::MakeRoomAt(double top, double height) {
+    const int shift = Twips(height);
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->y() >= Twips(top)) {
+            child->move(child->x(), child->y() + shift);
+        }
+    }
+    const QSize design = DesignSize();
+    SetDesignSize(int(PixelsToTwips(design.width())), int(PixelsToTwips(design.height() + shift)));
+}
+
 VbButton* OptionsScreen::AddHelpButton(const QString& name) {
     auto* button = new VbButton(name, "Help", this);
     connect(button, &QPushButton::clicked, this, &OptionsScreen::cmdHelp_Click);

@@ -77,6 +77,10 @@ public:
     // Call before the screen is first shown.
     void UseForProgramStep(const QString& holder, KeepForProgram keep);
     bool ForProgramStep() const { return static_cast<bool>(keepForProgram_); }
+    // Makes room for rows added to the design: what stands at or below top
+    // (twips) moves down by height, and the screen grows by as much.
+    void MakeRoomAt(double top, double height);
+
     // A program step's screen stays above the window it was opened from.
     QString StaysAbove() const override { return stepHolder_; }
 

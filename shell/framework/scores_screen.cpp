@@ -97,21 +97,7 @@ ScoresScreen::ScoresScreen(const QString& name, Triad triad, const QString& titl
     SetFontSize(title_, 16, true);
 
     for (const ScoreLine& line : lines) {
-        auto* caption = new VbLabel(line.captionName, line.caption, this);
-        SetFontSize(caption, 11);
-        caption->setWordWrap(false);
-        if (line.valueName.isEmpty()) {
-            caption->setAlignment(Qt::AlignCenter);
-            continue;
-        }
-        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        auto* value = new VbLabel(line.valueName, "", this);
-        SetFontSize(value, 10);
-        value->setWordWrap(false);
-        value->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        value->SetBorder(true);
-        value->SetBackColor(Qt::white);
-        value->setIndent(4);
+        makeLineLabels(line);
     }
 
     auto* menu = new VbButton("cmdMainMenu", "Main Menu", this);
@@ -126,6 +112,40 @@ ScoresScreen::ScoresScreen(const QString& name, Triad triad, const QString& titl
     addOfferedButtons(*this);
     showOfferedButtons(*this);
     StackVisibleLines();
+}
+
+void ScoresScreen::makeLineLabels(const ScoreLine& line) {
+    auto* caption = new VbLabel(line.captionName, line.caption, this);
+    SetFontSize(caption, 11);
+    caption->setWordWrap(false);
+    if (line.valueName.isEmpty()) {
+        caption->setAlignment(Qt::AlignCenter);
+        return;
+    }
+    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* value = new VbLabel(line.valueName, "", this);
+    SetFontSize(value, 10);
+    value->setWordWrap(false);
+    value->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    value->SetBorder(true);
+    value->SetBackColor(Qt::white);
+    value->setIndent(4);
+}
+
+void ScoresScreen::AddLine(const ScoreLine& line, std::function<QString()> value) {
+    lines_ << line;
+    makeLineLabels(line);
+    addedValues_.append({line.valueName, std::move(value)});
+    SetLineVisible(line.valueName, false);
+    StackVisibleLines();
+}
+
+void ScoresScreen::fillAddedLines() {
+    for (const auto& [valueName, value] : addedValues_) {
+        const QString text = value();
+        SetValue(valueName, text);
+        SetLineVisible(valueName, !text.isEmpty());
+    }
 }
 
 int ScoresScreen::captionColumnWidth() const {
@@ -254,6 +274,7 @@ void ScoresScreen::Form_Activate() {
     notePracticePeriod();
     SetValue("lblPracTime", PracticeTimeText());
     FillLines();
+    fillAddedLines();
     showOfferedButtons(*this);
     StackVisibleLines(); // the captions and the buttons offered may have changed
     Forms::Hide(triad_.therapy);

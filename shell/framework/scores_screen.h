@@ -89,6 +89,11 @@ public:
     // sum / tried with one decimal, then " Secs"; empty when tried is 0.
     static QString AverageText(Single sum, int tried);
 
+    // Adds a line after the screen's own, for what the framework adds to an
+    // exercise. Each time the screen is filled, value gives its text; the
+    // line is shown only when that text is not empty.
+    void AddLine(const ScoreLine& line, std::function<QString()> value);
+
 protected:
     virtual void FillLines() = 0;
     template <class T> T* OptionControl(const QString& name) const {
@@ -99,6 +104,8 @@ protected:
     void SetValue(const QString& valueName, int number);
 
 private:
+    void makeLineLabels(const ScoreLine& line);
+    void fillAddedLines();
     int captionColumnWidth() const;
     void placeButtonsBelow(int linesBottom, int formWidth);
     void addExtraButton(const ScoresScreenExtras::Button& extra);
@@ -113,6 +120,7 @@ private:
     VbLabel* title_;
     QList<ScoreLine> lines_;
     QList<VbButton*> extraButtons_;
+    QList<std::pair<QString, std::function<QString()>>> addedValues_; // by value name
     QDateTime shownAt_;
     QDateTime practiceStartedAt_;
     bool practiceTold_ = false;
