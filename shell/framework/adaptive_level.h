@@ -89,6 +89,9 @@ struct AdaptiveLadderDeclaration {
 // Gives an exercise its adaptive mode. Declaring a ladder for the same
 // options screen again replaces the first.
 void DeclareAdaptiveLadder(AdaptiveLadderDeclaration declaration);
+// Keeps a declaration in the list, without the screens' hooks that
+// DeclareAdaptiveLadder installs.
+void RecordAdaptiveLadder(AdaptiveLadderDeclaration declaration);
 // Every ladder declared, in the order declared.
 const QList<AdaptiveLadderDeclaration>& DeclaredAdaptiveLadders();
 // The declaration of an options, therapy or scores screen; nullptr when none.
