@@ -258,7 +258,8 @@ QString InsaneNumberShown() {
             return form->objectName() + " caption " + broken;
         }
         for (const QLabel* label : labels) {
-            if (!label->isVisible()) {
+            // The History window's heading names the patient shown, as typed.
+            if (!label->isVisible() || label->objectName() == "lblPractices") {
                 continue;
             }
             const bool aboveHundredAllowed = overCounted || ShowsARatio(label, labels);
