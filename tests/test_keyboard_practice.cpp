@@ -88,6 +88,13 @@ Answer EnterOnAnswer(QWidget& therapy, const QString& button) {
     return [&therapy, button] { EnterOn(&therapy, button); };
 }
 
+// Tab stops at the checked choice of a group; an arrow picks the next one.
+void ChooseNextOption(QWidget& options, const QString& checked, const QString& next) {
+    TabTo(&options, checked);
+    PressKey(Qt::Key_Down);
+    EXPECT_TRUE(Find<QRadioButton>(&options, next)->isChecked()) << next.toStdString();
+}
+
 // Steps a control one place on with an arrow key, as a keyboard user sets it.
 template <class Control> void StepOn(Control* control, Qt::Key arrow) {
     const auto before = Value(control);
@@ -188,12 +195,7 @@ const KeyboardPractice Practices[] = {
      "frmFlipperO",
      "frmFlipperT",
      "frmFlipperS",
-     [](QWidget& options) {
-         // Tab stops at the checked choice of a group; an arrow picks the next.
-         TabTo(&options, "optInOrder");
-         PressKey(Qt::Key_Down);
-         EXPECT_TRUE(Find<QRadioButton>(&options, "optRandom")->isChecked());
-     },
+     [](QWidget& options) { ChooseNextOption(options, "optInOrder", "optRandom"); },
      [](FakePlatform& fake, QWidget&, bool right) {
          const int answer = 2; // the unchanged picture under button 3
          fake.ScriptRnd({0.0, (answer + 0.5) / 4.0, 0.1});
@@ -361,11 +363,7 @@ const KeyboardPractice Practices[] = {
      "frmLetterO",
      "frmLetterT",
      "frmLetterS",
-     [](QWidget& options) {
-         TabTo(&options, "optUC");
-         PressKey(Qt::Key_Down);
-         EXPECT_TRUE(Find<QRadioButton>(&options, "optLC")->isChecked());
-     },
+     [](QWidget& options) { ChooseNextOption(options, "optUC", "optLC"); },
      [](FakePlatform& fake, QWidget& therapy, bool right) {
          fake.ScriptRnd({2.5 / 25}); // the letter c
          return [&therapy, right] {
