@@ -19,7 +19,9 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <algorithm>
+#include <iterator>
 #include <numeric>
+#include <vector>
 
 namespace {
 
@@ -127,6 +129,9 @@ struct ExerciseDriver {
     // it; returns whether the answer given is right.
     bool (*answer)(Form& therapy, bool right, FakePlatform& fake);
     JudgedAnswers (*judged)();
+    // Whether the settling of a simulated patient is checked here too (it
+    // takes thirty blocks from each end); every ladder's ends are.
+    bool settles = false;
 };
 
 void StartSequence(Form& t) {
@@ -186,18 +191,21 @@ const ExerciseDriver Drivers[] = {
      [] {
          const auto& s = VisualSequencingScores();
          return JudgedAnswers{s.VisSeqSeqCorrect, s.VisSeqSeqWrong};
-     }},
+     },
+     true},
     {"ColorGrids", frmVD1o::Name, frmVD1t::Name, 6, StartGrids, AnswerGrids,
      [] {
          const auto& s = ColorGridsScores();
          return JudgedAnswers{s.Correct, s.Wrong};
-     }},
+     },
+     true},
     {"TicTacToe", frmVSS1o::Name, frmVSS1t::Name, 5, StartPattern, AnswerPattern,
      [] {
          const auto& s = TicTacToeScores();
          return JudgedAnswers{s.TicTacToeGridsAllCorrect,
                               s.TicTacToeGrids - s.TicTacToeGridsAllCorrect};
-     }},
+     },
+     true},
 };
 
 // What one simulated practice showed, set by set.
@@ -288,7 +296,16 @@ protected:
 constexpr int BlocksRun = 30;
 constexpr int BlocksJudged = 20;
 
-TEST_P(SimulatedPatient, SettlesNearFourAnswersInFiveFromTheBottomAndFromTheTop) {
+std::vector<ExerciseDriver> SettlingDrivers() {
+    std::vector<ExerciseDriver> settling;
+    std::copy_if(std::begin(Drivers), std::end(Drivers), std::back_inserter(settling),
+                 [](const ExerciseDriver& driver) { return driver.settles; });
+    return settling;
+}
+
+class SettlingPatient : public SimulatedPatient {};
+
+TEST_P(SettlingPatient, SettlesNearFourAnswersInFiveFromTheBottomAndFromTheTop) {
     const ExerciseDriver& exercise = GetParam();
     const int top = ladder_.LevelCount();
     for (int start : {1, top}) {
@@ -343,7 +360,9 @@ TEST_P(SimulatedPatient, AlwaysRightClimbsToTheCeilingAndStaysAlwaysWrongSinksTo
     EXPECT_EQ(down.judged.wrong, down.levels.size());
 }
 
-INSTANTIATE_TEST_SUITE_P(ThreeExercises, SimulatedPatient, ::testing::ValuesIn(Drivers),
-                         [](const auto& info) { return std::string(info.param.name); });
+const auto DriverName = [](const auto& info) { return std::string(info.param.name); };
+INSTANTIATE_TEST_SUITE_P(EveryLadder, SimulatedPatient, ::testing::ValuesIn(Drivers), DriverName);
+INSTANTIATE_TEST_SUITE_P(Settling, SettlingPatient, ::testing::ValuesIn(SettlingDrivers()),
+                         DriverName);
 
 } // namespace
