@@ -4,6 +4,7 @@
 #include "shell/forms.h"
 #include "shell/main_menu.h"
 #include "shell/platform.h"
+#include "shell/sound/sound_output.h"
 
 #include <QApplication>
 #include <QDir>
@@ -67,6 +68,8 @@ QString StartUpReport() {
     const QString helpPage = FindAsset(CheckedHelpPage);
     QFile helpFile(helpPage);
     const bool helpReadable = helpFile.open(QIODevice::ReadOnly) && helpFile.size() > 0;
+    const QString soundModule = FindSoundModule();
     return "KOVA main menu shown\n" + foundLine("picture", picture, pictureReadable(picture)) +
-           foundLine("help page", helpPage, helpReadable);
+           foundLine("help page", helpPage, helpReadable) +
+           foundLine("sound player", soundModule, !soundModule.isEmpty());
 }

@@ -2,21 +2,19 @@
 
 #include "shell/held_events.h"
 #include "shell/help_window.h"
+#include "shell/sound/sound_output.h"
 #include "shell/twips.h"
 
 #include <QApplication>
-#include <QAudioDevice>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QInputDialog>
-#include <QMediaDevices>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QScreen>
 #include <QSettings>
-#include <QSoundEffect>
 #include <QTime>
 #include <QTimer>
 #include <QWidget>
@@ -77,9 +75,7 @@ constexpr double WakeEarlyMs = 1.5;
 
 RealPlatform::RealPlatform() : generator_(SteadyClockReading()) {}
 
-RealPlatform::~RealPlatform() {
-    qDeleteAll(sounds_);
-}
+RealPlatform::~RealPlatform() = default;
 
 Single RealPlatform::Timer() {
     const QTime now = QTime::currentTime();
@@ -212,18 +208,10 @@ void RealPlatform::TimerStopped(QObject* timer) {
 bool RealPlatform::AudioAvailable() {
     if (!audioChecked_) {
         audioChecked_ = true;
-        audioAvailable_ = !QMediaDevices::defaultAudioOutput().isNull();
+        sound_ = LoadSoundOutput();
+        audioAvailable_ = sound_ != nullptr && sound_->DeviceAvailable();
     }
     return audioAvailable_;
-}
-
-QSoundEffect* RealPlatform::SoundOf(const QString& path) {
-    QSoundEffect*& effect = sounds_[path];
-    if (effect == nullptr) {
-        effect = new QSoundEffect;
-        effect->setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
-    }
-    return effect;
 }
 
 bool RealPlatform::Playable(const QString& path) {
@@ -240,7 +228,7 @@ bool RealPlatform::PlaySound(const QString& path) {
         return false;
     }
     if (AudioAvailable()) { // otherwise the file is fine, there is just nothing to play it on
-        SoundOf(path)->play();
+        sound_->Play(QFileInfo(path).absoluteFilePath());
     }
     return true;
 }
@@ -250,7 +238,7 @@ bool RealPlatform::PreloadSound(const QString& path) {
         return false;
     }
     if (AudioAvailable()) {
-        SoundOf(path); // loading starts now, in the background
+        sound_->Preload(QFileInfo(path).absoluteFilePath());
     }
     return true;
 }

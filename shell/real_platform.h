@@ -7,7 +7,7 @@
 #include <QHash>
 #include <memory>
 
-class QSoundEffect;
+class SoundOutput;
 
 class RealPlatform : public Platform {
 public:
@@ -49,12 +49,10 @@ private:
     void DeliverEventsUntil(double wakeMs);
     bool AudioAvailable();
     bool Playable(const QString& path);
-    // The loaded sound of a file, loading it the first time.
-    QSoundEffect* SoundOf(const QString& path);
 
     RandomGenerator generator_;
     bool audioAvailable_ = false;
     bool audioChecked_ = false;
-    QHash<QString, QSoundEffect*> sounds_;
+    std::unique_ptr<SoundOutput> sound_; // loaded with the first sound
     QHash<QString, bool> playable_;
 };

@@ -1,13 +1,14 @@
 #!/bin/sh
-# check_install.sh BUILD_DIR APP_ID
+# check_install.sh BUILD_DIR APP_ID MODULE_DIR
 # Installs KOVA into a temporary DESTDIR whose path holds a space and
 # non-ASCII letters, starts the installed program from another directory and
-# checks that it showed the main menu and found a picture and a help page
-# where it was installed; then validates the desktop entry and the AppStream
-# metadata as installed.
+# checks that it showed the main menu and found a picture, a help page and its
+# sound player where they were installed; then validates the desktop entry and
+# the AppStream metadata as installed.
 set -eu
 build=$1
 app_id=$2
+module_dir=$3
 
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
@@ -23,7 +24,8 @@ fail() {
 for file in bin/kova share/kova/Image1.jpg share/kova/Ding.wav share/kova/KOVA_MainHelp.html \
     "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml" \
     "share/icons/hicolor/scalable/apps/$app_id.svg" "share/icons/hicolor/48x48/apps/$app_id.png" \
-    share/man/man1/kova.1.gz share/doc/kova/copyright share/doc/kova/changelog.gz; do
+    share/man/man1/kova.1.gz share/doc/kova/copyright share/doc/kova/changelog.gz \
+    "$module_dir/libkova_sound.so"; do
     [ -f "$prefix/$file" ] || fail "not installed: $file"
 done
 
@@ -33,7 +35,8 @@ shown=$(QT_QPA_PLATFORM=offscreen KOVA_EXIT_AFTER_START=1 XDG_RUNTIME_DIR="$root
     HOME="$root/elsewhere" "$prefix/bin/kova")
 expected="KOVA main menu shown
 KOVA picture found: $prefix/share/kova/Image1.jpg
-KOVA help page found: $prefix/share/kova/KOVA_MainHelp.html"
+KOVA help page found: $prefix/share/kova/KOVA_MainHelp.html
+KOVA sound player found: $prefix/$module_dir/libkova_sound.so"
 [ "$shown" = "$expected" ] || fail "the installed kova said:
 $shown
 instead of:

@@ -36,11 +36,12 @@ TEST(ClosingLinesRules, FiguresFromTheirDraws) {
     EXPECT_EQ(
         TargetFigure(TargetType::ConvergingLines, Draws({0, 0, 0, 0, 0, 0, 0.9999})).LineWidth, 4);
 
-    const Figure box = TargetFigure(TargetType::CornerOfTheBox, Draws());
+    const Figure box = TargetFigure(TargetType::CornerOfTheBox, Draws({0.5, 0.5, 0.5, 0.25}));
     EXPECT_EQ(box.Target(), QPointF(362.5, 250));
     EXPECT_EQ(box.W, 195);
+    EXPECT_EQ(box.H, 135) << "the height is drawn apart from the width";
     EXPECT_EQ(box.CornerDots(),
-              (std::array{QPointF(557.5, 250), QPointF(362.5, 445), QPointF(557.5, 445)}));
+              (std::array{QPointF(557.5, 250), QPointF(362.5, 385), QPointF(557.5, 385)}));
 
     const Figure distractor =
         DistractorFigure(TargetType::ConvergingLines, Draws({0.5, 0.5, 0.5, 0.5, 0.5, 0.501, 0.2}));

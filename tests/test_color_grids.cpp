@@ -165,11 +165,17 @@ TEST_F(ColorGridsScreens, EachSizeAltersUpToItsMostSquaresAndHasItsFrameColour) 
             draws << (cell % 4) / 4.0 + 0.1;
         }
         draws << 0.999;
-        for (int change = 0; change < size.most; ++change) {
+        // One change drawn beyond the most, on a cell of its own where there
+        // is one, so that a grid taking one change too many shows it.
+        const int spare = size.most < geometry.highestAlterable ? 1 : 0;
+        for (int change = 0; change < size.most + spare; ++change) {
             draws << (change + 0.5) / geometry.highestAlterable;
         }
         fake().ScriptRnd(draws);
         Click(t.cmdNextSet);
+        if (spare != 0) {
+            fake().Rnd(); // the spare draw, left unused
+        }
         int altered = 0;
         for (int cell = 0; cell < cells; ++cell) {
             altered +=

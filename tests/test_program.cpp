@@ -1,5 +1,8 @@
 // The real program: starts offscreen, shows the main menu, exits cleanly;
-// answers --help and --version; goes on without its assets folder.
+// answers --help and --version; goes on without its assets folder; loads its
+// sound player apart.
+#include "shell/sound/sound_output.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -45,7 +48,8 @@ TEST(Program, StartsShowsTheMainMenuFindsItsFilesAndExitsCleanly) {
     EXPECT_EQ(run.output, "KOVA main menu shown\n"
                           "KOVA picture found: " +
                               assets + "Image1.jpg\nKOVA help page found: " + assets +
-                              "KOVA_MainHelp.html\n");
+                              "KOVA_MainHelp.html\nKOVA sound player found: " +
+                              QCoreApplication::applicationDirPath() + "/libkova_sound.so\n");
     EXPECT_FALSE(run.errors.contains("QWidget")) << run.errors.toStdString();
 }
 
@@ -72,8 +76,19 @@ TEST(Program, WithoutItsAssetsFolderSaysWhereItLookedAndGoesOn) {
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.output, "KOVA main menu shown\n"
                           "KOVA picture not found\n"
-                          "KOVA help page not found\n");
+                          "KOVA help page not found\n"
+                          "KOVA sound player not found\n");
     EXPECT_TRUE(run.errors.contains("KOVA cannot find its pictures, sounds and help pages"));
     EXPECT_TRUE(run.errors.contains(lonely.filePath("assets")));
     EXPECT_TRUE(run.errors.contains(QDir::cleanPath(lonely.filePath("../share/kova"))));
+}
+
+TEST(Program, StartsWithoutTheAudioLibrariesWhichComeWithItsSoundPlayer) {
+    QProcess readelf;
+    readelf.start("readelf", {"--dynamic", builtProgram()});
+    ASSERT_TRUE(readelf.waitForFinished(30000));
+    const QString needed = QString::fromLocal8Bit(readelf.readAllStandardOutput());
+    EXPECT_TRUE(needed.contains("libQt6Widgets")) << needed.toStdString();
+    EXPECT_FALSE(needed.contains("libQt6Multimedia")) << needed.toStdString();
+    EXPECT_NE(LoadSoundOutput(), nullptr) << "the module beside the program makes a player";
 }

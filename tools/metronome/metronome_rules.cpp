@@ -38,7 +38,7 @@ void BeatGrid::BeatStarted(double startedMs, int bpm) {
         bpm_ = bpm;
     }
     ++beatsSinceAnchor_;
-    dueMs_ = anchorMs_ + static_cast<double>(beatsSinceAnchor_) * 60000.0 / bpm_;
+    dueMs_ = anchorMs_ + static_cast<double>(beatsSinceAnchor_) * BeatIntervalMs(bpm_);
 }
 
 } // namespace Metronome
