@@ -34,6 +34,21 @@ TEST(FlipFormBox, AnUntouchedBoxDrawsTwoOrThreeAtItsFirstClick) {
     EXPECT_EQ(first, (QList<O>{O::RightToLeft, O::RightToLeft, O::UpsideDown, O::UpsideDown}));
 }
 
+TEST(FlipFormSet, AnUntouchedBoxIsNeverRightEvenWhenItStillShowsItsTarget) {
+    FlipFormSet set;
+    for (int n = 1; n <= FlipFormBoxCount; ++n) {
+        while (set.Box(n).Untouched() || set.Box(n).Shown() != BoxTarget(n)) {
+            set.Box(n).Click([] { return 0.0; });
+        }
+    }
+    EXPECT_TRUE(set.Check().allCorrect);
+    set.StartRepeat(); // the boxes keep what they show until clicked
+    EXPECT_EQ(set.Box(2).Shown(), BoxTarget(2));
+    const FlipFormCheck untouched = set.Check();
+    EXPECT_FALSE(untouched.allCorrect);
+    EXPECT_EQ(untouched.boxCorrect, (std::array<bool, FlipFormBoxCount>{}));
+}
+
 class FlipFormsTest : public PictureExerciseTest<frmFlipFormO, frmFlipFormT, RegisterFlipForms> {
 protected:
     const FlipFormScores& scores() { return Scores<FlipFormScores>(); }
