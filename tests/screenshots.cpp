@@ -224,12 +224,13 @@ public:
     }
 
     // The adaptive mode: the options screens of the exercises with a ladder
-    // with the mode on, Visual Sequencing's therapy screen at level 6 and its
-    // scores with the level lines, and the History window's chart of the
+    // with the mode on, therapy screens at level 6 and their scores with the
+    // level lines, and the History window's chart of the
     // levels a patient's practices ended on.
     void AdaptiveLevels() {
         prefix_ = "adaptive";
-        for (const QString buttonName : {"cmdVisSequence", "cmdColorGrids", "cmdTicTacToe"}) {
+        for (const QString buttonName : {"cmdVisSequence", "cmdColorGrids", "cmdTicTacToe",
+                                         "cmdMNBD", "cmdPatternDup", "cmdCharSearch"}) {
             frmMain& menu = StartMainMenu();
             menu.cmdTRMenu_Click();
             menu.findChild<QPushButton*>(buttonName)->click();
@@ -237,10 +238,10 @@ public:
             click(*options, AdaptiveNames::ModeCheck);
             options->findChild<QComboBox*>(AdaptiveNames::StartLevel)->setCurrentText("6");
             save(*options, "options_" + buttonName);
-            if (buttonName == "cmdVisSequence") {
-                adaptivePractice(*options);
-            } else {
+            if (buttonName == "cmdColorGrids" || buttonName == "cmdTicTacToe") {
                 handChange(*options);
+            } else {
+                adaptivePractice(*options);
             }
             Forms::UnloadAll();
         }
@@ -283,11 +284,11 @@ public:
         Form& therapy = Forms::Get(names.therapy);
         fillDisplay(therapy);
         click(therapy, "cmdStart");
-        save(therapy, "therapy");
+        save(therapy, "therapy_" + names.therapy);
         click(therapy, "cmdStart");
         Forms::Hide(names.therapy);
         Forms::Show(names.scores);
-        save(Forms::Get(names.scores), "scores");
+        save(Forms::Get(names.scores), "scores_" + names.scores);
     }
 
     // The Programs window with a program of five steps, and one step's

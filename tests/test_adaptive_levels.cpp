@@ -1,9 +1,18 @@
 // Adaptive levels: the block rule, every declared ladder on its own options
 // screen, and a simulated patient on the real screens of Visual Sequencing,
 // Color Grids and Tic Tac Toe Rotations settling near four answers in five.
+#include "exercises/character_searching/character_searching_scores.h"
+#include "exercises/character_searching/frmFG7o.h"
+#include "exercises/character_searching/frmFG7t.h"
 #include "exercises/color_grids/color_grids_scores.h"
 #include "exercises/color_grids/frmVD1o.h"
 #include "exercises/color_grids/frmVD1t.h"
+#include "exercises/pattern_duplicator/frmVD8o.h"
+#include "exercises/pattern_duplicator/frmVD8t.h"
+#include "exercises/pattern_duplicator/pattern_duplicator_scores.h"
+#include "exercises/shape_counting/frmFG1o.h"
+#include "exercises/shape_counting/frmFG1t.h"
+#include "exercises/shape_counting/shape_counting_scores.h"
 #include "exercises/tic_tac_toe/frmVSS1o.h"
 #include "exercises/tic_tac_toe/frmVSS1t.h"
 #include "exercises/tic_tac_toe/tic_tac_toe_scores.h"
@@ -18,6 +27,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QTest>
 #include <algorithm>
 #include <iterator>
 #include <numeric>
@@ -186,6 +196,53 @@ bool AnswerPattern(Form& form, bool right, FakePlatform& fake) {
     return leftOut == right; // a pattern without X's leaves nothing out: always right
 }
 
+// Where a set stays open after a wrong answer (a count or a check may be
+// tried again), the next set starts only once the screen offers it; until
+// then the patient answers the set shown again.
+void StartShapes(Form& form) {
+    auto& t = static_cast<frmFG1t&>(form);
+    if (t.cmdNextSet->isEnabled()) {
+        Click(t.cmdNextSet);
+    }
+}
+
+bool AnswerShapes(Form& form, bool right, FakePlatform&) {
+    auto& t = static_cast<frmFG1t&>(form);
+    QTest::keyClicks(t.txtAns, QString::number(t.CurrentSet().Count() + (right ? 0 : 1)));
+    QTest::keyClick(t.txtAns, Qt::Key_Return);
+    return right;
+}
+
+void StartDuplicate(Form& form) {
+    auto& t = static_cast<frmVD8t&>(form);
+    if (t.cmdNextSet->isEnabled()) {
+        Click(t.cmdNextSet);
+    }
+}
+
+bool AnswerDuplicate(Form& form, bool right, FakePlatform&) {
+    auto& t = static_cast<frmVD8t&>(form);
+    // Wrong: checked with the answer grid left blank (a pattern has a square at least).
+    for (int cell = 0; right && cell < t.PatternGrid()->Count(); ++cell) {
+        if (t.PatternGrid()->Cell(cell)->BackColor() == QColor(Qt::black)) {
+            Click(t.AnswerGrid()->Cell(cell));
+        }
+    }
+    Click(t.cmdChkAnsw);
+    return right;
+}
+
+void StartSearch(Form& t) {
+    Click(static_cast<frmFG7t&>(t).cmdBegin);
+}
+
+bool AnswerSearch(Form& form, bool right, FakePlatform&) {
+    auto& t = static_cast<frmFG7t&>(form);
+    QTest::keyClicks(t.txtAns, QString::number(t.CurrentGrid().targets + (right ? 0 : 1)));
+    QTest::keyClick(t.txtAns, Qt::Key_Return);
+    return right;
+}
+
 const ExerciseDriver Drivers[] = {
     {"VisualSequencing", frmVSS2o::Name, frmVSS2t::Name, 6, StartSequence, AnswerSequence,
      [] {
@@ -206,6 +263,21 @@ const ExerciseDriver Drivers[] = {
                               s.TicTacToeGrids - s.TicTacToeGridsAllCorrect};
      },
      true},
+    {"ShapeCounting", frmFG1o::Name, frmFG1t::Name, 7, StartShapes, AnswerShapes,
+     [] {
+         const auto& s = ShapeCountingScores();
+         return JudgedAnswers{s.Correct, s.Wrong};
+     }},
+    {"PatternDuplicator", frmVD8o::Name, frmVD8t::Name, 5, StartDuplicate, AnswerDuplicate,
+     [] {
+         const auto& s = PatternDuplicatorScores();
+         return JudgedAnswers{s.Correct, s.Wrong};
+     }},
+    {"CharacterSearching", frmFG7o::Name, frmFG7t::Name, 5, StartSearch, AnswerSearch,
+     [] {
+         const auto& s = CharacterSearchingScores();
+         return JudgedAnswers{s.CharSearchCorrect, s.CharSearchWrong};
+     }},
 };
 
 // What one simulated practice showed, set by set.

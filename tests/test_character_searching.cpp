@@ -5,8 +5,11 @@
 #include "exercises/character_searching/frmFG7o.h"
 #include "exercises/character_searching/frmFG7s.h"
 #include "exercises/character_searching/frmFG7t.h"
+#include "shell/framework/adaptive_level.h"
 #include "tests/support/exercise_checks.h"
 #include "tests/support/exercise_test.h"
+
+#include <QCheckBox>
 
 #include <QImage>
 #include <cmath>
@@ -244,4 +247,23 @@ TEST_F(CharacterSearchingTest, AGridIsDrawnAgainInPlaceWhenTheWindowChangesSize)
     t.resize(t.width() - 350, t.height() - 250);
     ProcessEvents();
     expectGridAt(true);
+}
+
+TEST_F(CharacterSearchingTest, AnAdaptiveLevelWithMoreRowsShowsThemAtTheNextGrid) {
+    frmFG7o& o = options();
+    Click(Find<QCheckBox>(&o, AdaptiveNames::ModeCheck));
+    auto* start = Find<ValidatingComboBox>(&o, AdaptiveNames::StartLevel);
+    TypeInto(start, "3"); // 10 per row, 6 rows
+    TabOut(start);
+    frmFG7t& t = startTherapy();
+    EXPECT_EQ(t.lblRows->text(), "Rows= 6");
+    for (int grid = 0; grid < 5; ++grid) {
+        Click(t.cmdBegin);
+        EXPECT_EQ(t.CurrentGrid().chars.size(), 60u);
+        QTest::keyClicks(t.txtAns, QString::number(t.CurrentGrid().targets));
+        QTest::keyClick(t.txtAns, Qt::Key_Return);
+    }
+    Click(t.cmdBegin);
+    EXPECT_EQ(t.lblRows->text(), "Rows= 7");
+    EXPECT_EQ(t.CurrentGrid().chars.size(), 70u);
 }

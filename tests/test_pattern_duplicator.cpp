@@ -5,8 +5,11 @@
 #include "exercises/pattern_duplicator/frmVD8s.h"
 #include "exercises/pattern_duplicator/frmVD8t.h"
 #include "exercises/pattern_duplicator/pattern_duplicator_scores.h"
+#include "shell/framework/adaptive_level.h"
 #include "tests/support/exercise_checks.h"
 #include "tests/support/exercise_test.h"
+
+#include <QCheckBox>
 
 using namespace ModDODI;
 
@@ -228,4 +231,26 @@ TEST_F(PatternDuplicatorScreens, CountersHiddenByAClickComeBackAtStopWhichClears
     EXPECT_TRUE(BlackCells(t.lbl1L).isEmpty() && BlackCells(t.lbl2R).isEmpty());
     Click(t.cmdStart);
     EXPECT_FALSE(t.cmdChkAnsw->isVisible()) << "no check of cleared grids";
+}
+
+TEST_F(PatternDuplicatorScreens, AnAdaptiveLevelOfTheLargeGridShowsItFromTheNextPatternOn) {
+    frmVD8o& o = options();
+    Click(Find<QCheckBox>(&o, AdaptiveNames::ModeCheck));
+    auto* start = Find<ValidatingComboBox>(&o, AdaptiveNames::StartLevel);
+    TypeInto(start, "4"); // the last level of the small grid
+    TabOut(start);
+    frmVD8t& t = startTherapy();
+    for (int pattern = 0; pattern < 5; ++pattern) {
+        Click(t.cmdNextSet);
+        EXPECT_EQ(t.PatternGrid(), t.lbl1L);
+        answer(BlackCells(t.PatternGrid()));
+    }
+    Click(t.cmdNextSet);
+    EXPECT_TRUE(t.Frame1->isVisible() && t.Frame2->isVisible());
+    EXPECT_FALSE(t.Frame3->isVisible() || t.Frame4->isVisible());
+    EXPECT_EQ(t.PatternGrid(), t.lblLgrid);
+    EXPECT_EQ(t.AnswerGrid(), t.lblRGrid);
+    EXPECT_EQ(t.lblMaxTarg->text(), "MaxSq = 20");
+    answer(BlackCells(t.PatternGrid()));
+    EXPECT_EQ(t.lblInfo->text(), "Very Good, Correct!") << "judged on the large grids";
 }

@@ -159,4 +159,24 @@ QString Question(const QString& target) {
     return "How many  " + target + "'s  are in the grid?";
 }
 
+const AdaptiveLadder& Ladder() {
+    // Each level puts more characters in the grid and takes none away: more
+    // characters per row (longer rows to scan) or one more row (more rows to
+    // scan), never fewer of the other. The rows stay within 10, which every
+    // font size allows, so the font stays as the therapist chose it.
+    static const AdaptiveLadder ladder{{"cboPerRow", "cboRows"},
+                                       {
+                                           {"5", "5"},   // 1: 25 characters
+                                           {"10", "5"},  // 2: 50
+                                           {"10", "6"},  // 3: 60
+                                           {"10", "7"},  // 4: 70
+                                           {"10", "8"},  // 5: 80
+                                           {"10", "9"},  // 6: 90
+                                           {"10", "10"}, // 7: 100
+                                           {"12", "10"}, // 8: 120
+                                           {"15", "10"}, // 9: 150
+                                       }};
+    return ladder;
+}
+
 } // namespace CharacterSearching

@@ -3,6 +3,8 @@
 // judging a count.
 #pragma once
 
+#include "shell/framework/adaptive_level.h"
+
 #include <QString>
 #include <functional>
 #include <vector>
@@ -87,5 +89,8 @@ QString Verdict(const QString& answer, int targets, const QString& target);
 
 // "How many  7's  are in the grid?"
 QString Question(const QString& target);
+
+// The adaptive ladder: one row of option values per level, easiest first.
+const AdaptiveLadder& Ladder();
 
 } // namespace CharacterSearching

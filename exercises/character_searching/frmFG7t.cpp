@@ -4,6 +4,7 @@
 #include "exercises/character_searching/character_searching_triad.h"
 #include "exercises/character_searching/frmFG7o.h"
 #include "shell/controls/default_button.h"
+#include "shell/framework/adaptive_level.h"
 #include "shell/framework/elapsed.h"
 #include "shell/framework/layout.h"
 #include "shell/framework/target_watch.h"
@@ -12,6 +13,7 @@
 #include "shell/platform_random.h"
 #include "shell/resizer.h"
 
+#include <QLabel>
 #include <cmath>
 
 using namespace CharacterSearching;
@@ -33,6 +35,7 @@ constexpr int GapBelowFrame = 45;
 constexpr double SurfaceBottom = 80;
 constexpr int InfoHeight = 405;
 constexpr int TherapyButtonHeight = 495;
+constexpr int LevelWidth = 1500;
 
 } // namespace
 
@@ -108,7 +111,13 @@ void frmFG7t::placeControls() {
     const double counterLeft = room.width() - Twips(CounterFrameWidth + RightMargin);
     PlaceInDesign(
         Frame1, QRectF(counterLeft, infoTop, Twips(CounterFrameWidth), Twips(CounterFrameHeight)));
-    PlaceInDesign(lblInfo, QRectF(Twips(LeftMargin), infoTop, counterLeft - Twips(2 * LeftMargin),
+    double infoRight = counterLeft - Twips(LeftMargin);
+    // "Level n" of the adaptive mode, when on, ends the question's line.
+    if (auto* level = findChild<QLabel*>(AdaptiveNames::LevelLabel)) {
+        infoRight -= Twips(LevelWidth);
+        PlaceInDesign(level, QRectF(infoRight, infoTop, Twips(LevelWidth), Twips(InfoHeight)));
+    }
+    PlaceInDesign(lblInfo, QRectF(Twips(LeftMargin), infoTop, infoRight - Twips(2 * LeftMargin),
                                   Twips(InfoHeight)));
     const struct {
         QWidget* control;
@@ -132,12 +141,16 @@ frmFG7o& frmFG7t::options() const {
 }
 
 void frmFG7t::Form_Load() {
-    lblRows->setText("Rows= " + options().cboRows->Text());
+    showRows();
     QFont font("Times New Roman");
     font.setPointSizeF(options().GridSettings().fontSize);
     SetDesignFont(surface, font);
     startStop_.SetStopped();
     StartPracticeClock();
+}
+
+void frmFG7t::showRows() {
+    lblRows->setText("Rows= " + options().cboRows->Text());
 }
 
 void frmFG7t::Form_Activate() {
@@ -167,6 +180,10 @@ void frmFG7t::stopRun() {
 }
 
 void frmFG7t::cmdBegin_Click() {
+    const CharacterSearchingScoreValues& totals = CharacterSearchingScores();
+    if (AdaptBetweenSets(*this, {totals.CharSearchCorrect, totals.CharSearchWrong})) {
+        showRows();
+    }
     surface->Cls();
     shown_ = Shown::FrameOnly;
     const bool timeUp = PracticeTimeReached(options().cboPracTime->Value());

@@ -59,6 +59,8 @@ protected:
 
 private:
     frmFG7o& options() const;
+    // "Rows= " and the rows of the grids to come.
+    void showRows();
     void buildCounters();
     void buildAnswerRow();
     void placeControls();

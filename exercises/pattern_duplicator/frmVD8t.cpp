@@ -3,6 +3,7 @@
 #include "exercises/pattern_duplicator/frmVD8o.h"
 #include "exercises/pattern_duplicator/pattern_duplicator_scores.h"
 #include "exercises/pattern_duplicator/pattern_duplicator_triad.h"
+#include "shell/framework/adaptive_level.h"
 #include "shell/framework/elapsed.h"
 #include "shell/framework/layout.h"
 #include "shell/mod_dodi.h"
@@ -116,12 +117,12 @@ frmVD8o& frmVD8t::options() const {
 void frmVD8t::Form_Load() {
     takeGridSettings();
     ClearGrids();
-    lblMaxTarg->setText("MaxSq = " + options().cboMaxSq->Text());
     StartPracticeClock();
     startStop_.SetStopped();
 }
 
 void frmVD8t::takeGridSettings() {
+    lblMaxTarg->setText("MaxSq = " + options().cboMaxSq->Text());
     const bool small = options().SmallGrid();
     Frame3->setVisible(small);
     Frame4->setVisible(small);
@@ -162,6 +163,11 @@ int frmVD8t::maxSquares() const {
 }
 
 void frmVD8t::cmdNextSet_Click() {
+    const PatternDuplicatorScoreValues& totals = PatternDuplicatorScores();
+    if (AdaptBetweenSets(*this, {totals.Correct, totals.Wrong})) {
+        // A new level may bring the other grid or borders.
+        takeGridSettings();
+    }
     if (EndPracticeIfTimeIsUp(options().cboPracTime->Value())) {
         return;
     }

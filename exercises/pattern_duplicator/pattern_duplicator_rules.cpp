@@ -50,4 +50,26 @@ QString SecondsText(double seconds) {
     return Format2(seconds) + " Secs";
 }
 
+const AdaptiveLadder& Ladder() {
+    // Each level makes one thing harder and nothing easier: more squares at
+    // most in a pattern (more to remember and copy), the 100-square grid
+    // (smaller squares, four times the places a square can be), and at the
+    // top no grid borders (a square's place must be judged by eye). The grid
+    // size is set first, as choosing it puts the maximum back to 10.
+    static const AdaptiveLadder ladder{{"chkGridSize", "chkBorders", "cboMaxSq"},
+                                       {
+                                           {"True", "True", "5"},    // 1
+                                           {"True", "True", "10"},   // 2
+                                           {"True", "True", "15"},   // 3
+                                           {"True", "True", "20"},   // 4
+                                           {"False", "True", "20"},  // 5
+                                           {"False", "True", "30"},  // 6
+                                           {"False", "True", "40"},  // 7
+                                           {"False", "False", "40"}, // 8
+                                           {"False", "False", "50"}, // 9
+                                           {"False", "False", "60"}, // 10
+                                       }};
+    return ladder;
+}
+
 } // namespace PatternDuplicator

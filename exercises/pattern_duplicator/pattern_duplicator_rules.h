@@ -2,6 +2,8 @@
 // pattern draws and which, how an answer is judged, and the score texts.
 #pragma once
 
+#include "shell/framework/adaptive_level.h"
+
 #include <QList>
 #include <QString>
 #include <functional>
@@ -41,5 +43,8 @@ QString TriesPerPatternText(int correct, int wrong, int patterns);
 
 // Seconds with two decimals and " Secs" ("7.50 Secs").
 QString SecondsText(double seconds);
+
+// The adaptive ladder: one row of option values per level, easiest first.
+const AdaptiveLadder& Ladder();
 
 } // namespace PatternDuplicator

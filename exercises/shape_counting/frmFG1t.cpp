@@ -4,6 +4,7 @@
 #include "exercises/shape_counting/shape_counting_scores.h"
 #include "exercises/shape_counting/shape_counting_triad.h"
 #include "shell/controls/colors.h"
+#include "shell/framework/adaptive_level.h"
 #include "shell/framework/elapsed.h"
 #include "shell/framework/layout.h"
 #include "shell/mod_dodi.h"
@@ -11,6 +12,7 @@
 #include "shell/platform_random.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <algorithm>
 #include <utility>
 
@@ -28,6 +30,7 @@ constexpr int NextSetWidth = 1815;
 constexpr int AnswerWidth = 900;
 constexpr int AveTimeWidth = 3000;
 constexpr int CounterWidth = 1200;
+constexpr int LevelWidth = 1500;
 
 } // namespace
 
@@ -113,6 +116,11 @@ void frmFG1t::placeControls() {
         right -= Twips(labelWidth);
         PlaceInDesign(label, QRectF(right, 0, Twips(labelWidth), rowHeight));
     }
+    // "Level n" of the adaptive mode, when on, stands left of the average time.
+    if (auto* level = Frame1->findChild<QLabel*>(AdaptiveNames::LevelLabel)) {
+        right -= Twips(LevelWidth);
+        PlaceInDesign(level, QRectF(right, 0, Twips(LevelWidth), rowHeight));
+    }
     PlaceInDesign(lblInfo, QRectF(margin, 0, std::max(0.0, right - margin), rowHeight));
 
     const double buttonTop = counterTop + rowHeight + margin;
@@ -147,6 +155,8 @@ void frmFG1t::stopRun() {
 }
 
 void frmFG1t::cmdNextSet_Click() {
+    const ShapeCountingScoreValues& totals = ShapeCountingScores();
+    AdaptBetweenSets(*this, {totals.Correct, totals.Wrong});
     Surface->Cls();
     background_.clear();
     set_ = {};

@@ -176,4 +176,27 @@ QString SecondsText(double seconds) {
     return Format2(seconds) + " Secs";
 }
 
+const AdaptiveLadder& Ladder() {
+    // Each level makes one thing harder (two at level 5) and nothing easier:
+    // a busier background (more layers for the targets to hide in), a
+    // thinner target edge (the grey outlines stand out less), or more targets
+    // at most (more to count and more overlaps to tell apart).
+    static const AdaptiveLadder ladder{{"cboBackG", "cboBorder", "cboMaxTarg"},
+                                       {
+                                           {"1", "4", "4"},  // 1
+                                           {"1", "4", "6"},  // 2
+                                           {"1", "3", "6"},  // 3
+                                           {"2", "3", "6"},  // 4
+                                           {"2", "2", "8"},  // 5
+                                           {"3", "2", "8"},  // 6
+                                           {"3", "2", "10"}, // 7
+                                           {"4", "2", "10"}, // 8
+                                           {"4", "1", "10"}, // 9
+                                           {"4", "1", "15"}, // 10
+                                           {"5", "1", "15"}, // 11
+                                           {"5", "1", "20"}, // 12
+                                       }};
+    return ladder;
+}
+
 } // namespace ShapeCounting

@@ -3,6 +3,8 @@
 // typed count is judged, and the score texts.
 #pragma once
 
+#include "shell/framework/adaptive_level.h"
+
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -102,5 +104,8 @@ constexpr int TriesPerSet = 3;
 
 // Seconds with two decimals and " Secs" ("2.50 Secs").
 QString SecondsText(double seconds);
+
+// The adaptive ladder: one row of option values per level, easiest first.
+const AdaptiveLadder& Ladder();
 
 } // namespace ShapeCounting
