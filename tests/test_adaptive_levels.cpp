@@ -4,6 +4,9 @@
 #include "exercises/color_grids/color_grids_scores.h"
 #include "exercises/color_grids/frmVD1o.h"
 #include "exercises/color_grids/frmVD1t.h"
+#include "exercises/right_or_left/frmRLO.h"
+#include "exercises/right_or_left/frmRLT.h"
+#include "exercises/right_or_left/right_or_left_scores.h"
 #include "exercises/tic_tac_toe/frmVSS1o.h"
 #include "exercises/tic_tac_toe/frmVSS1t.h"
 #include "exercises/tic_tac_toe/tic_tac_toe_scores.h"
@@ -186,6 +189,16 @@ bool AnswerPattern(Form& form, bool right, FakePlatform& fake) {
     return leftOut == right; // a pattern without X's leaves nothing out: always right
 }
 
+void StartFigure(Form& t) {
+    Click(static_cast<frmRLT&>(t).cmdNextSet);
+}
+
+bool AnswerFigure(Form& form, bool right, FakePlatform&) {
+    auto& t = static_cast<frmRLT&>(form);
+    Click(t.cmdHand[std::size_t(right ? t.CorrectHand : 1 - t.CorrectHand)]);
+    return right;
+}
+
 const ExerciseDriver Drivers[] = {
     {"VisualSequencing", frmVSS2o::Name, frmVSS2t::Name, 6, StartSequence, AnswerSequence,
      [] {
@@ -206,6 +219,10 @@ const ExerciseDriver Drivers[] = {
                               s.TicTacToeGrids - s.TicTacToeGridsAllCorrect};
      },
      true},
+    {"RightOrLeft", frmRLO::Name, frmRLT::Name, 6, StartFigure, AnswerFigure,
+     [] {
+         return JudgedAnswers{RLScores().RLCorrect, RLScores().RLWrong};
+     }},
 };
 
 // What one simulated practice showed, set by set.
@@ -242,9 +259,10 @@ protected:
             TypeInto(box, QString::number(value));
             TabOut(box);
         }
-        auto* time = Find<ValidatingComboBox>(options_, "cboPracTime");
-        TypeInto(time, "60");
-        TabOut(time);
+        if (auto* time = options_->findChild<ValidatingComboBox*>("cboPracTime")) {
+            TypeInto(time, "60");
+            TabOut(time);
+        }
     }
 
     int shownLevel(Form& therapy) {
