@@ -1,6 +1,9 @@
 // Adaptive levels: the block rule, every declared ladder on its own options
 // screen, and a simulated patient on the real screens of Visual Sequencing,
 // Color Grids and Tic Tac Toe Rotations settling near four answers in five.
+#include "exercises/closing_letters/closing_letters_scores.h"
+#include "exercises/closing_letters/frmLetterO.h"
+#include "exercises/closing_letters/frmLetterT.h"
 #include "exercises/color_grids/color_grids_scores.h"
 #include "exercises/color_grids/frmVD1o.h"
 #include "exercises/color_grids/frmVD1t.h"
@@ -21,6 +24,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QTest>
 #include <algorithm>
 #include <iterator>
 #include <numeric>
@@ -199,6 +203,23 @@ bool AnswerFigure(Form& form, bool right, FakePlatform&) {
     return right;
 }
 
+void StartLetter(Form& t) {
+    Click(static_cast<frmLetterT&>(t).cmdNextSet);
+}
+
+// Right: the letter typed at once. Wrong: never named, uncovered to the
+// last tile, which counts one wrong.
+bool AnswerLetter(Form& form, bool right, FakePlatform&) {
+    auto& t = static_cast<frmLetterT&>(form);
+    if (right) {
+        QTest::keyClicks(t.txtAnswer, QString(QChar(t.LetterCode)));
+    }
+    while (!right && t.cmdEraseTiles->isEnabled()) {
+        Click(t.cmdEraseTiles);
+    }
+    return right;
+}
+
 const ExerciseDriver Drivers[] = {
     {"VisualSequencing", frmVSS2o::Name, frmVSS2t::Name, 6, StartSequence, AnswerSequence,
      [] {
@@ -222,6 +243,11 @@ const ExerciseDriver Drivers[] = {
     {"RightOrLeft", frmRLO::Name, frmRLT::Name, 6, StartFigure, AnswerFigure,
      [] {
          return JudgedAnswers{RLScores().RLCorrect, RLScores().RLWrong};
+     }},
+    {"ClosingLetters", frmLetterO::Name, frmLetterT::Name, 5, StartLetter, AnswerLetter,
+     [] {
+         const auto& s = Scores<LetterScores>();
+         return JudgedAnswers{s.LettersCorrect, s.LettersWrong};
      }},
 };
 
