@@ -42,6 +42,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -229,8 +230,9 @@ public:
     // levels a patient's practices ended on.
     void AdaptiveLevels() {
         prefix_ = "adaptive";
-        for (const QString buttonName : {"cmdVisSequence", "cmdColorGrids", "cmdTicTacToe",
-                                         "cmdMNBD", "cmdPatternDup", "cmdCharSearch"}) {
+        for (const QString buttonName :
+             {"cmdVisSequence", "cmdColorGrids", "cmdTicTacToe", "cmdMNBD", "cmdPatternDup",
+              "cmdCharSearch", "cmdRL", "cmdCloseNL"}) {
             frmMain& menu = StartMainMenu();
             menu.cmdTRMenu_Click();
             menu.findChild<QPushButton*>(buttonName)->click();
@@ -268,9 +270,13 @@ public:
     // A display choice changed by hand: the mode goes off, the therapy
     // screen says so in its info line.
     void handChange(OptionsScreen& options) {
-        auto* box = options.findChild<QComboBox*>(
-            options.findChild<QWidget*>("cboSpeed") != nullptr ? "cboSpeed" : "cboColorVar");
-        Q_EMIT box->activated(box->currentIndex());
+        if (auto* tiles = options.findChild<QScrollBar*>("HScroll2")) {
+            tiles->triggerAction(QAbstractSlider::SliderSingleStepAdd); // Closing Letters
+        } else {
+            auto* box = options.findChild<QComboBox*>(
+                options.findChild<QWidget*>("cboSpeed") != nullptr ? "cboSpeed" : "cboColorVar");
+            Q_EMIT box->activated(box->currentIndex());
+        }
         const Triad names = options.Names();
         options.cmdStart_Click();
         Form& therapy = Forms::Get(names.therapy);

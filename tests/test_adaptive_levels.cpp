@@ -4,12 +4,18 @@
 #include "exercises/character_searching/character_searching_scores.h"
 #include "exercises/character_searching/frmFG7o.h"
 #include "exercises/character_searching/frmFG7t.h"
+#include "exercises/closing_letters/closing_letters_scores.h"
+#include "exercises/closing_letters/frmLetterO.h"
+#include "exercises/closing_letters/frmLetterT.h"
 #include "exercises/color_grids/color_grids_scores.h"
 #include "exercises/color_grids/frmVD1o.h"
 #include "exercises/color_grids/frmVD1t.h"
 #include "exercises/pattern_duplicator/frmVD8o.h"
 #include "exercises/pattern_duplicator/frmVD8t.h"
 #include "exercises/pattern_duplicator/pattern_duplicator_scores.h"
+#include "exercises/right_or_left/frmRLO.h"
+#include "exercises/right_or_left/frmRLT.h"
+#include "exercises/right_or_left/right_or_left_scores.h"
 #include "exercises/shape_counting/frmFG1o.h"
 #include "exercises/shape_counting/frmFG1t.h"
 #include "exercises/shape_counting/shape_counting_scores.h"
@@ -243,6 +249,33 @@ bool AnswerSearch(Form& form, bool right, FakePlatform&) {
     return right;
 }
 
+void StartFigure(Form& t) {
+    Click(static_cast<frmRLT&>(t).cmdNextSet);
+}
+
+bool AnswerFigure(Form& form, bool right, FakePlatform&) {
+    auto& t = static_cast<frmRLT&>(form);
+    Click(t.cmdHand[std::size_t(right ? t.CorrectHand : 1 - t.CorrectHand)]);
+    return right;
+}
+
+void StartLetter(Form& t) {
+    Click(static_cast<frmLetterT&>(t).cmdNextSet);
+}
+
+// Right: the letter typed at once. Wrong: never named, uncovered to the
+// last tile, which counts one wrong.
+bool AnswerLetter(Form& form, bool right, FakePlatform&) {
+    auto& t = static_cast<frmLetterT&>(form);
+    if (right) {
+        QTest::keyClicks(t.txtAnswer, QString(QChar(t.LetterCode)));
+    }
+    while (!right && t.cmdEraseTiles->isEnabled()) {
+        Click(t.cmdEraseTiles);
+    }
+    return right;
+}
+
 const ExerciseDriver Drivers[] = {
     {"VisualSequencing", frmVSS2o::Name, frmVSS2t::Name, 6, StartSequence, AnswerSequence,
      [] {
@@ -277,6 +310,15 @@ const ExerciseDriver Drivers[] = {
      [] {
          const auto& s = CharacterSearchingScores();
          return JudgedAnswers{s.CharSearchCorrect, s.CharSearchWrong};
+     }},
+    {"RightOrLeft", frmRLO::Name, frmRLT::Name, 6, StartFigure, AnswerFigure,
+     [] {
+         return JudgedAnswers{RLScores().RLCorrect, RLScores().RLWrong};
+     }},
+    {"ClosingLetters", frmLetterO::Name, frmLetterT::Name, 5, StartLetter, AnswerLetter,
+     [] {
+         const auto& s = Scores<LetterScores>();
+         return JudgedAnswers{s.LettersCorrect, s.LettersWrong};
      }},
 };
 
@@ -314,9 +356,10 @@ protected:
             TypeInto(box, QString::number(value));
             TabOut(box);
         }
-        auto* time = Find<ValidatingComboBox>(options_, "cboPracTime");
-        TypeInto(time, "60");
-        TabOut(time);
+        if (auto* time = options_->findChild<ValidatingComboBox*>("cboPracTime")) {
+            TypeInto(time, "60");
+            TabOut(time);
+        }
     }
 
     int shownLevel(Form& therapy) {

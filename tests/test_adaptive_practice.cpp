@@ -3,6 +3,8 @@
 // change turning it off, and the level kept for the patient's next practice.
 #include "clinic/history/practice_history.h"
 #include "clinic/history/progress_chart.h"
+#include "exercises/closing_letters/frmLetterO.h"
+#include "exercises/closing_letters/frmLetterT.h"
 #include "exercises/visual_sequencing/frmVSS2o.h"
 #include "exercises/visual_sequencing/frmVSS2s.h"
 #include "exercises/visual_sequencing/frmVSS2t.h"
@@ -70,6 +72,31 @@ TEST_F(AdaptiveRows, ValuesKeptBeforeTheRowsExistedAreStillAccepted) {
     EXPECT_FALSE(ValueOf(ReadOptionValues(options), AdaptiveNames::ModeCheck).isEmpty());
     EXPECT_TRUE(ValueOf(ReadOptionValues(options), AdaptiveNames::StartLevel).isEmpty())
         << "the start follows the patient's history, never a kept value";
+}
+
+TEST_F(AdaptiveRows, AScrollBarOfTheLadderIsSetByTheLevelAndAStepByHandTurnsTheModeOff) {
+    RegisterExercises();
+    Forms::Show(frmLetterO::Name);
+    auto& options = Loaded<frmLetterO>();
+    auto* mode = Find<QCheckBox>(&options, AdaptiveNames::ModeCheck);
+    Click(mode);
+    auto* start = Find<ValidatingComboBox>(&options, AdaptiveNames::StartLevel);
+    TypeInto(start, "6");
+    TabOut(start);
+    Click(options.cmdStart);
+    EXPECT_EQ(options.HScroll2->value(), 3);
+    EXPECT_EQ(options.lblSpd->text(), "3") << "the caption follows as for a hand change";
+    EXPECT_TRUE(options.OptBoth->isChecked());
+    EXPECT_TRUE(mode->isChecked()) << "a level set is no hand change";
+    EXPECT_EQ(Find<QLabel>(&Loaded<frmLetterT>(), AdaptiveNames::LevelLabel)->text(), "Level 6");
+
+    Click(Loaded<frmLetterT>().cmdOptions);
+    ClickAt(options.HScroll2, {options.HScroll2->width() - 4, options.HScroll2->height() / 2});
+    EXPECT_EQ(options.HScroll2->value(), 4) << "one step by the arrow at the Faster end";
+    EXPECT_FALSE(mode->isChecked());
+    Click(options.cmdStart);
+    EXPECT_EQ(Loaded<frmLetterT>().lblAnswer->text(), "Adaptive Level off: set by hand");
+    EXPECT_EQ(options.HScroll2->value(), 4) << "the therapist's choice holds";
 }
 
 // Visual Sequencing in the adaptive mode.

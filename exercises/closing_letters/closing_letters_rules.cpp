@@ -77,4 +77,26 @@ QString AverageCompletedText(long long percentRevealedSum, int tried) {
     return QString::number(percentRevealedSum / tried) + "%";
 }
 
+const AdaptiveLadder& Ladder() {
+    // Each level makes one thing harder and nothing easier: fewer tiles go
+    // with each click of Erase Tiles (the letter is named from less of its
+    // shape, where a large piece at a click often shows more than was
+    // needed), and more of the letters in lower case, first half of them
+    // (Both), then all (many lower case letters differ from another only in
+    // a stroke or in which way they face: b d p q, n u h, i j l).
+    static const AdaptiveLadder ladder{{"optUC", "OptBoth", "optLC", "HScroll2"},
+                                       {
+                                           {"True", "False", "False", "10"}, // 1
+                                           {"True", "False", "False", "8"},  // 2
+                                           {"True", "False", "False", "6"},  // 3
+                                           {"True", "False", "False", "4"},  // 4
+                                           {"False", "True", "False", "4"},  // 5
+                                           {"False", "True", "False", "3"},  // 6
+                                           {"False", "True", "False", "2"},  // 7
+                                           {"False", "False", "True", "2"},  // 8
+                                           {"False", "False", "True", "1"},  // 9
+                                       }};
+    return ladder;
+}
+
 } // namespace ClosingLetters

@@ -3,6 +3,8 @@
 // and how the percentages are worked out.
 #pragma once
 
+#include "shell/framework/adaptive_level.h"
+
 #include <QChar>
 #include <QPoint>
 #include <QString>
@@ -75,5 +77,8 @@ QString AnswerMessage(QChar key, bool correct);
 
 // "Average % Completed": Int(sum / tried) & "%"; empty when none was tried.
 QString AverageCompletedText(long long percentRevealedSum, int tried);
+
+// The adaptive ladder: one row of option values per level, easiest first.
+const AdaptiveLadder& Ladder();
 
 } // namespace ClosingLetters

@@ -4,6 +4,7 @@
 #include "exercises/closing_letters/closing_letters_triad.h"
 #include "exercises/closing_letters/frmLetterO.h"
 #include "shell/controls/colors.h"
+#include "shell/framework/adaptive_level.h"
 #include "shell/framework/layout.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
@@ -104,6 +105,8 @@ void frmLetterT::cmdNextSet_Click() {
     if (letterInPlay_) {
         return;
     }
+    const LetterScores& totals = Scores<LetterScores>();
+    AdaptBetweenSets(*this, {totals.LettersCorrect, totals.LettersWrong});
     cmdEraseAllTiles->hide();
     txtAnswer->clear();
     cmdStart->setEnabled(false);

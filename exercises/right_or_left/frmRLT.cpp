@@ -4,6 +4,7 @@
 #include "exercises/right_or_left/right_or_left_triad.h"
 #include "shell/controls/colors.h"
 #include "shell/controls/combo_box.h"
+#include "shell/framework/adaptive_level.h"
 #include "shell/framework/layout.h"
 #include "shell/framework/options_screen.h"
 #include "shell/platform.h"
@@ -93,6 +94,8 @@ void frmRLT::ChooseQuestion() {
 }
 
 void frmRLT::cmdNextSet_Click() {
+    const RightOrLeftScores& totals = RLScores();
+    AdaptBetweenSets(*this, {totals.RLCorrect, totals.RLWrong});
     RLScores().RLTried++;
     ShowPracticeTime();
     cmdNextSet->setEnabled(false);

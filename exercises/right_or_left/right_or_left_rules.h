@@ -2,6 +2,8 @@
 // about it and which answer button is right, and the display time.
 #pragma once
 
+#include "shell/framework/adaptive_level.h"
+
 #include <QString>
 #include <optional>
 
@@ -28,3 +30,10 @@ QString LeftCaption(QuestionKind kind);
 // The index of the right answer button: 1 ("Left") for pictures 1 and 3,
 // 0 ("Right") for 2 and 4.
 int CorrectHandFor(int pictureChoice);
+
+namespace RightOrLeftRules {
+
+// The adaptive ladder: one row of option values per level, easiest first.
+const AdaptiveLadder& Ladder();
+
+} // namespace RightOrLeftRules

@@ -15,10 +15,11 @@
 //           return ladder;
 //       }
 //
-//     A value is what the control shows: a combo box's text, or "True" /
+//     A value is what the control shows: a combo box's text, "True" /
 //     "False" for a check box or an option button (an option button is set
-//     by "True" only, as a click chooses it). Every level must be a set of
-//     values the options screen accepts (a test checks every declared ladder).
+//     by "True" only, as a click chooses it), or a scroll bar's position.
+//     Every level must be a set of values the options screen accepts (a
+//     test checks every declared ladder).
 //
 //  2. The declaration, in register_<exercise>.cpp after its forms:
 //

@@ -11,6 +11,7 @@
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <algorithm>
 #include <utility>
 
@@ -152,6 +153,10 @@ void AdaptiveOptionRows::watchLadderControls() {
             }
         } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
             connect(button, &QAbstractButton::clicked, this, &AdaptiveOptionRows::changedByHand);
+        } else if (auto* bar = qobject_cast<QScrollBar*>(control)) {
+            // A step, a page or a drag by the user; never a value set by code.
+            connect(bar, &QAbstractSlider::actionTriggered, this,
+                    &AdaptiveOptionRows::changedByHand);
         }
     }
 }
@@ -186,6 +191,8 @@ void AdaptiveOptionRows::ApplyLevel(int level) {
             if (values[i] == "True" || qobject_cast<QRadioButton*>(button) == nullptr) {
                 button->setChecked(values[i] == "True");
             }
+        } else if (auto* bar = qobject_cast<QScrollBar*>(control)) {
+            bar->setValue(values[i].toInt());
         }
     }
     applying_ = false;
