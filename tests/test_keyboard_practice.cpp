@@ -103,6 +103,17 @@ template <class Control> void StepOn(Control* control, Qt::Key arrow) {
     EXPECT_NE(Value(control), before) << control->objectName().toStdString();
 }
 
+// A scroll bar steps the way its arrows point: Right and End raise its value,
+// Left and Home lower it.
+void StepOn(QScrollBar* bar, Qt::Key key) {
+    const int before = Value(bar);
+    TabTo(bar);
+    PressKey(key);
+    const bool raises = key == Qt::Key_Right || key == Qt::Key_End;
+    EXPECT_EQ(Value(bar) > before, raises) << bar->objectName().toStdString();
+    EXPECT_NE(Value(bar), before) << bar->objectName().toStdString();
+}
+
 QList<AnswerMark> InfoMark(QWidget& therapy) {
     return {Find<VbLabel>(&therapy, "lblInfo")->Mark()};
 }
@@ -363,7 +374,10 @@ const KeyboardPractice Practices[] = {
      "frmLetterO",
      "frmLetterT",
      "frmLetterS",
-     [](QWidget& options) { ChooseNextOption(options, "optUC", "optLC"); },
+     [](QWidget& options) {
+         StepOn(Find<QScrollBar>(&options, "HScroll2"), Qt::Key_Left);
+         ChooseNextOption(options, "optUC", "optLC");
+     },
      [](FakePlatform& fake, QWidget& therapy, bool right) {
          fake.ScriptRnd({2.5 / 25}); // the letter c
          return [&therapy, right] {

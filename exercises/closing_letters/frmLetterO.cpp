@@ -2,6 +2,7 @@
 
 #include "exercises/closing_letters/closing_letters_triad.h"
 #include "shell/controls/colors.h"
+#include "shell/controls/scroll_bar.h"
 #include "shell/framework/layout.h"
 #include "shell/framework/practice_report.h"
 #include "shell/platform.h"
@@ -64,9 +65,7 @@ void frmLetterO::buildTilesFrame() {
     Place(lblSpd, 1320, 360, 600, 375);
     Place(Label2, 1920, 420, 1080, 315);
 
-    HScroll2 = new QScrollBar(Qt::Horizontal, Frame2);
-    HScroll2->setObjectName("HScroll2");
-    HScroll2->setAccessibleName("Tiles removed per click");
+    HScroll2 = MakeScrollBar("HScroll2", "Tiles removed per click", Frame2);
     HScroll2->setRange(1, 10);
     HScroll2->setPageStep(1);
     HScroll2->setValue(5);
@@ -81,10 +80,7 @@ void frmLetterO::buildPreviewFrame() {
     lblPicNumb = new VbLabel("lblPicNumb", "Letters:", frmPick);
     SetFontSize(lblPicNumb, 10, true);
     Place(lblPicNumb, 480, 600, 2880, 375);
-    HScroll1 = new QScrollBar(Qt::Horizontal, frmPick);
-    HScroll1->setObjectName("HScroll1");
-    HScroll1->setAccessibleName("Letter");
-    HScroll1->setFocusPolicy(Qt::TabFocus); // arrow keys step it; a click leaves the focus
+    HScroll1 = MakeScrollBar("HScroll1", "Letter", frmPick);
     HScroll1->setMinimum(1);
     HScroll1->setPageStep(1);
     Place(HScroll1, 480, 1080, 2880, 375);

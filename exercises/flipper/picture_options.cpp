@@ -2,6 +2,7 @@
 
 #include "exercises/flipper/picture_sequence.h"
 #include "shell/controls/colors.h"
+#include "shell/controls/scroll_bar.h"
 #include "shell/framework/layout.h"
 
 namespace {
@@ -38,10 +39,7 @@ PictureOptionsScreen::PictureOptionsScreen(const QString& name, Triad triad,
     SetFontSize(lblPicNumb, 10, true);
     PlaceAt(lblPicNumb, layout.numberLabel.x(), layout.numberLabel.y());
     lblPicNumb->resize(Twips(2700), lblPicNumb->height());
-    HScroll1 = new QScrollBar(Qt::Horizontal, frmPick);
-    HScroll1->setObjectName("HScroll1");
-    HScroll1->setAccessibleName("Picture Number");
-    HScroll1->setFocusPolicy(Qt::TabFocus); // arrow keys step it; a click leaves the focus
+    HScroll1 = MakeScrollBar("HScroll1", "Picture Number", frmPick);
     HScroll1->setMinimum(1);
     HScroll1->setMaximum(LastPictureNumber); // a picture number is checked before the screen shows
     placeRect(HScroll1, layout.scrollBar);

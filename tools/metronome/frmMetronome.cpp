@@ -1,6 +1,7 @@
 #include "tools/metronome/frmMetronome.h"
 
 #include "shell/controls/basic.h"
+#include "shell/controls/scroll_bar.h"
 #include "shell/controls/shapes.h"
 #include "shell/framework/layout.h"
 #include "shell/mod_dodi.h"
@@ -65,9 +66,7 @@ frmMetronome::PendulumPart frmMetronome::BuildPendulumPart(const QString& suffix
 }
 
 void frmMetronome::BuildControls() {
-    HScroll1 = new QScrollBar(Qt::Horizontal, this);
-    HScroll1->setObjectName("HScroll1");
-    HScroll1->setAccessibleName("Beats Per Minute");
+    HScroll1 = MakeScrollBar("HScroll1", "Beats Per Minute", this);
     HScroll1->setRange(SlowestBpm, FastestBpm);
     HScroll1->setValue(StartBpm);
     Place(HScroll1, 480, 4920, 4320, 255);
