@@ -229,7 +229,8 @@ public:
     // levels a patient's practices ended on.
     void AdaptiveLevels() {
         prefix_ = "adaptive";
-        for (const QString buttonName : {"cmdVisSequence", "cmdColorGrids", "cmdTicTacToe"}) {
+        for (const QString buttonName :
+             {"cmdVisSequence", "cmdColorGrids", "cmdTicTacToe", "cmdTNL", "cmdTS", "cmdEyeRot"}) {
             frmMain& menu = StartMainMenu();
             menu.cmdTRMenu_Click();
             menu.findChild<QPushButton*>(buttonName)->click();
@@ -239,6 +240,9 @@ public:
             save(*options, "options_" + buttonName);
             if (buttonName == "cmdVisSequence") {
                 adaptivePractice(*options);
+            } else if (buttonName == "cmdTNL" || buttonName == "cmdTS" ||
+                       buttonName == "cmdEyeRot") {
+                adaptiveTherapy(*options, buttonName);
             } else {
                 handChange(*options);
             }
@@ -275,6 +279,21 @@ public:
         Form& therapy = Forms::Get(names.therapy);
         fillDisplay(therapy);
         save(therapy, "therapy_by_hand_" + names.therapy);
+    }
+
+    // The therapy screen at the start level, and with the mode turned off by hand.
+    void adaptiveTherapy(OptionsScreen& options, const QString& buttonName) {
+        const Triad names = options.Names();
+        options.cmdStart_Click();
+        fillDisplay(Forms::Get(names.therapy));
+        save(Forms::Get(names.therapy), "therapy_" + buttonName);
+        Forms::Unload(names.therapy);
+        Forms::Show(options);
+        auto* speed = options.findChild<QComboBox*>("cboSpeed");
+        Q_EMIT speed->activated(speed->currentIndex());
+        options.cmdStart_Click();
+        fillDisplay(Forms::Get(names.therapy));
+        save(Forms::Get(names.therapy), "therapy_by_hand_" + buttonName);
     }
 
     void adaptivePractice(OptionsScreen& options) {
