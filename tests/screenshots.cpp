@@ -232,7 +232,7 @@ public:
         prefix_ = "adaptive";
         for (const QString buttonName :
              {"cmdVisSequence", "cmdColorGrids", "cmdTicTacToe", "cmdMNBD", "cmdPatternDup",
-              "cmdCharSearch", "cmdRL", "cmdCloseNL"}) {
+              "cmdCharSearch", "cmdRL", "cmdCloseNL", "cmdTNL", "cmdTS", "cmdEyeRot"}) {
             frmMain& menu = StartMainMenu();
             menu.cmdTRMenu_Click();
             menu.findChild<QPushButton*>(buttonName)->click();
@@ -240,7 +240,9 @@ public:
             click(*options, AdaptiveNames::ModeCheck);
             options->findChild<QComboBox*>(AdaptiveNames::StartLevel)->setCurrentText("6");
             save(*options, "options_" + buttonName);
-            if (buttonName == "cmdColorGrids" || buttonName == "cmdTicTacToe") {
+            if (buttonName == "cmdTNL" || buttonName == "cmdTS" || buttonName == "cmdEyeRot") {
+                adaptiveTherapy(*options, buttonName);
+            } else if (buttonName == "cmdColorGrids" || buttonName == "cmdTicTacToe") {
                 handChange(*options);
             } else {
                 adaptivePractice(*options);
@@ -282,6 +284,21 @@ public:
         Form& therapy = Forms::Get(names.therapy);
         fillDisplay(therapy);
         save(therapy, "therapy_by_hand_" + names.therapy);
+    }
+
+    // The therapy screen at the start level, and with the mode turned off by hand.
+    void adaptiveTherapy(OptionsScreen& options, const QString& buttonName) {
+        const Triad names = options.Names();
+        options.cmdStart_Click();
+        fillDisplay(Forms::Get(names.therapy));
+        save(Forms::Get(names.therapy), "therapy_" + buttonName);
+        Forms::Unload(names.therapy);
+        Forms::Show(options);
+        auto* speed = options.findChild<QComboBox*>("cboSpeed");
+        Q_EMIT speed->activated(speed->currentIndex());
+        options.cmdStart_Click();
+        fillDisplay(Forms::Get(names.therapy));
+        save(Forms::Get(names.therapy), "therapy_by_hand_" + buttonName);
     }
 
     void adaptivePractice(OptionsScreen& options) {

@@ -10,6 +10,10 @@
 #include "exercises/color_grids/color_grids_scores.h"
 #include "exercises/color_grids/frmVD1o.h"
 #include "exercises/color_grids/frmVD1t.h"
+#include "exercises/eye_rotations/eye_rotations_rules.h"
+#include "exercises/eye_rotations/eye_rotations_scores.h"
+#include "exercises/eye_rotations/frmDotO.h"
+#include "exercises/eye_rotations/frmDotT.h"
 #include "exercises/pattern_duplicator/frmVD8o.h"
 #include "exercises/pattern_duplicator/frmVD8t.h"
 #include "exercises/pattern_duplicator/pattern_duplicator_scores.h"
@@ -22,6 +26,9 @@
 #include "exercises/tic_tac_toe/frmVSS1o.h"
 #include "exercises/tic_tac_toe/frmVSS1t.h"
 #include "exercises/tic_tac_toe/tic_tac_toe_scores.h"
+#include "exercises/tracking/frmTrackO.h"
+#include "exercises/tracking/frmTrackT.h"
+#include "exercises/tracking/tracking_scores.h"
 #include "exercises/visual_sequencing/frmVSS2o.h"
 #include "exercises/visual_sequencing/frmVSS2t.h"
 #include "exercises/visual_sequencing/visual_sequencing_scores.h"
@@ -33,6 +40,8 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <algorithm>
 #include <iterator>
@@ -94,6 +103,17 @@ TEST(AdaptiveStaircase, MovesOnlyAtTheEndOfABlockAndStaysWithinItsBounds) {
     }
 }
 
+// The options screen's Therapy button, whatever the screen names it.
+void ClickTherapy(Form& options) {
+    for (QPushButton* button : options.findChildren<QPushButton*>()) {
+        if (button->text() == "Therapy") {
+            Click(button);
+            return;
+        }
+    }
+    ADD_FAILURE() << "no Therapy button on " << options.objectName().toStdString();
+}
+
 // Every ladder declared, for every exercise, on its own options screen: each
 // level is a set of values the screen accepts and shows as the ladder says.
 class EveryLadder : public KovaTest {};
@@ -117,7 +137,7 @@ TEST_F(EveryLadder, EachLevelIsAcceptedByItsOptionsScreen) {
             TypeInto(lowest, "1");
             TypeInto(start, QString::number(level));
             TabOut(start);
-            Click(&options, "cmdStart");
+            ClickTherapy(options);
             const OptionValues shown = ReadOptionValues(options);
             for (int i = 0; i < ladder.controls.size(); ++i) {
                 EXPECT_EQ(ValueOf(shown, ladder.controls[i]), ladder.levels[level - 1][i])
@@ -148,6 +168,8 @@ struct ExerciseDriver {
     // Whether the settling of a simulated patient is checked here too (it
     // takes thirty blocks from each end); every ladder's ends are.
     bool settles = false;
+    // Whether Start itself shows the first set (and the driver presses it).
+    bool startShowsASet = false;
 };
 
 void StartSequence(Form& t) {
@@ -276,6 +298,80 @@ bool AnswerLetter(Form& form, bool right, FakePlatform&) {
     return right;
 }
 
+// The patient's answer at a level, for a screen that takes its answers
+// while the set runs: a Tracking page runs to its end inside Start.
+std::function<bool(int level)> AnswerWhileShown;
+
+int LevelShownOn(const Form& therapy) {
+    return Find<QLabel>(&therapy, AdaptiveNames::LevelLabel)->text().mid(6).toInt();
+}
+
+// Tracking: a page of twelve items with one target, the fourth; the patient
+// presses after it or lets it go by (a missed target is wrong).
+bool trackingPageRight = false;
+
+void StartPage(Form& form) {
+    QPointer<frmTrackT> t(&static_cast<frmTrackT&>(form));
+    QList<double> draws{0.01}; // the target, 1
+    for (int position = 1; position <= 12; ++position) {
+        draws << (position == 4 ? 0.01 : 0.12); // 1 or 2
+    }
+    FakePlatform::Installed().ScriptRnd(draws);
+    FakePlatform::Installed().OnDoEvents = [t] {
+        if (t == nullptr) {
+            return;
+        }
+        if (t->frmStartMess->isVisible()) {
+            Click(t->frmStartMess->cmdOK2);
+        } else if (Scores<TrackScores>().PositionIndex == 4 && AnswerWhileShown) {
+            trackingPageRight = AnswerWhileShown(LevelShownOn(*t));
+            if (trackingPageRight) {
+                Click(t->cmdClkScore);
+            }
+        }
+    };
+    Click(t->cmdStart);
+}
+
+bool AnswerPage(Form&, bool, FakePlatform&) {
+    return trackingPageRight;
+}
+
+// Eye Rotations: a rotation of eight discs with one target, the first.
+void StartRotation(Form& form) {
+    auto& t = static_cast<frmDotT&>(form);
+    FakePlatform& fake = FakePlatform::Installed();
+    QList<double> draws;
+    if (!t.Running()) {
+        draws << 0.01; // the target, 1
+    }
+    for (int disc = 1; disc <= 8; ++disc) {
+        draws << (disc == 1 ? 0.01 : 0.12); // 1 or 2
+    }
+    fake.ScriptRnd(draws);
+    if (t.Running()) {
+        fake.AdvanceTime(t.Timer1->Interval()); // the last disc goes, the next rotation begins
+        return;
+    }
+    fake.OnDoEvents = [screen = QPointer<frmDotT>(&t)] {
+        if (screen != nullptr && screen->frmStartMess->isVisible()) {
+            Click(screen->frmStartMess->cmdOK2);
+        }
+    };
+    Click(t.cmdStart);
+}
+
+bool AnswerRotation(Form& form, bool right, FakePlatform& fake) {
+    auto& t = static_cast<frmDotT&>(form);
+    if (right) {
+        Click(t.cmdScore);
+    }
+    for (int disc = 2; disc <= 8; ++disc) {
+        fake.AdvanceTime(t.Timer1->Interval());
+    }
+    return right;
+}
+
 const ExerciseDriver Drivers[] = {
     {"VisualSequencing", frmVSS2o::Name, frmVSS2t::Name, 6, StartSequence, AnswerSequence,
      [] {
@@ -320,6 +416,15 @@ const ExerciseDriver Drivers[] = {
          const auto& s = Scores<LetterScores>();
          return JudgedAnswers{s.LettersCorrect, s.LettersWrong};
      }},
+    {"Tracking", frmTrackO::Name, frmTrackT::Name, 6, StartPage, AnswerPage,
+     [] { return Scores<TrackScores>().Judged; }, false, true},
+    {"EyeRotations", frmDotO::Name, frmDotT::Name, 6, StartRotation, AnswerRotation,
+     [] {
+         const auto& s = EyeScores();
+         return JudgedAnswers{s.CorrectCount,
+                              s.WrongCount + TargetsMissed(s.TargetsShown, s.CorrectCount)};
+     },
+     false, true},
 };
 
 // What one simulated practice showed, set by set.
@@ -376,10 +481,13 @@ protected:
     }
 
     Practice practise(SimulatedResponder responder, int sets) {
-        Click(options_, "cmdStart");
+        ClickTherapy(*options_);
         Form& therapy = Forms::Get(GetParam().therapy);
-        Click(&therapy, "cmdStart");
+        if (!GetParam().startShowsASet) {
+            Click(&therapy, "cmdStart");
+        }
         Practice practice;
+        AnswerWhileShown = [&responder](int level) { return responder.AnswersRight(level); };
         QSet<QString> seen; // level and options at each wait of the set shown
         fake().OnSleep = [&](int) {
             const int level = shownLevel(therapy);
@@ -400,6 +508,7 @@ protected:
             }
         }
         fake().OnSleep = nullptr;
+        AnswerWhileShown = nullptr;
         practice.judged = GetParam().judged();
         return practice;
     }

@@ -4,9 +4,11 @@
 #include "exercises/eye_rotations/frmDotS.h"
 #include "exercises/eye_rotations/frmDotT.h"
 #include "shell/controls/colors.h"
+#include "shell/framework/adaptive_level.h"
 #include "shell/mod_dodi.h"
 #include "tests/support/exercise_checks.h"
 
+#include <QCheckBox>
 #include <QPointer>
 #include <functional>
 
@@ -211,6 +213,56 @@ TEST_F(EyeRotations, EveryPressCountsAgainstTheDiscOnScreen) {
     t.setFocus();
     QTest::keyClick(&t, Qt::Key_Enter);
     EXPECT_EQ(EyeScores().CorrectCount + EyeScores().WrongCount, 4);
+}
+
+// In the adaptive mode a rotation is a set: the level changes only as the
+// next rotation begins, and that rotation's discs have the level's size.
+TEST_F(EyeRotations, TheAdaptiveLevelChangesAsARotationBeginsAndSizesItsDiscs) {
+    frmDotO& o = OpenOptions();
+    Click(Find<QCheckBox>(&o, AdaptiveNames::ModeCheck));
+    auto* start = Find<ValidatingComboBox>(&o, AdaptiveNames::StartLevel);
+    TypeInto(start, "2");
+    TabOut(start);
+    QList<double> draws{0.01}; // the target "1"
+    for (int disc = 0; disc < 6 * 8; ++disc) {
+        draws << (disc % 8 == 0 ? 0.01 : 0.12); // each rotation's first disc is the target
+    }
+    frmDotT& t = StartRun({}, draws);
+    auto coloured = [&t](double dx) { // the disc's colour dx grid units right of its centre
+        const QPointF at = t.surface->ToPixels(t.CirclePosition().x + dx, t.CirclePosition().y);
+        return t.surface->grab().toImage().pixelColor(at.toPoint()) == VbColor(65535);
+    };
+    auto level = [&t] { return Find<QLabel>(&t, AdaptiveNames::LevelLabel)->text(); };
+    for (int rotation = 1; rotation <= 5; ++rotation) {
+        Click(t.cmdScore);
+        // On to the next rotation's first disc, but the fifth stays on its last.
+        const int lastDisc = rotation < 5 ? 9 : 8;
+        for (int disc = 2; disc <= lastDisc; ++disc) {
+            fake().AdvanceTime(t.Timer1->Interval());
+        }
+    }
+    EXPECT_EQ(level(), "Level 2") << "five right, but the rotation's last disc is still shown";
+    EXPECT_EQ(t.Timer1->Interval(), 1250);
+    EXPECT_TRUE(coloured(5.5));
+    fake().AdvanceTime(t.Timer1->Interval());
+    EXPECT_EQ(level(), "Level 3");
+    EXPECT_EQ(QStringList({o.cboSpeed->Text(), o.cboSize->Text()}), QStringList({"1.00", "5"}));
+    EXPECT_EQ(t.Timer1->Interval(), 1000);
+    EXPECT_EQ(t.CirclePosition(), (GridPoint{10, 15}));
+    EXPECT_TRUE(coloured(4.5));
+    EXPECT_FALSE(coloured(5.5));
+}
+
+TEST_F(EyeRotations, AHandChangeInTheAdaptiveModeIsNoticedAboveThePath) {
+    frmDotO& o = OpenOptions();
+    Click(Find<QCheckBox>(&o, AdaptiveNames::ModeCheck));
+    TypeInto(o.cboSize, "2");
+    TabOut(o.cboSize);
+    frmDotT& t = OpenTherapy();
+    EXPECT_TRUE(t.lblTarget->isVisible());
+    EXPECT_EQ(t.lblTarget->text(), "Adaptive Level off: set by hand");
+    EXPECT_GE(t.lblTarget->width(), t.lblTarget->sizeHint().width());
+    EXPECT_EQ(t.findChild<QLabel*>(AdaptiveNames::LevelLabel), nullptr);
 }
 
 TEST_F(EyeRotations, ACountersClickHidesThemAndStopShowsThemAgain) {

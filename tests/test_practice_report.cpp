@@ -128,7 +128,10 @@ TEST_F(PracticeReportTest, TrackingReportsTheControlsOfItsModeAndOnlyTheLinesSho
                                                        {"Display Speed", "0.8"},
                                                        {"Pages Per Session", "NoLimit"},
                                                        {"Characters Per Line", "2"},
-                                                       {"Font Size", "20"}}));
+                                                       {"Font Size", "20"},
+                                                       {"Adaptive Level", "No"},
+                                                       {"Lowest", "1"},
+                                                       {"Highest", "11"}}));
     // Counting mode (reaction time off) hides the wrong and missed lines.
     QStringList captions;
     for (const ReportLine& line : report.scores) {
@@ -168,7 +171,10 @@ TEST_F(PracticeReportTest, EyeRotationsReportsCombosCheckAndEveryFrameInScreenOr
                                                        {"Target Character:", "Numbers"},
                                                        {"Rotation Pattern:", "Circle"},
                                                        {"Rotation Direction:", "Clockwise"},
-                                                       {"Pattern Separation:", "Wide"}}));
+                                                       {"Pattern Separation:", "Wide"},
+                                                       {"Adaptive Level", "No"},
+                                                       {"Lowest", "1"},
+                                                       {"Highest", "12"}}));
 }
 
 TEST_F(PracticeReportTest, EveryExerciseReportsEachOptionWithACaptionAndAValue) {

@@ -3,6 +3,7 @@
 #include "exercises/tracking/page_layout.h"
 #include "exercises/tracking/tracking_items.h"
 #include "exercises/tracking/tracking_rules.h"
+#include "exercises/tracking/tracking_scores.h"
 #include "tests/support/kova_test.h"
 
 #include <QSet>
@@ -159,4 +160,60 @@ TEST_F(TrackingRules, ItemsPerLineAcceptOnlyTheOfferedValues) {
     }
     EXPECT_EQ(PerLineRule(false).message, "Only 2, 5, or 8 Characters Per Line.");
     EXPECT_EQ(PerLineRule(true).message, "Only 2, 4, or 6 Characters Per Line.");
+}
+
+TEST_F(TrackingRules, APagesJudgedAnswersCountEveryMissedTargetAsWrong) {
+    struct Case {
+        ResponseMode mode;
+        int counted, wrong, targets;
+        int right, judgedWrong;
+    } const cases[] = {
+        {ResponseMode::Timed, 3, 0, 3, 3, 0},
+        {ResponseMode::Timed, 1, 2, 3, 1, 4}, // two presses on other items, two targets missed
+        {ResponseMode::Timed, 0, 0, 0, 0, 0},
+        {ResponseMode::Timed, 3, 0, 2, 3, 0}, // a target pressed twice counts twice
+        {ResponseMode::Count, 2, 0, 3, 2, 1},
+        {ResponseMode::Count, 5, 0, 3, 3, 2}, // presses beyond the targets are wrong
+        {ResponseMode::Count, 3, 0, 3, 3, 0},
+    };
+    for (const Case& c : cases) {
+        TrackScores page;
+        page.CorrectCount = c.counted;
+        page.WrongCount = c.wrong;
+        page.TargetCount = c.targets;
+        const JudgedAnswers judged = PageJudgedAnswers(page, c.mode);
+        EXPECT_EQ(judged.right, c.right) << c.counted << " of " << c.targets;
+        EXPECT_EQ(judged.wrong, c.judgedWrong) << c.counted << " of " << c.targets;
+        AddPageToTotals(page, c.mode);
+        AddPageToTotals(page, c.mode);
+        EXPECT_EQ(page.Judged.right, 2 * c.right);
+        EXPECT_EQ(page.Judged.wrong, 2 * c.judgedWrong);
+    }
+}
+
+// Both exercises share the ladder: every level must suit both options
+// screens, and each step must be harder without making anything easier.
+TEST_F(TrackingRules, TheLadderSuitsBothExercisesAndEveryStepIsHarder) {
+    const AdaptiveLadder& ladder = Tracking::Ladder();
+    ASSERT_EQ(ladder.controls, QStringList({"cboSpeed", "cboFont", "Check1"}));
+    ASSERT_GE(ladder.LevelCount(), 8);
+    for (int level = 1; level <= ladder.LevelCount(); ++level) {
+        const QStringList& values = ladder.levels[level - 1];
+        for (bool sequences : {false, true}) {
+            EXPECT_TRUE(SpeedList().contains(values[0])) << level;
+            EXPECT_TRUE(FontList(sequences).contains(values[1])) << level;
+            EXPECT_TRUE(FontRule(sequences).accepts(values[1])) << level;
+        }
+        if (level == 1) {
+            continue;
+        }
+        const QStringList& easier = ladder.levels[level - 2];
+        const bool faster = values[0].toDouble() < easier[0].toDouble();
+        const bool smaller = values[1].toInt() < easier[1].toInt();
+        const bool borderGone = values[2] == "False" && easier[2] == "True";
+        EXPECT_TRUE(faster || smaller || borderGone) << "level " << level << " is no harder";
+        EXPECT_LE(values[0].toDouble(), easier[0].toDouble()) << level;
+        EXPECT_LE(values[1].toInt(), easier[1].toInt()) << level;
+        EXPECT_FALSE(values[2] == "True" && easier[2] == "False") << level;
+    }
 }

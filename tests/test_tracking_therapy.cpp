@@ -343,3 +343,36 @@ TEST_F(TrackingTherapy, ActivatedAgainDuringAPageItGoesOnAsItBegan) {
     EXPECT_EQ(ShownTexts().join("").size(), 12); // single characters to the end
     EXPECT_EQ(scores().PagesDone, 1);
 }
+
+// In the adaptive mode a page is a set: the level moves only when the next
+// page starts, and that page is laid out and timed for its level. A missed
+// target is judged wrong.
+TEST_F(TrackingTherapy, TheAdaptiveLevelMovesBetweenPagesAndLaysOutTheNextOne) {
+    frmTrackO& o = OpenOptions();
+    Click(Find<QCheckBox>(&o, AdaptiveNames::ModeCheck));
+    auto* start = Find<ValidatingComboBox>(&o, AdaptiveNames::StartLevel);
+    TypeInto(start, "5");
+    TabOut(start);
+    frmTrackT& t = OpenTherapy(false, {{"chkReact", ""}}); // timed: C, W and M
+    auto level = [&t] { return Find<QLabel>(&t, AdaptiveNames::LevelLabel)->text(); };
+    const QList<int> threeTargets = {3, 1, 1, 3, 1, 1, 3, 1, 1, 1, 1, 1};
+    const PageScript allPressed{{{1, 1}, {4, 1}, {7, 1}}, {}};
+    ScriptDigits(3, threeTargets);
+    RunPage(t, allPressed);
+    ScriptDigits(3, threeTargets);
+    RunPage(t, allPressed);
+    EXPECT_EQ(level(), "Level 5") << "no page has started since the block was complete";
+    EXPECT_EQ(scores().Judged.right, 6);
+
+    shown.clear();
+    ScriptDigits(3, threeTargets);
+    RunPage(t, {{{1, 1}}, {}}); // two targets missed
+    EXPECT_EQ(level(), "Level 6");
+    EXPECT_EQ(QStringList({o.cboSpeed->Text(), o.cboFont->Text()}), QStringList({"0.6", "16"}));
+    ASSERT_FALSE(shown.isEmpty());
+    EXPECT_EQ(shown.first().ms, 600);
+    EXPECT_EQ(shown.first().font.pointSize(), 16);
+    EXPECT_EQ(t.Label1[0]->frameShape(), QFrame::NoFrame);
+    EXPECT_EQ(scores().Judged.right, 7);
+    EXPECT_EQ(scores().Judged.wrong, 2);
+}

@@ -203,3 +203,29 @@ int DiscRadius(const QString& sizeText) {
 int TargetsMissed(int targetsShown, int targetsCounted) {
     return std::max(0, targetsShown - targetsCounted);
 }
+
+namespace EyeRotations {
+
+const AdaptiveLadder& Ladder() {
+    // Each level shows every disc for a shorter time (less time to find it
+    // and tell its character) or draws a smaller disc (less to catch the
+    // eye as it moves on), and never makes the other easier.
+    static const AdaptiveLadder ladder{{"cboSpeed", "cboSize"},
+                                       {
+                                           {"1.50", "6"}, // 1
+                                           {"1.25", "6"}, // 2
+                                           {"1.00", "5"}, // 3
+                                           {"0.90", "5"}, // 4
+                                           {"0.80", "4"}, // 5
+                                           {"0.70", "4"}, // 6
+                                           {"0.60", "3"}, // 7
+                                           {"0.50", "3"}, // 8
+                                           {"0.40", "2"}, // 9
+                                           {"0.30", "2"}, // 10
+                                           {"0.30", "1"}, // 11
+                                           {"0.20", "1"}, // 12
+                                       }};
+    return ladder;
+}
+
+} // namespace EyeRotations

@@ -2,6 +2,8 @@
 // order, which character it carries, and the disc colours.
 #pragma once
 
+#include "shell/framework/adaptive_level.h"
+
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -98,3 +100,10 @@ int DisplayIntervalMs(const QString& speedText);
 double DiscFontSize(const QString& fontText);
 // Disc radius in grid units, 1 to 6.
 int DiscRadius(const QString& sizeText);
+
+namespace EyeRotations {
+
+// The adaptive ladder, easiest first.
+const AdaptiveLadder& Ladder();
+
+} // namespace EyeRotations

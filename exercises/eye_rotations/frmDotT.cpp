@@ -4,6 +4,7 @@
 #include "exercises/eye_rotations/eye_rotations_triad.h"
 #include "exercises/eye_rotations/frmDotO.h"
 #include "shell/controls/colors.h"
+#include "shell/framework/adaptive_level.h"
 #include "shell/framework/layout.h"
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
@@ -17,6 +18,7 @@ namespace {
 
 constexpr int ButtonHeight = 480;
 constexpr int StripBottomMargin = 90;
+constexpr int LevelWidth = 1080; // "Level n" of the adaptive mode, left of the counters
 
 } // namespace
 
@@ -158,6 +160,7 @@ void frmDotT::Timer1_Timer() {
 }
 
 void frmDotT::NextCircle() {
+    adaptBetweenRotations();
     const frmDotO& o = options();
     if (IsRandomCircleColor(o.cboCircColor->Text())) {
         circleColor_ = RandomCircleColor(PlatformRnd);
@@ -182,6 +185,22 @@ void frmDotT::NextCircle() {
         platform().Sleep(1000);
         running_ = false;
         Forms::Show(Names().scores);
+    }
+}
+
+// A rotation is a set (at random, every disc is): before its first disc,
+// with the screen clear, the level may change.
+void frmDotT::adaptBetweenRotations() {
+    const frmDotO& o = options();
+    const bool rotationStarts =
+        cycle_.StepIndex() == 0 || StepsAtRandom(o.ChosenDirection(), o.ChosenPattern());
+    if (!running_ || !rotationStarts) {
+        return;
+    }
+    const EyeRotationScores& scores = EyeScores();
+    const int missed = TargetsMissed(scores.TargetsShown, scores.CorrectCount);
+    if (AdaptBetweenSets(*this, {scores.CorrectCount, scores.WrongCount + missed})) {
+        circleSize_ = DiscRadius(o.cboSize->Text()); // otherwise read once, on load
     }
 }
 
@@ -250,6 +269,9 @@ void frmDotT::placeControls() {
     PlaceInDesign(cmdDOTScores, QRectF(Twips(4200), top, Twips(1350), h));
     PlaceInDesign(cmdOptions, QRectF(Twips(5700), top, Twips(1350), h));
     double left = room.width() - Twips(3 * 1200 + 150);
+    if (auto* level = findChild<VbLabel*>(AdaptiveNames::LevelLabel)) {
+        PlaceInDesign(level, QRectF(left - Twips(LevelWidth), top, Twips(LevelWidth), h));
+    }
     for (VbLabel* counter : {counters.lblCor, counters.lblWrng, counters.lblMissed}) {
         PlaceInDesign(counter, QRectF(left, top, Twips(1200), h));
         left += Twips(1200);

@@ -50,6 +50,7 @@ private:
     void startRun();
     void stopRun();
     void NextCircle();
+    void adaptBetweenRotations();
     void DrawPosition(int member);
     void GetRotationCharacter();
     void ShowGetReady();

@@ -255,6 +255,10 @@ void frmTrackT::StartPage() {
         Running = false; // no page runs: the scores screen comes next
         return;
     }
+    // The level may change between pages only, before the page is laid out.
+    if (AdaptBetweenSets(*this, scores().Judged)) {
+        LayoutPage();
+    }
     cmdStart->setText("Stop");
     cmdScores->setEnabled(false);
     cmdOptions->setEnabled(false);
@@ -354,7 +358,7 @@ void frmTrackT::EndPage() {
     cmdStart->setText("Start");
     cmdScores->setEnabled(true);
     cmdOptions->setEnabled(true);
-    AddPageToTotals(s);
+    AddPageToTotals(s, TimedMode() ? ResponseMode::Timed : ResponseMode::Count);
     ShowMissed();
     cmdClkScore->setEnabled(false);
 }

@@ -66,3 +66,30 @@ ComboRule SequenceLengthRule() {
 int PagesLimitValue(const QString& pagesText) {
     return IsNumeric(pagesText) ? static_cast<int>(Int(Val(pagesText))) : 0;
 }
+
+namespace Tracking {
+
+const AdaptiveLadder& Ladder() {
+    // Each level shows every item for a shorter time (less time to tell it
+    // from the target), prints it smaller (harder to make out), or takes
+    // the border away from each position (the screen itself calls the
+    // border the easier way), and never makes another of the three easier.
+    // The sizes stop at 30, the largest the Sequences exercise offers.
+    static const AdaptiveLadder ladder{{"cboSpeed", "cboFont", "Check1"},
+                                       {
+                                           {"1.0", "30", "True"},  // 1
+                                           {"0.9", "26", "True"},  // 2
+                                           {"0.8", "22", "True"},  // 3
+                                           {"0.7", "18", "True"},  // 4
+                                           {"0.7", "18", "False"}, // 5
+                                           {"0.6", "16", "False"}, // 6
+                                           {"0.5", "14", "False"}, // 7
+                                           {"0.4", "14", "False"}, // 8
+                                           {"0.3", "12", "False"}, // 9
+                                           {"0.2", "12", "False"}, // 10
+                                           {"0.1", "12", "False"}, // 11
+                                       }};
+    return ladder;
+}
+
+} // namespace Tracking

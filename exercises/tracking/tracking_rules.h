@@ -3,6 +3,7 @@
 #pragma once
 
 #include "shell/controls/combo_box.h"
+#include "shell/framework/adaptive_level.h"
 
 #include <QStringList>
 
@@ -28,3 +29,11 @@ ComboRule SequenceLengthRule();
 
 // The pages setting as a number, or 0 for "NoLimit" (and anything not numeric).
 int PagesLimitValue(const QString& pagesText);
+
+namespace Tracking {
+
+// The adaptive ladder of both tracking exercises, easiest first; every
+// level is a set of values both of their options screens accept.
+const AdaptiveLadder& Ladder();
+
+} // namespace Tracking

@@ -3,6 +3,7 @@
 // change them.
 #pragma once
 
+#include "shell/framework/adaptive_level.h"
 #include "shell/vb_runtime.h"
 
 struct TrackScores {
@@ -16,6 +17,8 @@ struct TrackScores {
     Counter16 TotalWrong;
     Counter16 TotalTargets;
     Counter16 TotalMissed;
+    // Answers judged on all finished pages, for the adaptive level.
+    JudgedAnswers Judged;
 };
 
 // Timed: a response is right only while the target is the latest item.
@@ -28,9 +31,14 @@ bool CountResponse(TrackScores& scores, ResponseMode mode, bool targetShown);
 // One item presented; countsAsTarget raises the targets presented.
 void CountItem(TrackScores& scores, bool countsAsTarget);
 
+// The answers judged on the page. Timed: C right; W and the targets missed
+// wrong. Count: the targets counted right; the targets missed, or the
+// presses beyond the targets, wrong.
+JudgedAnswers PageJudgedAnswers(const TrackScores& page, ResponseMode mode);
+
 // Brings M up to date with the last presses and adds the page's C, W, T and
-// M to the totals.
-void AddPageToTotals(TrackScores& scores);
+// M, and its judged answers, to the totals.
+void AddPageToTotals(TrackScores& scores, ResponseMode mode);
 
 // Zeroes the page's C, W, T and M for the next page.
 void ClearPage(TrackScores& scores);

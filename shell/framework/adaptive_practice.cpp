@@ -59,6 +59,11 @@ void AdaptivePractice::Activated() {
     }
     if (auto* info = screen_.findChild<QLabel*>(places_.infoLine)) {
         info->setText(AdaptiveOffNotice);
+        // A line kept hidden until the first set shows the notice meanwhile.
+        if (info->isHidden()) {
+            info->adjustSize();
+            info->show();
+        }
     }
 }
 
