@@ -227,8 +227,8 @@ bool AnswerPattern(Form& form, bool right, FakePlatform& fake) {
 // Where a set stays open after a wrong answer (a count or a check may be
 // tried again), the next set starts only once the screen offers it; until
 // then the patient answers the set shown again.
-void StartShapes(Form& form) {
-    auto& t = static_cast<frmFG1t&>(form);
+template <class Therapy> void StartWhenOffered(Form& form) {
+    auto& t = static_cast<Therapy&>(form);
     if (t.cmdNextSet->isEnabled()) {
         Click(t.cmdNextSet);
     }
@@ -239,13 +239,6 @@ bool AnswerShapes(Form& form, bool right, FakePlatform&) {
     QTest::keyClicks(t.txtAns, QString::number(t.CurrentSet().Count() + (right ? 0 : 1)));
     QTest::keyClick(t.txtAns, Qt::Key_Return);
     return right;
-}
-
-void StartDuplicate(Form& form) {
-    auto& t = static_cast<frmVD8t&>(form);
-    if (t.cmdNextSet->isEnabled()) {
-        Click(t.cmdNextSet);
-    }
 }
 
 bool AnswerDuplicate(Form& form, bool right, FakePlatform&) {
@@ -392,12 +385,13 @@ const ExerciseDriver Drivers[] = {
                               s.TicTacToeGrids - s.TicTacToeGridsAllCorrect};
      },
      true},
-    {"ShapeCounting", frmFG1o::Name, frmFG1t::Name, 7, StartShapes, AnswerShapes,
+    {"ShapeCounting", frmFG1o::Name, frmFG1t::Name, 7, StartWhenOffered<frmFG1t>, AnswerShapes,
      [] {
          const auto& s = ShapeCountingScores();
          return JudgedAnswers{s.Correct, s.Wrong};
      }},
-    {"PatternDuplicator", frmVD8o::Name, frmVD8t::Name, 5, StartDuplicate, AnswerDuplicate,
+    {"PatternDuplicator", frmVD8o::Name, frmVD8t::Name, 5, StartWhenOffered<frmVD8t>,
+     AnswerDuplicate,
      [] {
          const auto& s = PatternDuplicatorScores();
          return JudgedAnswers{s.Correct, s.Wrong};
