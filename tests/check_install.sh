@@ -25,7 +25,7 @@ for file in bin/kova share/kova/Image1.jpg share/kova/Ding.wav share/kova/KOVA_M
     "share/applications/$app_id.desktop" "share/metainfo/$app_id.metainfo.xml" \
     "share/icons/hicolor/scalable/apps/$app_id.svg" "share/icons/hicolor/48x48/apps/$app_id.png" \
     share/man/man1/kova.1.gz share/doc/kova/copyright share/doc/kova/changelog.gz \
-    "$module_dir/libkova_sound.so"; do
+    "$module_dir/libkova_sound.so" "$module_dir/libkova_keyring.so"; do
     [ -f "$prefix/$file" ] || fail "not installed: $file"
 done
 

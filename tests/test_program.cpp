@@ -1,6 +1,8 @@
 // The real program: starts offscreen, shows the main menu, exits cleanly;
 // answers --help and --version; goes on without its assets folder; loads its
-// sound player apart.
+// sound player and keyring apart.
+#include "clinic/history/keyring.h"
+#include "shell/modules.h"
 #include "shell/sound/sound_output.h"
 
 #include <QCoreApplication>
@@ -83,12 +85,16 @@ TEST(Program, WithoutItsAssetsFolderSaysWhereItLookedAndGoesOn) {
     EXPECT_TRUE(run.errors.contains(QDir::cleanPath(lonely.filePath("../share/kova"))));
 }
 
-TEST(Program, StartsWithoutTheAudioLibrariesWhichComeWithItsSoundPlayer) {
+TEST(Program, StartsWithoutTheAudioAndKeyringLibrariesWhichComeWithTheirModules) {
     QProcess readelf;
     readelf.start("readelf", {"--dynamic", builtProgram()});
     ASSERT_TRUE(readelf.waitForFinished(30000));
     const QString needed = QString::fromLocal8Bit(readelf.readAllStandardOutput());
     EXPECT_TRUE(needed.contains("libQt6Widgets")) << needed.toStdString();
     EXPECT_FALSE(needed.contains("libQt6Multimedia")) << needed.toStdString();
+    EXPECT_FALSE(needed.contains("keychain")) << needed.toStdString();
     EXPECT_NE(LoadSoundOutput(), nullptr) << "the module beside the program makes a player";
+    QString why;
+    EXPECT_NE(ModuleFunction(KeyringModuleFileName(), "kova_create_keyring", &why), nullptr)
+        << why.toStdString();
 }

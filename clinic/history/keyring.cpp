@@ -1,65 +1,35 @@
 #include "clinic/history/keyring.h"
 
-#include <QEventLoop>
-#include <qt6keychain/keychain.h>
+#include "shell/modules.h"
+
+#include <cstdio>
 
 namespace {
 
-const char* const Service = "KOVA";
-
-// QtKeychain answers asynchronously: the request is waited for without
-// taking user input meanwhile, as it is short (or fails at once when no
-// keyring service runs).
-QKeychain::Error runJob(QKeychain::Job& job) {
-    job.setAutoDelete(false);
-    QEventLoop loop;
-    QObject::connect(&job, &QKeychain::Job::finished, &loop, &QEventLoop::quit);
-    job.start();
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    return job.error();
-}
-
-Keyring::Reply replyOf(QKeychain::Error error) {
-    switch (error) {
-    case QKeychain::NoError:
-        return Keyring::Reply::Done;
-    case QKeychain::EntryNotFound:
-        return Keyring::Reply::NotFound;
-    default:
-        return Keyring::Reply::NoKeyring;
-    }
-}
-
-// The desktop's keyrings are reached over the session's message bus;
-// without one there is none to ask (a console, a test run).
-bool noSessionBus() {
-    return qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS");
-}
-
-class DesktopKeyring : public Keyring {
+// Answers that there is no keyring: the password is then asked for once per run.
+class AbsentKeyring final : public Keyring {
 public:
-    Reply Read(const QString& key, QString* secret) override {
-        if (noSessionBus()) {
-            return Reply::NoKeyring;
-        }
-        QKeychain::ReadPasswordJob job(Service);
-        job.setKey(key);
-        const Reply reply = replyOf(runJob(job));
-        if (reply == Reply::Done) {
-            *secret = job.textData();
-        }
-        return reply;
-    }
-    Reply Write(const QString& key, const QString& secret) override {
-        if (noSessionBus()) {
-            return Reply::NoKeyring;
-        }
-        QKeychain::WritePasswordJob job(Service);
-        job.setKey(key);
-        job.setTextData(secret);
-        return replyOf(runJob(job));
-    }
+    Reply Read(const QString&, QString*) override { return Reply::NoKeyring; }
+    Reply Write(const QString&, const QString&) override { return Reply::NoKeyring; }
 };
+
+// The desktop's keyring, from its module (loaded only now, so that starting
+// KOVA does not load the keyring library). The desktop's keyrings are reached
+// over the session's message bus; without one there is none to ask (a
+// console, a test run).
+std::unique_ptr<Keyring> desktopKeyring() {
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
+        return std::make_unique<AbsentKeyring>();
+    }
+    QString why;
+    const auto create = reinterpret_cast<Keyring* (*)()>(
+        ModuleFunction(KeyringModuleFileName(), "kova_create_keyring", &why));
+    if (create == nullptr) {
+        std::fputs(("KOVA finds no keyring: " + why + "\n").toLocal8Bit().constData(), stderr);
+        return std::make_unique<AbsentKeyring>();
+    }
+    return std::unique_ptr<Keyring>(create());
+}
 
 std::unique_ptr<Keyring>& current() {
     static std::unique_ptr<Keyring> kept;
@@ -68,9 +38,13 @@ std::unique_ptr<Keyring>& current() {
 
 } // namespace
 
+QString KeyringModuleFileName() {
+    return QStringLiteral("libkova_keyring.so");
+}
+
 Keyring& keyring() {
     if (!current()) {
-        current() = std::make_unique<DesktopKeyring>();
+        current() = desktopKeyring();
     }
     return *current();
 }

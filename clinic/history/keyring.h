@@ -18,6 +18,8 @@ public:
     virtual Reply Write(const QString& key, const QString& secret) = 0;
 };
 
-// The keyring in use: the desktop's (through QtKeychain) unless a test put another.
+// The keyring in use: the desktop's (through QtKeychain, in a module loaded
+// at the first use) unless a test put another.
 Keyring& keyring();
+QString KeyringModuleFileName();
 void SetKeyring(std::unique_ptr<Keyring> replacement);

@@ -16,8 +16,7 @@ public:
     virtual void Play(const QString& absolutePath) = 0;
 };
 
-// The module's file name, and where it is looked for: beside the program
-// (the build folder), then in the installed library folder.
+// The module's file name, and where it was found (shell/modules.h).
 QString SoundModuleFileName();
 QString FindSoundModule();
 
