@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QMouseEvent>
+#include <QPointer>
 #include <algorithm>
 
 using namespace ModDODI;
@@ -405,9 +406,13 @@ void frmMain::cmdHelp_Click() {
 }
 
 void frmMain::cmdName_Click() {
+    const QPointer<frmMain> self(this);
     PatientName = platform().InputBox(
         "Enter Patient or Student Name that will be used on Score printouts (Or leave blank):",
         "KOVA", PatientName, 5000, 5000);
+    if (self == nullptr) {
+        return; // the menu was closed, and the program ended, while the box was open
+    }
     frmTools->hide();
     OfferTodaysProgram();
 }

@@ -20,6 +20,7 @@
 #include <QHeaderView>
 #include <QListWidget>
 #include <QLocale>
+#include <QPointer>
 #include <QSaveFile>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -490,8 +491,9 @@ bool frmPrograms::nameTaken(const QString& name, qint64 exceptId) const {
 
 QString frmPrograms::askProgramName(const QString& prompt, const QString& proposed,
                                     qint64 exceptId) {
+    const QPointer<frmPrograms> self(this);
     const QString name = platform().InputBox(prompt, "KOVA", proposed, 2400, 2400);
-    if (name.isEmpty()) {
+    if (self == nullptr || name.isEmpty()) { // closed with KOVA while the box was open
         return {};
     }
     if (nameTaken(name, exceptId)) {
@@ -503,9 +505,10 @@ QString frmPrograms::askProgramName(const QString& prompt, const QString& propos
 }
 
 void frmPrograms::cmdAddPatient_Click() {
+    const QPointer<frmPrograms> self(this);
     const QString name =
         platform().InputBox("The name of the patient:", "KOVA", QString(), 2400, 2400);
-    if (name.isEmpty()) {
+    if (self == nullptr || name.isEmpty()) {
         return;
     }
     addedPatients_ << name;
@@ -802,10 +805,11 @@ void frmPrograms::cmdExportPractices_Click() {
         return;
     }
     const QDate proposedDay = platform().CurrentDateTime().date().addDays(-DaysBackForPractices);
+    const QPointer<frmPrograms> self(this);
     const QString answer = platform().InputBox(
         QString("Export the practices of %1 done since (year-month-day):").arg(patient), "KOVA",
         proposedDay.toString(Qt::ISODate), 2400, 2400);
-    if (answer.isEmpty()) {
+    if (self == nullptr || answer.isEmpty()) {
         return;
     }
     const QDate since = QDate::fromString(answer.trimmed(), Qt::ISODate);
