@@ -1,5 +1,6 @@
 #include "app/practice_extras.h"
 
+#include "app/clinic_menu.h"
 #include "app/program_extras.h"
 
 #include "clinic/history/frmHistory.h"
@@ -8,7 +9,6 @@
 #include "clinic/programs/add_to_program.h"
 #include "clinic/programs/frmPrograms.h"
 #include "clinic/report/report_output.h"
-#include "shell/controls/answer_marks.h"
 #include "shell/framework/adaptive_level.h"
 #include "shell/framework/practice_report.h"
 #include "shell/framework/scores_screen.h"
@@ -30,7 +30,7 @@ PracticeReport PrintedReportOf(const ScoresScreen& screen) {
 
 } // namespace
 
-void InstallPracticeExtras() {
+void InstallClinicExtras() {
     ScoresScreenExtras extras;
     extras.buttons = {
         {"cmdPrint", "Print...", "Prints a report of this practice.",
@@ -60,15 +60,18 @@ void InstallPracticeExtras() {
         return PracticeHistory::LastEndLevel(patient, ExerciseMenuCaption(optionsForm));
     });
     InstallProgramRunExtras();
-    SetToolsFrameButtons({
-        {"cmdHistory", "Practice History",
-         [] {
-             frmHistory::OpenOver(
-                 frmMain::Name, ModDODI::PatientName.isEmpty() ? QString() : ModDODI::PatientName);
-         }},
-        {"cmdPrograms", "Programs",
-         [] { frmPrograms::OpenOver(frmMain::Name, ModDODI::PatientName); }},
-        {"chkAnswerMarks", "Answer Marks", [] { AnswerMarks::SetShown(!AnswerMarks::Shown()); },
-         [] { return AnswerMarks::Shown(); }},
-    });
+}
+
+void OpenHistoryWindow() {
+    frmHistory::OpenOver(frmMain::Name,
+                         ModDODI::PatientName.isEmpty() ? QString() : ModDODI::PatientName);
+}
+
+void OpenProgramsWindow() {
+    frmPrograms::OpenOver(frmMain::Name, ModDODI::PatientName);
+}
+
+void InstallPracticeExtras() {
+    InstallClinicExtras();
+    InstallToolsFrameButtons({OpenHistoryWindow, OpenProgramsWindow});
 }

@@ -2,6 +2,8 @@
 
 #include "shell/held_events.h"
 #include "shell/help_window.h"
+#include "shell/modules.h"
+#include "shell/print/print_dialog.h"
 #include "shell/sound/sound_output.h"
 #include "shell/twips.h"
 
@@ -12,7 +14,6 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
-#include <QPrintDialog>
 #include <QScreen>
 #include <QSettings>
 #include <QTime>
@@ -307,10 +308,14 @@ int RealPlatform::MsgBox(const QString& prompt, int style, const QString& title)
 }
 
 bool RealPlatform::PrintDialog(QPrinter& printer, QWidget* parent) {
-    QPointer<QPrintDialog> dialog = new QPrintDialog(&printer, parent);
-    const bool accepted = dialog->exec() == QDialog::Accepted && dialog != nullptr;
-    delete dialog;
-    return accepted;
+    QString why;
+    const auto runDialog = reinterpret_cast<RunPrintDialogFunction>(
+        ModuleFunction(KOVA_PRINT_MODULE, KOVA_RUN_PRINT_DIALOG, &why));
+    if (runDialog == nullptr) {
+        MsgBox("KOVA cannot print: " + why, vbExclamation, "KOVA");
+        return false;
+    }
+    return runDialog(printer, parent);
 }
 
 QString RealPlatform::SaveFileName(QWidget* parent, const QString& title,

@@ -1,8 +1,9 @@
 // The real program: starts offscreen, shows the main menu, exits cleanly;
 // answers --help and --version; goes on without its assets folder; loads its
-// sound player and keyring apart.
+// sound player, keyring, print dialog and clinic apart.
 #include "clinic/history/keyring.h"
 #include "shell/modules.h"
+#include "shell/print/print_dialog.h"
 #include "shell/sound/sound_output.h"
 
 #include <QCoreApplication>
@@ -51,7 +52,9 @@ TEST(Program, StartsShowsTheMainMenuFindsItsFilesAndExitsCleanly) {
                           "KOVA picture found: " +
                               assets + "Image1.jpg\nKOVA help page found: " + assets +
                               "KOVA_MainHelp.html\nKOVA sound player found: " +
-                              QCoreApplication::applicationDirPath() + "/libkova_sound.so\n");
+                              QCoreApplication::applicationDirPath() +
+                              "/libkova_sound.so\nKOVA clinic module found: " +
+                              QCoreApplication::applicationDirPath() + "/libkova_clinic.so\n");
     EXPECT_FALSE(run.errors.contains("QWidget")) << run.errors.toStdString();
 }
 
@@ -79,22 +82,45 @@ TEST(Program, WithoutItsAssetsFolderSaysWhereItLookedAndGoesOn) {
     EXPECT_EQ(run.output, "KOVA main menu shown\n"
                           "KOVA picture not found\n"
                           "KOVA help page not found\n"
-                          "KOVA sound player not found\n");
+                          "KOVA sound player not found\n"
+                          "KOVA clinic module not found\n");
     EXPECT_TRUE(run.errors.contains("KOVA cannot find its pictures, sounds and help pages"));
     EXPECT_TRUE(run.errors.contains(lonely.filePath("assets")));
     EXPECT_TRUE(run.errors.contains(QDir::cleanPath(lonely.filePath("../share/kova"))));
 }
 
-TEST(Program, StartsWithoutTheAudioAndKeyringLibrariesWhichComeWithTheirModules) {
+TEST(Program, StartsWithoutTheLibrariesThatComeWithItsModules) {
     QProcess readelf;
     readelf.start("readelf", {"--dynamic", builtProgram()});
     ASSERT_TRUE(readelf.waitForFinished(30000));
     const QString needed = QString::fromLocal8Bit(readelf.readAllStandardOutput());
     EXPECT_TRUE(needed.contains("libQt6Widgets")) << needed.toStdString();
-    EXPECT_FALSE(needed.contains("libQt6Multimedia")) << needed.toStdString();
-    EXPECT_FALSE(needed.contains("keychain")) << needed.toStdString();
+    for (const char* library : {"libQt6Multimedia", "keychain", "libQt6PrintSupport", "libQt6Sql",
+                                "libQt6Charts", "libQt6OpenGL"}) {
+        EXPECT_FALSE(needed.contains(library)) << library;
+    }
     EXPECT_NE(LoadSoundOutput(), nullptr) << "the module beside the program makes a player";
     QString why;
-    EXPECT_NE(ModuleFunction(KeyringModuleFileName(), "kova_create_keyring", &why), nullptr)
-        << why.toStdString();
+    for (const auto& [module, symbol] :
+         {std::pair{KeyringModuleFileName(), "kova_create_keyring"},
+          std::pair{QString(KOVA_PRINT_MODULE), KOVA_RUN_PRINT_DIALOG}}) {
+        EXPECT_NE(ModuleFunction(module, symbol, &why), nullptr) << why.toStdString();
+    }
+}
+
+// The clinic module binds to the program's own shell, so only the program
+// can load it: the start-up check loads it there, every symbol bound at once
+// (LD_BIND_NOW) so that one the program lacks fails the load.
+TEST(Program, LoadsItsClinicModule) {
+    QProcess kova;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("KOVA_EXIT_AFTER_START", "load");
+    env.insert("LD_BIND_NOW", "1");
+    kova.setProcessEnvironment(env);
+    kova.start(builtProgram(), {});
+    ASSERT_TRUE(kova.waitForFinished(30000));
+    EXPECT_TRUE(kova.readAllStandardOutput().endsWith(
+        "KOVA clinic module loaded: " +
+        (QCoreApplication::applicationDirPath() + "/libkova_clinic.so\n").toLocal8Bit()));
 }
