@@ -51,9 +51,13 @@ PlatformActivity activityOf(const FakePlatform& fake) {
 }
 
 QString testFile(const QString& name) {
-    const QString path = QDir(TestFolder()).filePath(name);
-    QFile::remove(path);
-    return path;
+    return QDir(TestFolder()).filePath(name);
+}
+
+// A file the handler is offered to write: none there yet.
+QString offeredFile(const QString& name) {
+    QFile::remove(testFile(name));
+    return testFile(name);
 }
 
 // Makes the history refuse every new row of a table, as a full disk would.
@@ -192,7 +196,7 @@ const Row rows[] = {
      1, Closed::MainMenu, [] { EXPECT_EQ(programsOf("Ann").first().steps.size(), 2); }},
     {"ProgramsExportProgramDialog",
      [](frmMain& menu) {
-         FakePlatform::Installed().SaveFileAnswers.enqueue(testFile("home.json"));
+         FakePlatform::Installed().SaveFileAnswers.enqueue(offeredFile("home.json"));
          return programsButton(menu, "cmdExportProgram");
      },
      1, Closed::Window, [] { EXPECT_FALSE(QFile::exists(testFile("home.json"))); }},
@@ -200,7 +204,7 @@ const Row rows[] = {
      [](frmMain& menu) {
          TherapyProgram imported = annsProgram();
          imported.name = "Imported";
-         QFile file(testFile("imported.json"));
+         QFile file(offeredFile("imported.json"));
          EXPECT_TRUE(file.open(QIODevice::WriteOnly));
          file.write(ProgramFileText(imported));
          FakePlatform::Installed().OpenFileAnswers.enqueue(file.fileName());
@@ -212,7 +216,7 @@ const Row rows[] = {
      nullptr},
     {"ProgramsExportPracticesDialog",
      [](frmMain& menu) {
-         FakePlatform::Installed().SaveFileAnswers.enqueue(testFile("practices.json"));
+         FakePlatform::Installed().SaveFileAnswers.enqueue(offeredFile("practices.json"));
          return programsButton(menu, "cmdExportPractices");
      },
      2, Closed::Window, [] { EXPECT_FALSE(QFile::exists(testFile("practices.json"))); }},
@@ -230,7 +234,7 @@ const Row rows[] = {
      1, Closed::MainMenu, [] { EXPECT_EQ(practicesOf("Ann"), 3); }},
     {"HistoryExportDialog",
      [](frmMain& menu) {
-         FakePlatform::Installed().SaveFileAnswers.enqueue(testFile("ann.csv"));
+         FakePlatform::Installed().SaveFileAnswers.enqueue(offeredFile("ann.csv"));
          return historyButton(menu, "cmdExport");
      },
      1, Closed::Window, [] { EXPECT_FALSE(QFile::exists(testFile("ann.csv"))); }},
