@@ -15,6 +15,8 @@
 #include "shell/main_menu.h"
 #include "shell/mod_dodi.h"
 
+#include <QPointer>
+
 namespace {
 
 constexpr int SessionsInReport = 5;
@@ -48,7 +50,11 @@ void InstallClinicExtras() {
          AddPracticeToProgram},
     };
     extras.practiceShown = [](ScoresScreen& screen) {
-        RecordPractice(screen);
+        const QPointer<ScoresScreen> alive(&screen);
+        RecordPractice(screen); // may tell of a fault in a box, while which KOVA may be closed
+        if (alive == nullptr) {
+            return;
+        }
         screen.findChild<QWidget*>("cmdAddToProgram")->setEnabled(CanAddPracticeToProgram());
     };
     extras.closing = [](ScoresScreen& screen) {

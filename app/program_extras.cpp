@@ -10,6 +10,8 @@
 #include "shell/platform.h"
 #include "shell/todays_program.h"
 
+#include <QPointer>
+
 namespace {
 
 std::optional<ProgramPlace> placeOf(const ScoresScreen& screen) {
@@ -20,7 +22,13 @@ std::optional<ProgramPlace> placeOf(const ScoresScreen& screen) {
 } // namespace
 
 bool RecordPractice(const ScoresScreen& screen) {
+    // A fault in keeping it is told in a box, while which the screen may be
+    // closed (with KOVA): then it is not read again.
+    const QPointer<const ScoresScreen> alive(&screen);
     const bool kept = PracticeHistory::Record(ReportOf(screen), placeOf(screen));
+    if (alive == nullptr) {
+        return kept;
+    }
     if (ProgramRun* run = ProgramRun::Active()) {
         run->PracticeShown(screen, kept);
     }

@@ -13,6 +13,7 @@
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
@@ -186,8 +187,11 @@ bool frmDatabase::serverAccepted() {
 
 void frmDatabase::cmdOK_Click() {
     const DatabaseChoice choice = Choice();
+    // The question about a server that does not answer is a box: the History
+    // window, and this dialog with it, may be closed while it is open.
+    const QPointer<frmDatabase> self(this);
     const bool works = !choice.server || serverAccepted();
-    if (!works) {
+    if (!works || self == nullptr) {
         return;
     }
     choice.Save();

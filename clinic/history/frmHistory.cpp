@@ -15,6 +15,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QPointer>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTableView>
@@ -342,12 +343,18 @@ void frmHistory::cmdDeletePractice_Click() {
     const QString question = QString("Delete the %1 practice of %2 from %3?\n\n"
                                      "It is removed from the history for good.")
                                  .arg(practice.exercise, patient, ShownDateTime(practice.ended));
-    if (platform().MsgBox(question, vbYesNo | vbQuestion, "KOVA") != vbYes) {
+    // The window may be closed, with KOVA, while a box is open: then nothing
+    // is deleted and nothing of it read.
+    const QPointer<frmHistory> self(this);
+    if (platform().MsgBox(question, vbYesNo | vbQuestion, "KOVA") != vbYes || self == nullptr) {
         return;
     }
     if (!store->DeletePractice(practice.id)) {
         platform().MsgBox("The practice could not be deleted:\n" + store->LastError(),
                           vbExclamation, "KOVA");
+        if (self == nullptr) {
+            return;
+        }
     }
     loadPatients(patient);
 }
@@ -362,12 +369,16 @@ void frmHistory::cmdDeletePatient_Click() {
                                      "They are removed from the history for good.")
                                  .arg(patient)
                                  .arg(allPractices_.size());
-    if (platform().MsgBox(question, vbYesNo | vbQuestion, "KOVA") != vbYes) {
+    const QPointer<frmHistory> self(this);
+    if (platform().MsgBox(question, vbYesNo | vbQuestion, "KOVA") != vbYes || self == nullptr) {
         return;
     }
     if (!store->DeletePatient(patient)) {
         platform().MsgBox("The patient could not be deleted:\n" + store->LastError(), vbExclamation,
                           "KOVA");
+        if (self == nullptr) {
+            return;
+        }
     }
     loadPatients({});
 }
@@ -379,10 +390,11 @@ void frmHistory::cmdExport_Click() {
         return;
     }
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QPointer<frmHistory> self(this);
     const QString path = platform().SaveFileName(this, "Export Practices",
                                                  QDir(folder).filePath(CsvFileNameFor(patient)),
                                                  "CSV files (*.csv)");
-    if (path.isEmpty()) {
+    if (path.isEmpty() || self == nullptr) {
         return;
     }
     QList<qint64> ids;

@@ -475,9 +475,12 @@ bool frmPrograms::keep(const TherapyProgram& program, int chooseStep) {
     ProgramStore store(*history);
     const std::optional<qint64> id = store.Save(program);
     if (!id) {
+        const QPointer<frmPrograms> self(this);
         platform().MsgBox("The program could not be kept:\n" + store.LastError(), vbExclamation,
                           "KOVA");
-        loadPrograms(program.id, chooseStep);
+        if (self != nullptr) { // not closed with KOVA while the box was open
+            loadPrograms(program.id, chooseStep);
+        }
         return false;
     }
     loadPrograms(*id, chooseStep);
@@ -558,13 +561,17 @@ void frmPrograms::cmdDeleteProgram_Click() {
     const QString question =
         QString("Delete the program \"%1\" of %2?\nThe practices done with it are kept.")
             .arg(program->name, program->patient);
-    if (platform().MsgBox(question, vbYesNo | vbQuestion, "KOVA") != vbYes) {
+    const QPointer<frmPrograms> self(this);
+    if (platform().MsgBox(question, vbYesNo | vbQuestion, "KOVA") != vbYes || self == nullptr) {
         return;
     }
     ProgramStore store(*history);
     if (!store.Delete(program->id)) {
         platform().MsgBox("The program could not be deleted:\n" + store.LastError(), vbExclamation,
                           "KOVA");
+        if (self == nullptr) {
+            return;
+        }
     }
     loadPrograms(0, -1);
 }
@@ -693,7 +700,8 @@ void frmPrograms::cmdRemoveStep_Click() {
     }
     const QString question =
         QString("Remove step %1 (%2)?").arg(index + 1).arg(program->steps[index].exercise);
-    if (platform().MsgBox(question, vbYesNo | vbQuestion, "KOVA") != vbYes) {
+    const QPointer<frmPrograms> self(this);
+    if (platform().MsgBox(question, vbYesNo | vbQuestion, "KOVA") != vbYes || self == nullptr) {
         return;
     }
     program->steps.removeAt(index);
@@ -727,8 +735,9 @@ void frmPrograms::cmdExportProgram_Click() {
     const QString proposed =
         QDir(documentsFolder())
             .filePath(FileNamePart(program->patient + " - " + program->name) + ".json");
+    const QPointer<frmPrograms> self(this);
     const QString path = platform().SaveFileName(this, "Export Program", proposed, ProgramFilter);
-    if (path.isEmpty()) {
+    if (path.isEmpty() || self == nullptr) {
         return;
     }
     if (const QString error = writeFile(path, ProgramFileText(*program)); !error.isEmpty()) {
@@ -739,11 +748,13 @@ void frmPrograms::cmdExportProgram_Click() {
     tell(QString("Program \"%1\" written to \"%2\".").arg(program->name, path));
 }
 
-// Asks for a file to import and reads it; nothing when none was chosen or it
-// cannot be read (the user is told).
+// Asks for a file to import and reads it; nothing when none was chosen, the
+// window was closed while the dialog was open, or it cannot be read (the
+// user is told).
 std::optional<QByteArray> frmPrograms::readChosenFile(const QString& title, const QString& filter) {
+    const QPointer<frmPrograms> self(this);
     const QString path = platform().OpenFileName(this, title, filter);
-    if (path.isEmpty()) {
+    if (path.isEmpty() || self == nullptr) {
         return std::nullopt;
     }
     QFile file(path);
@@ -825,7 +836,7 @@ void frmPrograms::cmdExportPractices_Click() {
                                            since.toString(Qt::ISODate) + ".json");
     const QString path =
         platform().SaveFileName(this, "Export Practices", proposed, PracticesFilter);
-    if (path.isEmpty()) {
+    if (path.isEmpty() || self == nullptr) {
         return;
     }
     if (const QString error = writeFile(path, PracticesFileText(patient, practices));

@@ -9,6 +9,7 @@
 #include "shell/platform.h"
 #include "shell/platform_random.h"
 
+#include <QPointer>
 #include <QRadioButton>
 #include <QScrollBar>
 
@@ -187,7 +188,9 @@ void frmFlipFormT::cmdNextSet_Click() {
     cmdNextSet->setEnabled(false);
     platform().Sleep(400);
 
-    LoadNextPicture();
+    if (!LoadNextPicture()) {
+        return;
+    }
     lblInfo4->show();
     ShowGreenFrame(1);
     lblInfo4->setText(StepInstructions[0]);
@@ -195,13 +198,19 @@ void frmFlipFormT::cmdNextSet_Click() {
     QuestionShownAt = platform().Timer();
 }
 
-void frmFlipFormT::LoadNextPicture() {
+bool frmFlipFormT::LoadNextPicture() {
     if (OptionControl<QRadioButton>("optInOrder")->isChecked()) {
-        PicturePosition = NextPictureInOrder(PicturePosition, 15);
+        const QPointer<frmFlipFormT> self(this);
+        const int next = NextPictureInOrder(PicturePosition, 15); // may tell of the last picture
+        if (self == nullptr) {
+            return false; // closed, or KOVA ended, while the notice was open
+        }
+        PicturePosition = next;
         Picture0->LoadPicture(PictureFileName(PicturePosition));
     } else {
         Picture0->LoadPicture(PictureFileName(RandomPictureNumber()));
     }
+    return true;
 }
 
 void frmFlipFormT::BoxClick(int box) {

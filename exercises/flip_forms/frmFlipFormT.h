@@ -49,7 +49,8 @@ private:
     void SetBoxEnabled(int box, bool enabled);
     void SetRepeatVisible(bool visible);
     void SetResultsVisible(bool visible);
-    void LoadNextPicture();
+    // False when the screen was closed while the last-picture notice was open.
+    bool LoadNextPicture();
     void ClearPictures();
     void CheckBoxes();
     void UpdateFlipFormCounters(Single responseTime);

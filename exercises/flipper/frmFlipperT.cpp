@@ -9,6 +9,7 @@
 #include "shell/mod_dodi.h"
 #include "shell/platform.h"
 
+#include <QPointer>
 #include <QScrollBar>
 
 using namespace ModDODI;
@@ -103,7 +104,12 @@ void frmFlipperT::cmdNextSet_Click() {
 
     const auto* options = OptionControl<QRadioButton>("optInOrder");
     if (options->isChecked()) {
-        PicturePosition = NextPictureInOrder(PicturePosition, 20);
+        const QPointer<frmFlipperT> self(this);
+        const int next = NextPictureInOrder(PicturePosition, 20); // may tell of the last picture
+        if (self == nullptr) {
+            return; // closed, or KOVA ended, while the notice was open
+        }
+        PicturePosition = next;
         Picture0->LoadPicture(PictureFileName(PicturePosition));
     } else {
         Picture0->LoadPicture(PictureFileName(RandomPictureNumber()));

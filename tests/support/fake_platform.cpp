@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 static FakePlatform* installed = nullptr;
 
@@ -26,8 +27,17 @@ Single FakePlatform::Timer() {
     return static_cast<Single>(std::fmod(Now, 86400.0));
 }
 
+void FakePlatform::boxOpen() {
+    const std::function<void()> hook = std::exchange(OnBox, nullptr);
+    if (hook) {
+        hook();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
 bool FakePlatform::PrintDialog(QPrinter& printer, QWidget*) {
     ++PrintDialogs;
+    boxOpen();
     const bool accepted = !PrintDialogAnswers.isEmpty() && PrintDialogAnswers.dequeue();
     if (accepted && OnPrintDialog) {
         OnPrintDialog(printer);
@@ -38,10 +48,12 @@ bool FakePlatform::PrintDialog(QPrinter& printer, QWidget*) {
 QString FakePlatform::SaveFileName(QWidget*, const QString&, const QString& proposedPath,
                                    const QString&) {
     ProposedSavePaths << proposedPath;
+    boxOpen();
     return SaveFileAnswers.isEmpty() ? QString() : SaveFileAnswers.dequeue();
 }
 
 QString FakePlatform::OpenFileName(QWidget*, const QString&, const QString&) {
+    boxOpen();
     return OpenFileAnswers.isEmpty() ? QString() : OpenFileAnswers.dequeue();
 }
 
@@ -121,12 +133,14 @@ bool FakePlatform::PreloadSound(const QString& path) {
 
 int FakePlatform::MsgBox(const QString& prompt, int style, const QString& title) {
     Messages.append({prompt, style, title});
+    boxOpen();
     return MsgBoxAnswers.isEmpty() ? vbOK : MsgBoxAnswers.dequeue();
 }
 
 QString FakePlatform::InputBox(const QString& prompt, const QString& title,
                                const QString& defaultText, int leftTwips, int topTwips) {
     Inputs.append({prompt, title, defaultText, leftTwips, topTwips});
+    boxOpen();
     if (InputAnswers.isEmpty()) {
         return defaultText;
     }

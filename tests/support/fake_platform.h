@@ -63,6 +63,11 @@ public:
     QStringList ProposedSavePaths;
     // Open dialogs: each answer in turn, Cancel (an empty text) when none is left.
     QQueue<QString> OpenFileAnswers;
+    // Runs once, at the next message box, input box, print, save or open
+    // dialog, while it is "open" (after it is recorded, before it answers),
+    // so a test can close windows behind it. Windows closed meanwhile are
+    // destroyed before the box returns, as in a real box's event loop.
+    std::function<void()> OnBox;
 
     QStringList Sounds;       // paths of sounds played
     QList<double> SoundTimes; // the monotonic clock (ms) at which each of Sounds started
@@ -125,6 +130,8 @@ public:
     QList<QObject*> RunningTimers() const;
 
 private:
+    void boxOpen();
+
     struct Scheduled {
         QObject* timer;
         double dueMs; // monotonic clock
