@@ -36,6 +36,7 @@
 #include "shell/framework/adaptive_level.h"
 #include "shell/framework/option_values.h"
 #include "tests/support/kova_test.h"
+#include "tests/support/menu_screens.h"
 #include "tests/support/simulated_responder.h"
 
 #include <QCheckBox>
@@ -105,13 +106,7 @@ TEST(AdaptiveStaircase, MovesOnlyAtTheEndOfABlockAndStaysWithinItsBounds) {
 
 // The options screen's Therapy button, whatever the screen names it.
 void ClickTherapy(Form& options) {
-    for (QPushButton* button : options.findChildren<QPushButton*>()) {
-        if (button->text() == "Therapy") {
-            Click(button);
-            return;
-        }
-    }
-    ADD_FAILURE() << "no Therapy button on " << options.objectName().toStdString();
+    Click(ButtonCaptioned(options, "Therapy"));
 }
 
 // Every ladder declared, for every exercise, on its own options screen: each

@@ -12,6 +12,7 @@
 #include "shell/main_menu.h"
 #include "shell/screen_size.h"
 #include "tests/support/kova_test.h"
+#include "tests/support/menu_screens.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -171,11 +172,7 @@ protected:
     // Walks one exercise: options, therapy (idle and, for a picture
     // exercise, with a question up) and scores.
     void walkExercise(CaptionWalk& walk, const QString& buttonName) {
-        frmMain& menu = StartMainMenu();
-        menu.cmdTRMenu_Click();
-        Click(&menu, buttonName);
-        auto* options = dynamic_cast<OptionsScreen*>(Forms::Active());
-        ASSERT_NE(options, nullptr) << qPrintable(buttonName);
+        OptionsScreen* options = &OpenFromMenu(buttonName);
         const Triad names = options->Names();
         walk.Walk(*options, buttonName);
         expectFilled(*options);
@@ -201,15 +198,9 @@ protected:
 TEST_P(Captions, EveryLabelAndButtonOfEveryScreenHasRoomForItsTexts) {
     CaptionWalk walk;
     walkMainMenu(walk);
-    QStringList exercises;
-    for (QPushButton* button :
-         Find<QWidget>(Forms::Find("frmMain"), "frmMenu")->findChildren<QPushButton*>()) {
-        if (button->isEnabled()) {
-            exercises << button->objectName();
-        }
-    }
     Forms::UnloadAll();
     ProcessEvents();
+    const QStringList exercises = MenuExerciseButtons();
     EXPECT_GE(exercises.size(), 4) << "the walk finds the exercises the menu offers";
     for (const QString& buttonName : exercises) {
         walkExercise(walk, buttonName);

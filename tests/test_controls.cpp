@@ -377,25 +377,6 @@ TEST_F(Controls, HelpWindowClosesWithEscapeOrItsCloseButton) {
     EXPECT_EQ(help, nullptr);
 }
 
-TEST_F(Controls, AssetsAreFoundInTheWorkingDirectoryFirst) {
-    QTemporaryDir working, assets;
-    SetAssetDirectory(assets.path());
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(working.path());
-    for (const QString& folder : {working.path(), assets.path()}) {
-        QFile(folder + "/Both.jpg").open(QIODevice::WriteOnly);
-    }
-    QFile(assets.path() + "/OnlyBuiltIn.jpg").open(QIODevice::WriteOnly);
-
-    EXPECT_EQ(FindAsset("Both.jpg"), working.path() + "/Both.jpg");
-    EXPECT_EQ(FindAsset("C:\\any\\OnlyBuiltIn.jpg"), assets.path() + "/OnlyBuiltIn.jpg");
-    EXPECT_EQ(FindAsset("Missing.jpg"), "");
-    EXPECT_EQ(FindAsset("onlybuiltin.JPG"), assets.path() + "/OnlyBuiltIn.jpg")
-        << "case does not matter";
-    QDir::setCurrent(previous);
-    SetAssetDirectory({});
-}
-
 namespace {
 
 // The pixel of image that differs most from back.

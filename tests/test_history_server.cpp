@@ -19,6 +19,7 @@
 #include "tests/picture_files.h"
 #include "tests/support/kova_test.h"
 #include "tests/support/practice_samples.h"
+#include "tests/support/store_backends.h"
 #include "tests/support/throwaway_postgres.h"
 
 #include <QCheckBox>
@@ -361,10 +362,8 @@ protected:
     void SetUp() override {
         DatabaseTest::SetUp();
         if (!startServers()) {
-            if (ThrowawayPostgres::Required()) {
-                FAIL() << "no PostgreSQL server for the tests: " << servers().why.toStdString();
-            }
-            GTEST_SKIP() << "PostgreSQL tests skipped: " << servers().why.toStdString();
+            FailOrSkipWithoutServer(servers().why);
+            return;
         }
     }
 };
@@ -427,10 +426,8 @@ protected:
         PracticeHistory::UseQueueFile(
             QDir(TestFolder()).filePath(QString("queue_%1.sqlite").arg(++made)));
         if (!startServers()) {
-            if (ThrowawayPostgres::Required()) {
-                FAIL() << "no PostgreSQL server for the tests: " << servers().why.toStdString();
-            }
-            GTEST_SKIP() << "PostgreSQL tests skipped: " << servers().why.toStdString();
+            FailOrSkipWithoutServer(servers().why);
+            return;
         }
         const DatabaseChoice choice = serverChoice(*servers().plain, false);
         choice.Save();

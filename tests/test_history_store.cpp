@@ -6,7 +6,7 @@
 #include "tests/support/csv_reader.h"
 #include "tests/support/kova_test.h"
 #include "tests/support/practice_samples.h"
-#include "tests/support/throwaway_postgres.h"
+#include "tests/support/store_backends.h"
 
 #include <QRegularExpression>
 #include <QSqlError>
@@ -14,32 +14,16 @@
 
 namespace {
 
-enum class Backend { SQLite, PostgreSQL };
-
-class PostgresEnvironment : public ::testing::Environment {
-    void TearDown() override { ThrowawayPostgres::StopShared(); }
-};
-const auto* const postgresEnvironment =
-    ::testing::AddGlobalTestEnvironment(new PostgresEnvironment);
-
 const QDateTime Monday(QDate(2026, 3, 2), QTime(9, 30, 0));
 
 class HistoryStoreTest : public KovaTest, public ::testing::WithParamInterface<Backend> {
 protected:
     void SetUp() override {
         KovaTest::SetUp();
-        QString target = NewTestHistoryFile();
-        if (GetParam() == Backend::PostgreSQL) {
-            QString reason;
-            ThrowawayPostgres* server = ThrowawayPostgres::Shared(&reason);
-            if (server == nullptr) {
-                if (ThrowawayPostgres::Required()) {
-                    FAIL() << "no PostgreSQL server for the tests: " << reason.toStdString();
-                }
-                GTEST_SKIP() << "PostgreSQL tests skipped: " << reason.toStdString();
-            }
-            target = server->Uri();
-            dropTables(target);
+        QString target;
+        FreshStore(GetParam(), &target);
+        if (target.isEmpty()) {
+            return;
         }
         store = std::make_unique<PracticeStore>(target);
         ASSERT_EQ(store->Open(), PracticeStore::Failure::None) << store->LastError().toStdString();
@@ -47,14 +31,6 @@ protected:
     void TearDown() override {
         store.reset();
         KovaTest::TearDown();
-    }
-
-    static void dropTables(const QString& uri) {
-        PracticeStore fresh(uri);
-        ASSERT_EQ(fresh.Open(), PracticeStore::Failure::None) << fresh.LastError().toStdString();
-        QSqlQuery drop(fresh.Connection());
-        ASSERT_TRUE(drop.exec("DROP TABLE program_step, program, practice_line, practice, kova_schema"))
-            << drop.lastError().text().toStdString();
     }
 
     qint64 record(const PracticeReport& report) {
@@ -225,10 +201,6 @@ TEST_P(HistoryStoreTest, TheCsvOfTwoPracticesParsesBackToTheRecords) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, HistoryStoreTest,
-                         ::testing::Values(Backend::SQLite, Backend::PostgreSQL),
-                         [](const auto& info) {
-                             return info.param == Backend::SQLite ? "SQLite" : "PostgreSQL";
-                         });
+INSTANTIATE_TEST_SUITE_P(Backends, HistoryStoreTest, BothBackends, BackendTestName);
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "shell/main_menu.h"
 #include "shell/mod_dodi.h"
 #include "tests/support/kova_test.h"
+#include "tests/support/menu_screens.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,16 +46,6 @@ TEST_F(MainMenu, WarnsWhenTheDisplayIsNotEightHundredBySixHundred) {
         Forms::UnloadAll();
         ProcessEvents();
     }
-    const QString text = frmMain::DisplayWarningText();
-    EXPECT_TRUE(text.startsWith("Your computer monitor does not appear to be in the 800x600 "
-                                "display mode. It is possible that some of the Therapy Screens "
-                                "may not format properly. First, try using the program to "
-                                "determine if the Therapy Screens format properily. If not, "
-                                "please exit and switch your display mode settings to "
-                                "800x600.\r\n\r\nTo Switch To The 800x600 Screen Display Mode:"
-                                "\r\n1. Exit this program"));
-    EXPECT_TRUE(text.endsWith("\r\n6. Change the Screen Settings/Size to 800x600\r\n7. Click on "
-                              "Apply and then Yes"));
 }
 
 TEST_F(MainMenu, FramesOpenAndCloseAsDesigned) {
@@ -118,39 +109,9 @@ TEST_F(MainMenu, PatientNameIsAskedWithTheCurrentNameAndCancelClearsIt) {
     EXPECT_EQ(fake().Inputs[2].defaultText, "");
 }
 
-TEST_F(MainMenu, ExerciseButtonsOpenBuiltExercisesAndTheOthersAreDisabled) {
+TEST_F(MainMenu, AnExerciseButtonClosesTheMenuAndOpensItsOptions) {
     frmMain& main = start();
     Click(&main, "cmdTRMenu");
-    const QStringList buttons = {
-        "cmdEyeRot",     "cmdTNL",      "cmdTS",         "cmdCharSearch",  "cmdRL",
-        "cmdFlipper",    "cmdFlipForm", "cmdTicTacToe",  "cmdVisSequence", "cmdColorGrids",
-        "cmdPatternDup", "cmdMNBD",     "cmdLinesBoxes", "cmdCloseNL"};
-    for (const QString& name : buttons) {
-        EXPECT_FALSE(Find<QPushButton>(&main, name)->text().isEmpty()) << name.toStdString();
-    }
-    EXPECT_EQ(Find<QPushButton>(&main, "cmdFlipper")->text(), "Flipper");
-    EXPECT_EQ(Find<QPushButton>(&main, "cmdMNBD")->text(), "Shape Counting");
-    // A button is enabled exactly when its exercise is built (its options
-    // screen registered).
-    const QList<QPair<QString, QString>> optionsScreens = {{"cmdEyeRot", "frmDotO"},
-                                                           {"cmdTNL", "frmTrackO"},
-                                                           {"cmdTS", "frmTrackO"},
-                                                           {"cmdCharSearch", "frmFG7o"},
-                                                           {"cmdRL", "frmRLO"},
-                                                           {"cmdFlipper", "frmFlipperO"},
-                                                           {"cmdFlipForm", "frmFlipFormO"},
-                                                           {"cmdTicTacToe", "frmVSS1o"},
-                                                           {"cmdVisSequence", "frmVSS2o"},
-                                                           {"cmdColorGrids", "frmVD1o"},
-                                                           {"cmdPatternDup", "frmVD8o"},
-                                                           {"cmdMNBD", "frmFG1o"},
-                                                           {"cmdLinesBoxes", "frmVC2o"},
-                                                           {"cmdCloseNL", "frmLetterO"}};
-    for (const auto& [button, options] : optionsScreens) {
-        EXPECT_EQ(Find<QPushButton>(&main, button)->isEnabled(), Forms::IsRegistered(options))
-            << button.toStdString();
-    }
-
     Click(&main, "cmdFlipper");
     EXPECT_FALSE(open(main, "frmMenu"));
     ASSERT_TRUE(IsShown("frmFlipperO"));
@@ -158,41 +119,19 @@ TEST_F(MainMenu, ExerciseButtonsOpenBuiltExercisesAndTheOthersAreDisabled) {
     EXPECT_EQ(Forms::Active(), Forms::Find("frmFlipperO"));
 }
 
-TEST_F(MainMenu, TheMenuTakesNoClicksWhileAnExerciseIsOpen) {
-    frmMain& main = start();
-    Click(&main, "cmdTRMenu");
-    Click(&main, "cmdFlipper");
-    EXPECT_FALSE(main.isEnabled());
-    Click(&main, "cmdExit2");
-    EXPECT_TRUE(IsLoaded("frmFlipperO")) << "one exercise at a time";
-    Click(Forms::Find("frmFlipperO"), "cmdMenu");
-    EXPECT_TRUE(main.isEnabled());
-}
-
 // Every built exercise: closing its options screen with the title-bar button
 // while the practice runs ends the whole exercise and gives the menu back, so
 // no therapy screen runs on beside the next exercise. Screens that wait in a
 // loop at Start (a start message) are closed from inside that loop.
 TEST_F(MainMenu, ClosingAnOptionsScreenMidPracticeEndsTheExercise) {
+    const QStringList buttons = MenuExerciseButtons();
     frmMain& main = start();
-    const QList<QPushButton*> buttons =
-        Find<QGroupBox>(&main, "frmMenu")->findChildren<QPushButton*>();
     int exercisesTried = 0;
-    for (QPushButton* button : buttons) {
-        if (!button->isEnabled()) {
-            continue;
-        }
-        const std::string exercise = button->text().toStdString();
-        Click(&main, "cmdTRMenu");
-        Click(button);
-        QPointer<OptionsScreen> options = qobject_cast<OptionsScreen*>(Forms::Active());
-        ASSERT_NE(options, nullptr) << exercise;
+    for (const QString& button : buttons) {
+        const std::string exercise = button.toStdString();
+        QPointer<OptionsScreen> options = &OpenFromMenu(button);
         const Triad names = options->Names();
-        for (QPushButton* control : options->findChildren<QPushButton*>()) {
-            if (control->text() == "Therapy") {
-                Click(control);
-            }
-        }
+        Click(ButtonCaptioned(*options, "Therapy"));
         Form* therapy = Forms::Find(names.therapy);
         ASSERT_NE(therapy, nullptr) << exercise;
 

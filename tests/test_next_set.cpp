@@ -7,6 +7,7 @@
 #include "shell/framework/options_screen.h"
 #include "shell/main_menu.h"
 #include "tests/support/exercise_checks.h"
+#include "tests/support/menu_screens.h"
 
 #include <algorithm>
 #include <iterator>
@@ -46,12 +47,7 @@ protected:
     void SetUp() override {
         KovaTest::SetUp();
         RegisterExercises();
-        auto& menu = Forms::Get<frmMain>();
-        Forms::Show(menu);
-        Click(&menu, "cmdTRMenu");
-        Click(&menu, GetParam().menuButton);
-        options_ = dynamic_cast<OptionsScreen*>(Forms::Active());
-        ASSERT_NE(options_, nullptr);
+        options_ = &OpenFromMenu(GetParam().menuButton);
     }
     QWidget& therapy() { return Forms::Get(options_->Names().therapy); }
     QWidget* nextButton() { return Find<QWidget>(&therapy(), GetParam().nextButton); }

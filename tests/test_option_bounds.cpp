@@ -3,8 +3,10 @@
 // screen's own message and keeps the focus, the bound itself is taken, and a
 // few boxes take a typed value as another text.
 #include "shell/controls/combo_box.h"
+#include "shell/framework/options_screen.h"
 #include "shell/main_menu.h"
 #include "tests/support/exercise_checks.h"
+#include "tests/support/menu_screens.h"
 
 void RegisterExercises();
 
@@ -110,12 +112,7 @@ protected:
 };
 
 TEST_P(OptionBounds, EachBoxTakesItsBoundsAndRefusesWhatIsPast) {
-    auto& menu = Forms::Get<frmMain>();
-    Forms::Show(menu);
-    Click(&menu, "cmdTRMenu");
-    Click(&menu, GetParam().menuButton);
-    QWidget* options = Forms::Active();
-    ASSERT_NE(options, nullptr);
+    QWidget* options = &OpenFromMenu(GetParam().menuButton);
     const auto box = [options](const char* name) {
         return Find<ValidatingComboBox>(options, name);
     };

@@ -10,6 +10,7 @@
 #include "shell/main_menu.h"
 #include "shell/mod_dodi.h"
 #include "tests/support/kova_test.h"
+#include "tests/support/menu_screens.h"
 
 #include <QCheckBox>
 #include <QRadioButton>
@@ -34,17 +35,6 @@ protected:
         RegisterExercises();
     }
 
-    OptionsScreen& openExercise(const QString& buttonName) {
-        frmMain& menu = StartMainMenu();
-        menu.cmdTRMenu_Click();
-        Click(&menu, buttonName);
-        auto* options = dynamic_cast<OptionsScreen*>(Forms::Active());
-        if (options == nullptr) {
-            throw std::runtime_error("no options screen for " + buttonName.toStdString());
-        }
-        return *options;
-    }
-
     // Therapy, then straight to the scores screen as its Scores button does.
     ScoresScreen& scoresOf(OptionsScreen& options) {
         const Triad names = options.Names();
@@ -58,7 +48,7 @@ protected:
 
 TEST_F(PracticeReportTest, FlipperReportHoldsEveryLineAndOptionAsShownAndThePracticePeriod) {
     ModDODI::PatientName = "Ann Smith";
-    OptionsScreen& options = openExercise("cmdFlipper");
+    OptionsScreen& options = OpenFromMenu("cmdFlipper");
     Find<QScrollBar>(&options, "HScroll1")->setValue(7);
     Click(&options, "optRandom");
     Click(&options, "cmdStart");
@@ -96,20 +86,8 @@ TEST_F(PracticeReportTest, FlipperReportHoldsEveryLineAndOptionAsShownAndThePrac
     EXPECT_EQ(report.options[1].number, 7);
 }
 
-TEST_F(PracticeReportTest, PracticeStartedBeforeMidnightEndsTheNextDay) {
-    fake().Now = 86400 - 60; // 23:59:00
-    OptionsScreen& options = openExercise("cmdFlipper");
-    Click(&options, "cmdStart");
-    fake().Now += 90;
-    Click(Loaded<frmFlipperT>().cmdScores);
-    const PracticeReport report = ReportOf(flipperScores());
-    EXPECT_EQ(report.started, QDateTime(QDate(2026, 12, 7), QTime(23, 59, 0)));
-    EXPECT_EQ(report.ended, QDateTime(QDate(2026, 12, 8), QTime(0, 0, 30)));
-    EXPECT_TRUE(report.patientName.isEmpty());
-}
-
 TEST_F(PracticeReportTest, TrackingReportsTheControlsOfItsModeAndOnlyTheLinesShown) {
-    OptionsScreen& options = openExercise("cmdTNL");
+    OptionsScreen& options = OpenFromMenu("cmdTNL");
     TypeInto(Find<QWidget>(&options, "cboFont"), "20");
     TabOut(Find<QWidget>(&options, "cboFont"));
     Click(&options, "optULetters");
@@ -146,7 +124,7 @@ TEST_F(PracticeReportTest, TrackingReportsTheControlsOfItsModeAndOnlyTheLinesSho
 }
 
 TEST_F(PracticeReportTest, TrackingSequencesReportsItsOwnFrameAndSequenceLength) {
-    ScoresScreen& scores = scoresOf(openExercise("cmdTS"));
+    ScoresScreen& scores = scoresOf(OpenFromMenu("cmdTS"));
     const PracticeReport report = ReportOf(scores);
     EXPECT_EQ(report.exercise, "Tracking Sequences");
     const Lines options = CaptionsAndTexts(report.options);
@@ -157,7 +135,7 @@ TEST_F(PracticeReportTest, TrackingSequencesReportsItsOwnFrameAndSequenceLength)
 }
 
 TEST_F(PracticeReportTest, EyeRotationsReportsCombosCheckAndEveryFrameInScreenOrder) {
-    OptionsScreen& options = openExercise("cmdEyeRot");
+    OptionsScreen& options = OpenFromMenu("cmdEyeRot");
     Click(&options, "optCircle");
     Click(&options, "chkBeep");
     const PracticeReport report = ReportOf(scoresOf(options));
@@ -178,18 +156,10 @@ TEST_F(PracticeReportTest, EyeRotationsReportsCombosCheckAndEveryFrameInScreenOr
 }
 
 TEST_F(PracticeReportTest, EveryExerciseReportsEachOptionWithACaptionAndAValue) {
-    frmMain& menu = StartMainMenu();
-    menu.cmdTRMenu_Click();
-    QStringList buttons;
-    for (QPushButton* button : Find<QWidget>(&menu, "frmMenu")->findChildren<QPushButton*>()) {
-        if (button->isEnabled()) {
-            buttons << button->objectName();
-        }
-    }
-    Forms::UnloadAll();
+    const QStringList buttons = MenuExerciseButtons();
     ASSERT_FALSE(buttons.isEmpty());
     for (const QString& button : buttons) {
-        OptionsScreen& options = openExercise(button);
+        OptionsScreen& options = OpenFromMenu(button);
         const PracticeReport report = ReportOf(scoresOf(options));
         EXPECT_FALSE(report.exercise.isEmpty()) << qPrintable(button);
         EXPECT_FALSE(report.options.isEmpty()) << qPrintable(button);
@@ -204,7 +174,7 @@ TEST_F(PracticeReportTest, EveryExerciseReportsEachOptionWithACaptionAndAValue) 
 }
 
 TEST_F(PracticeReportTest, CheckBoxesThatShowTheirStateInTheCaptionAreReportedByTheSetting) {
-    OptionsScreen& grids = openExercise("cmdColorGrids");
+    OptionsScreen& grids = OpenFromMenu("cmdColorGrids");
     Click(&grids, "chkColorLevel");
     const Lines gridLines = CaptionsAndTexts(ReportOf(scoresOf(grids)).options);
     // No word in common: both captions name the setting.
@@ -216,7 +186,7 @@ TEST_F(PracticeReportTest, CheckBoxesThatShowTheirStateInTheCaptionAreReportedBy
     ProcessEvents();
 
     // Words in common at the end.
-    OptionsScreen& duplicator = openExercise("cmdPatternDup");
+    OptionsScreen& duplicator = OpenFromMenu("cmdPatternDup");
     Click(&duplicator, "chkGridSize");
     const Lines duplicatorLines = CaptionsAndTexts(ReportOf(scoresOf(duplicator)).options);
     EXPECT_TRUE(duplicatorLines.contains(std::pair<QString, QString>("Square Grid", "100")));

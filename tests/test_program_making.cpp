@@ -11,6 +11,7 @@
 #include "shell/menu_exercises.h"
 #include "shell/mod_dodi.h"
 #include "tests/support/kova_test.h"
+#include "tests/support/menu_screens.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -61,12 +62,7 @@ protected:
         return *screen;
     }
     static QPushButton* keepButton(const OptionsScreen& screen) {
-        for (auto* button : screen.findChildren<QPushButton*>()) {
-            if (button->text() == KeepForProgramCaption) {
-                return button;
-            }
-        }
-        throw std::runtime_error("no Keep For Program button");
+        return ButtonCaptioned(screen, KeepForProgramCaption);
     }
 };
 
@@ -252,10 +248,7 @@ TEST_F(ProgramsWindowTest, ANameOfAnyLengthAndAnyCharactersIsKeptAsTyped) {
 
 TEST_F(ProgramsWindowTest, AFinishedPracticeIsAddedToTheCurrentProgramWithItsOptions) {
     ModDODI::PatientName = "Ben";
-    frmMain& menu = StartMainMenu();
-    Click(&menu, "cmdTRMenu");
-    Click(&menu, "cmdMNBD");
-    Form& options = *Forms::Find("frmFG1o");
+    Form& options = OpenFromMenu("cmdMNBD");
     TypeInto(Find<QComboBox>(&options, "cboPracTime"), "20");
     Click(&options, "cmdStart");
     Form& therapy = *Forms::Find("frmFG1t");
@@ -294,10 +287,7 @@ TEST_F(ProgramsWindowTest, AFinishedPracticeIsAddedToTheCurrentProgramWithItsOpt
 
 TEST_F(ProgramsWindowTest, AddToProgramWaitsForAPatientName) {
     ModDODI::PatientName = "";
-    frmMain& menu = StartMainMenu();
-    Click(&menu, "cmdTRMenu");
-    Click(&menu, "cmdMNBD");
-    Form& options = *Forms::Find("frmFG1o");
+    Form& options = OpenFromMenu("cmdMNBD");
     Click(&options, "cmdStart");
     Form& therapy = *Forms::Find("frmFG1t");
     Click(&therapy, "cmdScores");

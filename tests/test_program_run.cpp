@@ -22,8 +22,9 @@
 #include "shell/menu_exercises.h"
 #include "shell/mod_dodi.h"
 #include "tests/support/kova_test.h"
+#include "tests/support/menu_screens.h"
 #include "tests/support/practice_samples.h"
-#include "tests/support/throwaway_postgres.h"
+#include "tests/support/store_backends.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,24 +35,8 @@
 
 namespace {
 
-enum class Backend { SQLite, PostgreSQL };
-
 FakePlatform& fake() {
     return FakePlatform::Installed();
-}
-
-ProgramStep stepOf(const QString& exercise, const QList<OptionValue>& changes) {
-    ChooseMenuExerciseMode(exercise);
-    const std::unique_ptr<Form> screen = Forms::MakeApart(MenuExerciseForm(exercise));
-    ProgramStep step{exercise, ReadOptionValues(*screen)};
-    for (const OptionValue& change : changes) {
-        for (OptionValue& option : step.options) {
-            if (option.control == change.control) {
-                option.value = change.value;
-            }
-        }
-    }
-    return step;
 }
 
 QPushButton* visibleButton(const QWidget& screen, const QString& name) {
@@ -94,19 +79,13 @@ protected:
     void SetUp() override {
         KovaTest::SetUp();
         RegisterExercises();
-        if (GetParam() == Backend::PostgreSQL) {
-            QString reason;
-            ThrowawayPostgres* server = ThrowawayPostgres::Shared(&reason);
-            if (server == nullptr) {
-                if (ThrowawayPostgres::Required()) {
-                    FAIL() << "no PostgreSQL server for the tests: " << reason.toStdString();
-                }
-                GTEST_SKIP() << "PostgreSQL tests skipped: " << reason.toStdString();
-            }
-            PracticeHistory::UseTarget(server->Uri());
-            ASSERT_NE(PracticeHistory::Store(), nullptr);
-            PracticeHistory::Store()->DeletePatient(Patient);
+        QString target;
+        FreshStore(GetParam(), &target);
+        if (target.isEmpty()) {
+            return;
         }
+        PracticeHistory::UseTarget(target);
+        ASSERT_NE(PracticeHistory::Store(), nullptr);
         StartMainMenu();
         program.patient = Patient;
         program.name = "Three a day";
@@ -114,9 +93,9 @@ protected:
         program.sessionsPerWeek = 3;
         program.current = true;
         program.steps = {
-            stepOf("Shape Counting", {{"cboPracTime", "7"}}),
-            stepOf("Pattern Duplicator", {{"cboPracTime", "4"}}),
-            stepOf("Discriminating Color Grids", {{"cboPracTime", "1"}, {"cboGridSize", "5x5"}})};
+            StepOf("Shape Counting", {{"cboPracTime", "7"}}),
+            StepOf("Pattern Duplicator", {{"cboPracTime", "4"}}),
+            StepOf("Discriminating Color Grids", {{"cboPracTime", "1"}, {"cboGridSize", "5x5"}})};
     }
 
     ProgramStore programs() { return ProgramStore(*PracticeHistory::Store()); }
@@ -285,10 +264,7 @@ TEST_P(ProgramRunTest, LeftAtStepTwoItGoesOnThereTheSameDayAndFromTheStartTheNex
 TEST_P(ProgramRunTest, APracticeOutsideTheProgramHasNoNextExerciseAndNoPlace) {
     storeProgram();
     enterPatientName();
-    auto& menu = Loaded<frmMain>();
-    menu.cmdTRMenu_Click();
-    Click(&menu, "cmdMNBD");
-    Click(Forms::Find("frmFG1o"), "cmdStart");
+    Click(&OpenFromMenu("cmdMNBD"), "cmdStart");
     practiseShapeCounting();
     EXPECT_EQ(visibleButton(shownScores(), "cmdNextExercise"), nullptr);
     EXPECT_EQ(keptPlaces(), (QList<std::pair<qint64, int>>{{0, 0}}));
@@ -352,11 +328,7 @@ TEST_P(ProgramRunTest, ThreeWeeksOfPracticesGiveTheSessionsPlannedAndDone) {
     EXPECT_TRUE(ProgramTablesFor("Nobody").isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, ProgramRunTest,
-                         ::testing::Values(Backend::SQLite, Backend::PostgreSQL),
-                         [](const auto& info) {
-                             return info.param == Backend::SQLite ? "SQLite" : "PostgreSQL";
-                         });
+INSTANTIATE_TEST_SUITE_P(Backends, ProgramRunTest, BothBackends, BackendTestName);
 
 class TodaysProgramButtonTest : public KovaTest {};
 
@@ -369,7 +341,7 @@ TEST_F(TodaysProgramButtonTest, TheTopRowClosesUpAroundItAndFitsAt800By600) {
     program.patient = "Ben";
     program.name = "Daily";
     program.current = true;
-    program.steps = {stepOf("Shape Counting", {})};
+    program.steps = {StepOf("Shape Counting", {})};
     ASSERT_TRUE(ProgramStore(*PracticeHistory::Store()).Save(program).has_value());
     fake().InputAnswers.enqueue("Ben");
     menu.cmdName_Click();

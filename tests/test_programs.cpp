@@ -10,8 +10,9 @@
 #include "shell/forms_apart.h"
 #include "shell/menu_exercises.h"
 #include "tests/support/kova_test.h"
+#include "tests/support/menu_screens.h"
 #include "tests/support/practice_samples.h"
-#include "tests/support/throwaway_postgres.h"
+#include "tests/support/store_backends.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -19,22 +20,6 @@
 #include <QSqlQuery>
 
 namespace {
-
-// The options a step of the exercise has when nothing was changed on its screen.
-ProgramStep defaultStep(const QString& exercise) {
-    ChooseMenuExerciseMode(exercise);
-    const std::unique_ptr<Form> screen = Forms::MakeApart(MenuExerciseForm(exercise));
-    return {exercise, ReadOptionValues(*screen)};
-}
-
-ProgramStep withOption(ProgramStep step, const QString& control, const QString& value) {
-    for (OptionValue& option : step.options) {
-        if (option.control == control) {
-            option.value = value;
-        }
-    }
-    return step;
-}
 
 class ProgramStepTest : public KovaTest {
 protected:
@@ -48,7 +33,7 @@ TEST_F(ProgramStepTest, EveryExerciseOfTheMenuTakesItsOwnOptionsAsTheyAre) {
     // The picture exercises have no practice time: they run until Stop.
     const QStringList untimed = {"Right Or Left", "Flipper", "Flip Forms", "Closing Letters"};
     for (const QString& exercise : MenuExerciseCaptions()) {
-        const ProgramStep step = defaultStep(exercise);
+        const ProgramStep step = StepOf(exercise);
         EXPECT_EQ(step.PracticeMinutes(), untimed.contains(exercise) ? 0 : 5)
             << exercise.toStdString();
         EXPECT_EQ(StepRefusal(step), std::nullopt) << exercise.toStdString();
@@ -79,7 +64,7 @@ TEST_F(ProgramStepTest, AStepIsRefusedWithTheMessageItsScreenWouldShow) {
          "cboFont \"36\": Font Size must be between 12 and 30."},
     };
     for (const auto& c : cases) {
-        const ProgramStep step = withOption(defaultStep(c.exercise), c.control, c.value);
+        const ProgramStep step = WithOption(StepOf(c.exercise), c.control, c.value);
         ASSERT_EQ(ValueOf(step.options, c.control), c.value) << c.exercise << " " << c.control;
         const std::optional<QString> refusal = StepRefusal(step);
         if (QString(c.refusal).isEmpty()) {
@@ -92,7 +77,7 @@ TEST_F(ProgramStepTest, AStepIsRefusedWithTheMessageItsScreenWouldShow) {
 }
 
 TEST_F(ProgramStepTest, AStepNamesEveryOptionOnceAndNothingElse) {
-    ProgramStep step = defaultStep("Flipper");
+    ProgramStep step = StepOf("Flipper");
     ProgramStep unknown = step;
     unknown.options.append(OptionValue{"cboWhatever", "1"});
     EXPECT_EQ(StepRefusal(unknown), "cboWhatever \"1\": this exercise has no such option");
@@ -102,34 +87,25 @@ TEST_F(ProgramStepTest, AStepNamesEveryOptionOnceAndNothingElse) {
     ProgramStep missing = step;
     missing.options.removeLast();
     EXPECT_TRUE(StepRefusal(missing)->endsWith("missing"));
-    ProgramStep bothChosen = withOption(step, "optRandom", "True");
-    bothChosen = withOption(bothChosen, "optInOrder", "True");
+    ProgramStep bothChosen = WithOption(step, "optRandom", "True");
+    bothChosen = WithOption(bothChosen, "optInOrder", "True");
     EXPECT_TRUE(StepRefusal(bothChosen)->endsWith("conflicts with the other choices of its group"));
     EXPECT_EQ(StepRefusal({"Juggling", step.options}),
               "the exercise \"Juggling\" is not available");
 
     TherapyProgram program;
-    program.steps = {step, withOption(defaultStep("Shape Counting"), "cboPracTime", "0")};
-    EXPECT_TRUE(
-        ProgramRefusal(program)->startsWith("Step 2 (Shape Counting): cboPracTime \"0\""));
+    program.steps = {step, WithOption(StepOf("Shape Counting"), "cboPracTime", "0")};
+    EXPECT_TRUE(ProgramRefusal(program)->startsWith("Step 2 (Shape Counting): cboPracTime \"0\""));
 }
 
 TEST_F(ProgramStepTest, ValuesSetOnAScreenReadBackAsSet) {
-    const ProgramStep step = withOption(
-        withOption(withOption(defaultStep("Flipper"), "optRandom", "True"), "optInOrder", "False"),
+    const ProgramStep step = WithOption(
+        WithOption(WithOption(StepOf("Flipper"), "optRandom", "True"), "optInOrder", "False"),
         "HScroll1", "17");
     Form& options = Forms::Get(MenuExerciseForm("Flipper"));
     EXPECT_EQ(SetAndCheckOptionValues(options, step.options), std::nullopt);
     EXPECT_EQ(ReadOptionValues(options), step.options);
 }
-
-enum class Backend { SQLite, PostgreSQL };
-
-class PostgresEnvironment : public ::testing::Environment {
-    void TearDown() override { ThrowawayPostgres::StopShared(); }
-};
-const auto* const postgresEnvironment =
-    ::testing::AddGlobalTestEnvironment(new PostgresEnvironment);
 
 const QDateTime Monday(QDate(2026, 3, 2), QTime(9, 30, 0));
 
@@ -150,31 +126,10 @@ class ProgramStoreTest : public ProgramStepTest, public ::testing::WithParamInte
 protected:
     void SetUp() override {
         ProgramStepTest::SetUp();
-        target = NewTestHistoryFile();
-        if (GetParam() == Backend::PostgreSQL) {
-            QString reason;
-            ThrowawayPostgres* server = ThrowawayPostgres::Shared(&reason);
-            if (server == nullptr) {
-                if (ThrowawayPostgres::Required()) {
-                    FAIL() << "no PostgreSQL server for the tests: " << reason.toStdString();
-                }
-                GTEST_SKIP() << "PostgreSQL tests skipped: " << reason.toStdString();
-            }
-            target = server->Uri();
-            dropTables();
-        }
+        FreshStore(GetParam(), &target);
     }
 
     bool server() const { return GetParam() == Backend::PostgreSQL; }
-
-    void dropTables() {
-        PracticeStore fresh(target);
-        ASSERT_EQ(fresh.Open(), PracticeStore::Failure::None) << fresh.LastError().toStdString();
-        QSqlQuery drop(fresh.Connection());
-        ASSERT_TRUE(drop.exec("DROP TABLE program_step, program, practice_line, practice,"
-                              " kova_schema"))
-            << drop.lastError().text().toStdString();
-    }
 
     // A history of the first version with the practices, made without the store.
     void makeVersionOne(const QList<PracticeReport>& practices) {
@@ -225,9 +180,9 @@ protected:
         TherapyProgram program;
         program.patient = patient;
         program.name = name;
-        program.steps = {defaultStep("Flipper"),
-                         withOption(defaultStep("Tracking Sequences"), "cboPracTime", "10"),
-                         defaultStep("Discriminating Color Grids")};
+        program.steps = {StepOf("Flipper"),
+                         WithOption(StepOf("Tracking Sequences"), "cboPracTime", "10"),
+                         StepOf("Discriminating Color Grids")};
         program.days = TherapyProgram::DayBit(Qt::Monday) | TherapyProgram::DayBit(Qt::Thursday);
         program.sessionsPerWeek = 2;
         program.current = true;
@@ -242,7 +197,8 @@ TEST_P(ProgramStoreTest, ProgramsReadBackWholeAndOneIsCurrent) {
     ASSERT_EQ(history.Open(), PracticeStore::Failure::None) << history.LastError().toStdString();
     ProgramStore programs(history);
     const QString patient = "Zoë \"Z\" O'Neil; DROP TABLE program;--" + QString(300, QChar(0x4e2d));
-    TherapyProgram first = sampleProgram(patient, QString("Week\t1 ") + QString::fromUtf8("\xF0\x9F\x98\x80"));
+    TherapyProgram first =
+        sampleProgram(patient, QString("Week\t1 ") + QString::fromUtf8("\xF0\x9F\x98\x80"));
     const std::optional<qint64> firstId = programs.Save(first);
     ASSERT_TRUE(firstId.has_value()) << programs.LastError().toStdString();
     first.id = *firstId;
@@ -310,11 +266,7 @@ TEST_P(ProgramStoreTest, AVersionOneHistoryIsMigratedKeepingEveryPractice) {
     EXPECT_EQ(programs.StepsDoneOn(*id, Monday.date()), QSet<int>{1});
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, ProgramStoreTest,
-                         ::testing::Values(Backend::SQLite, Backend::PostgreSQL),
-                         [](const auto& info) {
-                             return info.param == Backend::SQLite ? "SQLite" : "PostgreSQL";
-                         });
+INSTANTIATE_TEST_SUITE_P(Backends, ProgramStoreTest, BothBackends, BackendTestName);
 
 TEST_F(ProgramStepTest, AHistoryOfANewerKovaIsLeftUntouched) {
     const QString file = NewTestHistoryFile();
