@@ -60,51 +60,6 @@ struct PatternScreen {
 
 class CellGridTest : public KovaTest {};
 
-// Counts the paints of every cell of a grid.
-class PaintCounter : public QObject {
-public:
-    explicit PaintCounter(const CellGrid& grid) : paints(grid.Count(), 0) {
-        for (int k = 0; k < grid.Count(); ++k) {
-            grid.Cell(k)->installEventFilter(this);
-        }
-    }
-    QList<int> paints;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            ++paints[static_cast<GridCell*>(watched)->Index()];
-        }
-        return false;
-    }
-};
-
-TEST_F(CellGridTest, SettingTheWholeGridRepaintsOnlyTheCellsThatChange) {
-    PatternScreen screen;
-    screen.grid->Cell(7)->SetBackColor(Qt::red);
-    ProcessEvents();
-    const QString litName = screen.grid->Cell(7)->accessibleName();
-    PaintCounter counter(*screen.grid);
-    screen.grid->SetBackColors(Qt::white);
-    ProcessEvents();
-    // Cell 7, and at most the neighbours right of and under it that it
-    // overlaps by one line; none of the others.
-    EXPECT_GT(counter.paints[7], 0);
-    for (int k = 0; k < screen.grid->Count(); ++k) {
-        const bool overlapped = k == 8 || k == 12 || k == 13;
-        EXPECT_TRUE(k == 7 || overlapped || counter.paints[k] == 0) << "cell " << k;
-    }
-    EXPECT_NE(screen.grid->Cell(7)->accessibleName(), litName) << "its new colour is told";
-    EXPECT_EQ(screen.grid->Cell(7)->BackColor(), QColor(Qt::white));
-
-    // A mark is a change even on the same colour.
-    counter.paints.fill(0);
-    screen.grid->Cell(3)->SetAnswerColor(Qt::white, AnswerMark::Right);
-    ProcessEvents();
-    EXPECT_GT(counter.paints[3], 0);
-    EXPECT_EQ(screen.grid->Cell(3)->Mark(), AnswerMark::Right);
-}
-
 TEST_F(CellGridTest, ClicksReachTheHandlerWithTheCellIndexRowByRow) {
     BoardScreen screen;
     ASSERT_EQ(screen.board->Count(), 9);
