@@ -108,6 +108,48 @@ TEST_F(VisualSequencingScreens, EachSquareIsLitForTheDisplayTimeWithTheCursorHid
     EXPECT_TRUE(fake().Sounds.value(0).endsWith("Ding.wav"));
 }
 
+// Times each square on the virtual clock from the start of the paint that
+// lights it to the start of the paint that makes it white again, as a
+// viewer sees it; every lit paint takes the clock on by PaintMs.
+class LitClock : public QObject {
+public:
+    static constexpr double PaintMs = 7;
+    QList<double> litMs;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Paint) {
+            return false;
+        }
+        FakePlatform& fake = FakePlatform::Installed();
+        if (static_cast<GridCell*>(watched)->BackColor() != QColor(Qt::white)) {
+            litAt_ = fake.MonotonicMs();
+            fake.Now += PaintMs / 1000;
+        } else if (litAt_ >= 0) {
+            litMs << fake.MonotonicMs() - litAt_;
+            litAt_ = -1;
+        }
+        return false;
+    }
+
+private:
+    double litAt_ = -1;
+};
+
+TEST_F(VisualSequencingScreens, ASlowPaintDoesNotKeepASquareLitLonger) {
+    frmVSS2t& t = startTherapy();
+    options().cboSpeed->SetText("0.10");
+    LitClock clock;
+    for (int k = 0; k < t.cmdX->Count(); ++k) {
+        t.cmdX->Cell(k)->installEventFilter(&clock);
+    }
+    nextSequence({3, 7, 3});
+    ASSERT_EQ(clock.litMs.size(), 3);
+    for (double ms : clock.litMs) {
+        EXPECT_NEAR(ms, 100, 1e-6) << "the wait runs from the start of the lit paint";
+    }
+}
+
 TEST_F(VisualSequencingScreens, RightClicksCompleteTheSequenceAndAWrongOneEndsIt) {
     frmVSS2t& t = startTherapy();
     nextSequence({5, 2, 5});

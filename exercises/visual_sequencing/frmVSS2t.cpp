@@ -243,12 +243,16 @@ void frmVSS2t::ShowIncreasingSequence() {
 void frmVSS2t::showTarget(int i) {
     ++VisualSequencingScores().VisSeqTargetsShown;
     GridCell* square = cmdX->Cell(Sequence[std::size_t(i)] - 1);
+    const int litMs = LitMs(options().cboSpeed->Text());
     square->SetBackColor(LitColor(Sequence[std::size_t(i)]));
+    // The square is lit from the start of its paint: the wait runs from
+    // there, so that the paint itself does not lengthen it.
+    const double litAt = platform().MonotonicMs();
     square->repaint();
-    platform().Sleep(LitMs(options().cboSpeed->Text()));
-    // Only the lit square changes: it is painted white at once, and the next
-    // square is lit straight after.
-    cmdX->SetBackColors(Unlit);
+    platform().SleepUntil(litAt + litMs);
+    // Only the lit square changes: it alone is painted white at once, and the
+    // next square is lit straight after.
+    square->SetBackColor(Unlit);
     square->repaint();
 }
 

@@ -11,6 +11,13 @@
 GridCell::GridCell(int index, QWidget* parent) : QAbstractButton(parent), index_(index) {
     setObjectName(parent->objectName() + "(" + QString::number(index) + ")");
     setFocusPolicy(Qt::StrongFocus);
+    updateOpaque();
+}
+
+// An opaque back colour covers the whole cell: what lies under it need not
+// be painted first.
+void GridCell::updateOpaque() {
+    setAttribute(Qt::WA_OpaquePaintEvent, backColor_.isValid() && backColor_.alpha() == 255);
 }
 
 void GridCell::SetCaption(const QString& caption) {
@@ -24,8 +31,14 @@ void GridCell::SetBackColor(const QColor& color) {
 }
 
 void GridCell::SetAnswerColor(const QColor& color, AnswerMark mark) {
+    // A cell that already shows this is left alone: setting a whole grid
+    // repaints only the cells that change.
+    if (color == backColor_ && mark == mark_) {
+        return;
+    }
     backColor_ = color;
     mark_ = mark;
+    updateOpaque();
     updateSpokenName();
     update();
 }
@@ -63,7 +76,9 @@ void GridCell::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(Qt::black, 1));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-    if (!text().isEmpty()) {
+    // A blank caption draws nothing; laying it out would cost more than
+    // the rest of the cell.
+    if (!text().trimmed().isEmpty()) {
         painter.setPen(captionColor_);
         painter.setFont(font());
         painter.drawText(rect(), Qt::AlignCenter, text());

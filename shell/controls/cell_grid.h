@@ -60,6 +60,7 @@ protected:
 
 private:
     void updateSpokenName();
+    void updateOpaque();
 
     int index_;
     QString spokenName_;

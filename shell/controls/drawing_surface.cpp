@@ -13,7 +13,7 @@
 
 DrawingSurface::DrawingSurface(const QString& name, QWidget* parent) : QWidget(parent) {
     setObjectName(name);
-    backColor_ = palette().color(QPalette::Window);
+    SetBackColor(palette().color(QPalette::Window));
     SurfaceAccessible::Install();
 }
 
@@ -154,6 +154,9 @@ void DrawingSurface::SetFontSize(double points) {
 
 void DrawingSurface::SetBackColor(const QColor& color) {
     backColor_ = color;
+    // The paint fills the whole surface with an opaque back colour first:
+    // what lies under the surface need not be painted before it.
+    setAttribute(Qt::WA_OpaquePaintEvent, color.isValid() && color.alpha() == 255);
     update();
 }
 
@@ -320,33 +323,27 @@ DrawingPass::~DrawingPass() {
 
 QPainter& DrawingPass::painter() {
     if (!painter_.isActive()) {
+        bits_ = nullptr; // taken again once the painter has had the drawing
         painter_.begin(&surface_.canvas_);
     }
     return painter_;
 }
 
-void DrawingPass::fillPixels(const QRect& area, const QColor& color) {
-    if (color.alpha() != 255) {
-        const double ratio = surface_.canvas_.devicePixelRatio();
-        painter().fillRect(QRectF(QPointF(area.topLeft()) / ratio, QSizeF(area.size()) / ratio),
-                           color);
-        return;
-    }
+QRgb* DrawingPass::pixels() {
     if (painter_.isActive()) {
         painter_.end(); // nothing may paint the drawing while it is written directly
     }
-    QImage& canvas = surface_.canvas_;
-    const QRect inside = area & canvas.rect();
-    if (inside.isEmpty()) {
-        return;
+    if (bits_ == nullptr) {
+        QImage& canvas = surface_.canvas_;
+        bits_ = reinterpret_cast<QRgb*>(canvas.bits());
+        stride_ = canvas.bytesPerLine() / qsizetype(sizeof(QRgb));
     }
-    const QRgb pixel = color.rgba(); // opaque: the same premultiplied
-    uchar* const bits = canvas.bits();
-    const qsizetype stride = canvas.bytesPerLine();
-    for (int y = inside.top(); y <= inside.bottom(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(bits + y * stride);
-        std::fill(line + inside.left(), line + inside.right() + 1, pixel);
-    }
+    return bits_;
+}
+
+void DrawingPass::fillPixels(const QRect& area, const QColor& color) {
+    const double ratio = surface_.canvas_.devicePixelRatio();
+    painter().fillRect(QRectF(QPointF(area.topLeft()) / ratio, QSizeF(area.size()) / ratio), color);
 }
 
 QPen DrawingPass::pen(const QColor& color) const {
@@ -449,13 +446,35 @@ void DrawingPass::PSet(double x, double y, const QColor& color) {
     // A dot is a disc DrawWidth pixels across (scaled with the form, in
     // device pixels) around the pixel holding the point, filled row by row:
     // far cheaper than stroking a wide point.
-    const double ratio = surface_.canvas_.devicePixelRatio();
+    QImage& canvas = surface_.canvas_;
+    const double ratio = canvas.devicePixelRatio();
     const int width = std::max(1, static_cast<int>(std::lround(penWidth() * ratio)));
     const QPointF at = surface_.ToPixels(x, y) * ratio;
     const int first = -(width - 1) / 2;
     const int left = static_cast<int>(std::floor(at.x())) + first;
     const int top = static_cast<int>(std::floor(at.y())) + first;
-    for (const DotRun& run : DotRuns(width)) {
-        fillPixels(QRect(left + run.from, top + run.row, run.to - run.from + 1, run.rows), color);
+    const std::vector<DotRun>& runs = DotRuns(width);
+    if (color.alpha() != 255) {
+        for (const DotRun& run : runs) {
+            fillPixels(QRect(left + run.from, top + run.row, run.to - run.from + 1, run.rows),
+                       color);
+        }
+        return;
+    }
+    // An opaque dot is written straight into the drawing, clipped to it: a
+    // busy set has thousands of them.
+    QRgb* const bits = pixels();
+    const QRgb pixel = color.rgba(); // opaque: the same premultiplied
+    const int right = canvas.width() - 1;
+    const int bottom = canvas.height() - 1;
+    for (const DotRun& run : runs) {
+        const int from = std::max(0, left + run.from);
+        const int to = std::min(right, left + run.to);
+        const int rowFrom = std::max(0, top + run.row);
+        const int rowTo = std::min(bottom, top + run.row + run.rows - 1);
+        for (int row = rowFrom; from <= to && row <= rowTo; ++row) {
+            QRgb* const line = bits + row * stride_;
+            std::fill(line + from, line + to + 1, pixel);
+        }
     }
 }

@@ -147,11 +147,14 @@ private:
     QPen pen(const QColor& color) const;
     // The painter on the surface's drawing, begun when first needed.
     QPainter& painter();
-    // Fills pixels of the drawing; opaque colours are written straight into
-    // it, with the painter ended first.
+    // Fills pixels of the drawing with a translucent colour, blended.
     void fillPixels(const QRect& area, const QColor& color);
+    // The drawing's pixels for writing directly, with the painter ended.
+    QRgb* pixels();
 
     DrawingSurface& surface_;
     double designScale_; // pixels per design pixel, read once per pass
     QPainter painter_;
+    QRgb* bits_ = nullptr; // the drawing's first pixel once taken, else null
+    qsizetype stride_ = 0; // pixels from one row of the drawing to the next
 };
