@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 
@@ -20,10 +20,11 @@ QString findIn(const QString& folder, const QString& bare) {
         return path;
     }
     // Names are matched without regard to case, as the program's files
-    // were named on a system that ignores it ("LetterLCA.jpg").
-    const QStringList sameName =
-        QDir(folder).entryList({bare}, QDir::Files, QDir::Name | QDir::IgnoreCase);
-    for (const QString& entry : sameName) {
+    // were named on a system that ignores it ("LetterLCA.jpg"). The names
+    // are compared here rather than by a name filter, which would be a
+    // pattern (and load the pattern engine at start-up).
+    const QStringList files = QDir(folder).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (const QString& entry : files) {
         if (entry.compare(bare, Qt::CaseInsensitive) == 0) {
             return folder + "/" + entry;
         }
@@ -59,7 +60,8 @@ void SetAssetDirectory(const QString& folder) {
 QString FindAsset(const QString& fileName) {
     // Callers may name a folder in either style ("<dir>\Image1.jpg"); only
     // the file's own name counts.
-    const QString bare = fileName.section(QRegularExpression(R"([\\/])"), -1);
+    const qsizetype folderEnd = std::max(fileName.lastIndexOf('/'), fileName.lastIndexOf('\\'));
+    const QString bare = fileName.mid(folderEnd + 1);
     if (bare.isEmpty()) {
         return {};
     }

@@ -4,7 +4,6 @@
 #include "shell/platform.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <cmath>
 #include <vector>
 
@@ -33,7 +32,7 @@ void RegisterScoreBlock(std::function<void()> reset) {
 
 // The sound file's path: looked up by its own name, whatever folder it is given with.
 static QString SoundPath(const QString& FileName) {
-    return FindAsset(FileName.section(QRegularExpression(R"([\\/])"), -1));
+    return FindAsset(FileName);
 }
 
 Integer PlaySoundFile(const QString& FileName) {

@@ -6,9 +6,11 @@
 #include "shell/print/print_dialog.h"
 #include "shell/sound/sound_output.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -56,6 +58,37 @@ TEST(Program, StartsShowsTheMainMenuFindsItsFilesAndExitsCleanly) {
                               "/libkova_sound.so\nKOVA clinic module found: " +
                               QCoreApplication::applicationDirPath() + "/libkova_clinic.so\n");
     EXPECT_FALSE(run.errors.contains("QWidget")) << run.errors.toStdString();
+}
+
+// The picture check reads a JPEG header itself and asks the image plugins
+// only about other kinds of picture.
+TEST(Program, SaysWhetherThePictureInItsStartFolderCanBeRead) {
+    QImage png(8, 8, QImage::Format_RGB32);
+    png.fill(Qt::white);
+    QByteArray pngData;
+    QBuffer pngBuffer(&pngData);
+    ASSERT_TRUE(pngBuffer.open(QIODevice::WriteOnly) && png.save(&pngBuffer, "PNG"));
+    QFile shipped(QCoreApplication::applicationDirPath() + "/assets/Image1.jpg");
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    const QByteArray jpeg = shipped.readAll();
+    const struct {
+        QByteArray contents;
+        const char* verdict;
+    } pictures[] = {{jpeg.left(jpeg.indexOf("\xFF\xC0")), "unreadable"},
+                    {"\xFF\xD8\xFF\xFF\xFF" + jpeg.mid(2), "found"},
+                    {pngData, "found"},
+                    {"not a picture", "unreadable"}};
+    for (const auto& picture : pictures) {
+        QTemporaryDir start;
+        QFile file(start.filePath("Image1.jpg"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(picture.contents);
+        file.close();
+        const KovaRun run = runKova(builtProgram(), {}, start.path());
+        EXPECT_TRUE(run.output.contains(
+            QString("KOVA picture %1: %2").arg(picture.verdict, file.fileName())))
+            << run.output.toStdString();
+    }
 }
 
 TEST(Program, AnswersVersionAndHelpWithoutAWindowSystem) {
