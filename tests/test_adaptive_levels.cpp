@@ -3,40 +3,32 @@
 // Color Grids and Tic Tac Toe Rotations settling near four answers in five.
 #include "exercises/character_searching/character_searching_scores.h"
 #include "exercises/character_searching/frmFG7o.h"
-#include "exercises/character_searching/frmFG7t.h"
 #include "exercises/closing_letters/closing_letters_scores.h"
 #include "exercises/closing_letters/frmLetterO.h"
-#include "exercises/closing_letters/frmLetterT.h"
 #include "exercises/color_grids/color_grids_scores.h"
 #include "exercises/color_grids/frmVD1o.h"
-#include "exercises/color_grids/frmVD1t.h"
 #include "exercises/eye_rotations/eye_rotations_rules.h"
 #include "exercises/eye_rotations/eye_rotations_scores.h"
 #include "exercises/eye_rotations/frmDotO.h"
 #include "exercises/eye_rotations/frmDotT.h"
 #include "exercises/pattern_duplicator/frmVD8o.h"
-#include "exercises/pattern_duplicator/frmVD8t.h"
 #include "exercises/pattern_duplicator/pattern_duplicator_scores.h"
 #include "exercises/right_or_left/frmRLO.h"
-#include "exercises/right_or_left/frmRLT.h"
 #include "exercises/right_or_left/right_or_left_scores.h"
 #include "exercises/shape_counting/frmFG1o.h"
-#include "exercises/shape_counting/frmFG1t.h"
 #include "exercises/shape_counting/shape_counting_scores.h"
-#include "exercises/tic_tac_toe/frmVSS1o.h"
-#include "exercises/tic_tac_toe/frmVSS1t.h"
 #include "exercises/tic_tac_toe/tic_tac_toe_scores.h"
 #include "exercises/tracking/frmTrackO.h"
 #include "exercises/tracking/frmTrackT.h"
 #include "exercises/tracking/tracking_scores.h"
 #include "exercises/visual_sequencing/frmVSS2o.h"
-#include "exercises/visual_sequencing/frmVSS2t.h"
 #include "exercises/visual_sequencing/visual_sequencing_scores.h"
 #include "shell/app.h"
 #include "shell/framework/adaptive_level.h"
 #include "shell/framework/option_values.h"
 #include "tests/support/kova_test.h"
 #include "tests/support/menu_screens.h"
+#include "tests/support/set_answers.h"
 #include "tests/support/simulated_responder.h"
 
 #include <QCheckBox>
@@ -104,11 +96,6 @@ TEST(AdaptiveStaircase, MovesOnlyAtTheEndOfABlockAndStaysWithinItsBounds) {
     }
 }
 
-// The options screen's Therapy button, whatever the screen names it.
-void ClickTherapy(Form& options) {
-    Click(ButtonCaptioned(options, "Therapy"));
-}
-
 // Every ladder declared, for every exercise, on its own options screen: each
 // level is a set of values the screen accepts and shows as the ladder says.
 class EveryLadder : public KovaTest {};
@@ -132,7 +119,7 @@ TEST_F(EveryLadder, EachLevelIsAcceptedByItsOptionsScreen) {
             TypeInto(lowest, "1");
             TypeInto(start, QString::number(level));
             TabOut(start);
-            ClickTherapy(options);
+            Click(ButtonCaptioned(options, "Therapy"));
             const OptionValues shown = ReadOptionValues(options);
             for (int i = 0; i < ladder.controls.size(); ++i) {
                 EXPECT_EQ(ValueOf(shown, ladder.controls[i]), ladder.levels[level - 1][i])
@@ -155,136 +142,20 @@ struct ExerciseDriver {
     const char* options;
     const char* therapy;
     double eightyLevel; // where the simulated patient is right four times in five
-    void (*startSet)(Form& therapy);
+    // The button that shows the next set. Where a set stays open after a
+    // wrong answer (a count or a check may be tried again) it is offered only
+    // after a right one; until then the patient answers the set shown again.
+    const char* next;
     // Answers the set shown, right or wrong as asked where the set allows
     // it; returns whether the answer given is right.
-    bool (*answer)(Form& therapy, bool right, FakePlatform& fake);
+    SetAnswer answer;
     JudgedAnswers (*judged)();
     // Whether the settling of a simulated patient is checked here too (it
     // takes thirty blocks from each end); every ladder's ends are.
     bool settles = false;
-    // Whether Start itself shows the first set (and the driver presses it).
-    bool startShowsASet = false;
+    // Where Start itself shows a set: how the driver shows the next one.
+    void (*startSet)(Form& therapy) = nullptr;
 };
-
-void StartSequence(Form& t) {
-    Click(static_cast<frmVSS2t&>(t).cmdNextPat);
-}
-
-bool AnswerSequence(Form& form, bool right, FakePlatform&) {
-    auto& t = static_cast<frmVSS2t&>(form);
-    const int first = t.Sequence[1];
-    if (!right) {
-        Click(t.cmdX->Cell(first % 9)); // any square but the first lit
-        return false;
-    }
-    for (int i = 1; i <= t.ShownLength(); ++i) {
-        Click(t.cmdX->Cell(t.Sequence[std::size_t(i)] - 1));
-    }
-    return true;
-}
-
-void StartGrids(Form& t) {
-    Click(static_cast<frmVD1t&>(t).cmdNextSet);
-}
-
-bool AnswerGrids(Form& form, bool right, FakePlatform&) {
-    auto& t = static_cast<frmVD1t&>(form);
-    const int odd = t.CurrentSet().oddGrid - 1;
-    Click(t.cmdAns[std::size_t(right ? odd : (odd + 1) % 4)]);
-    return right;
-}
-
-void StartPattern(Form& form) {
-    auto& t = static_cast<frmVSS1t&>(form);
-    Click(t.cmdNextPat);
-}
-
-bool AnswerPattern(Form& form, bool right, FakePlatform& fake) {
-    auto& t = static_cast<frmVSS1t&>(form);
-    fake.AdvanceTime(t.Timer1->Interval());
-    const TicTacToe::XPattern expected =
-        TicTacToe::Rotated(t.Pattern, Forms::Get<frmVSS1o>().ChosenRotation());
-    bool leftOut = right;
-    for (int cell = 0; cell < TicTacToe::CellCount; ++cell) {
-        // Wrong: the first X left out.
-        if (expected[std::size_t(cell)] && !std::exchange(leftOut, true)) {
-            continue;
-        }
-        if (expected[std::size_t(cell)]) {
-            Click(t.cmdX->Cell(cell));
-        }
-    }
-    Click(t.cmdChkAnswer);
-    return leftOut == right; // a pattern without X's leaves nothing out: always right
-}
-
-// Where a set stays open after a wrong answer (a count or a check may be
-// tried again), the next set starts only once the screen offers it; until
-// then the patient answers the set shown again.
-template <class Therapy> void StartWhenOffered(Form& form) {
-    auto& t = static_cast<Therapy&>(form);
-    if (t.cmdNextSet->isEnabled()) {
-        Click(t.cmdNextSet);
-    }
-}
-
-bool AnswerShapes(Form& form, bool right, FakePlatform&) {
-    auto& t = static_cast<frmFG1t&>(form);
-    QTest::keyClicks(t.txtAns, QString::number(t.CurrentSet().Count() + (right ? 0 : 1)));
-    QTest::keyClick(t.txtAns, Qt::Key_Return);
-    return right;
-}
-
-bool AnswerDuplicate(Form& form, bool right, FakePlatform&) {
-    auto& t = static_cast<frmVD8t&>(form);
-    // Wrong: checked with the answer grid left blank (a pattern has a square at least).
-    for (int cell = 0; right && cell < t.PatternGrid()->Count(); ++cell) {
-        if (t.PatternGrid()->Cell(cell)->BackColor() == QColor(Qt::black)) {
-            Click(t.AnswerGrid()->Cell(cell));
-        }
-    }
-    Click(t.cmdChkAnsw);
-    return right;
-}
-
-void StartSearch(Form& t) {
-    Click(static_cast<frmFG7t&>(t).cmdBegin);
-}
-
-bool AnswerSearch(Form& form, bool right, FakePlatform&) {
-    auto& t = static_cast<frmFG7t&>(form);
-    QTest::keyClicks(t.txtAns, QString::number(t.CurrentGrid().targets + (right ? 0 : 1)));
-    QTest::keyClick(t.txtAns, Qt::Key_Return);
-    return right;
-}
-
-void StartFigure(Form& t) {
-    Click(static_cast<frmRLT&>(t).cmdNextSet);
-}
-
-bool AnswerFigure(Form& form, bool right, FakePlatform&) {
-    auto& t = static_cast<frmRLT&>(form);
-    Click(t.cmdHand[std::size_t(right ? t.CorrectHand : 1 - t.CorrectHand)]);
-    return right;
-}
-
-void StartLetter(Form& t) {
-    Click(static_cast<frmLetterT&>(t).cmdNextSet);
-}
-
-// Right: the letter typed at once. Wrong: never named, uncovered to the
-// last tile, which counts one wrong.
-bool AnswerLetter(Form& form, bool right, FakePlatform&) {
-    auto& t = static_cast<frmLetterT&>(form);
-    if (right) {
-        QTest::keyClicks(t.txtAnswer, QString(QChar(t.LetterCode)));
-    }
-    while (!right && t.cmdEraseTiles->isEnabled()) {
-        Click(t.cmdEraseTiles);
-    }
-    return right;
-}
 
 // The patient's answer at a level, for a screen that takes its answers
 // while the set runs: a Tracking page runs to its end inside Start.
@@ -361,59 +232,55 @@ bool AnswerRotation(Form& form, bool right, FakePlatform& fake) {
 }
 
 const ExerciseDriver Drivers[] = {
-    {"VisualSequencing", frmVSS2o::Name, frmVSS2t::Name, 6, StartSequence, AnswerSequence,
+    {"VisualSequencing", frmVSS2o::Name, frmVSS2t::Name, 6, "cmdNextPat", AnswerSequence,
      [] {
-         const auto& s = VisualSequencingScores();
-         return JudgedAnswers{s.VisSeqSeqCorrect, s.VisSeqSeqWrong};
+         return JudgedAnswers{VisualSequencingScores().VisSeqSeqCorrect,
+                              VisualSequencingScores().VisSeqSeqWrong};
      },
      true},
-    {"ColorGrids", frmVD1o::Name, frmVD1t::Name, 6, StartGrids, AnswerGrids,
+    {"ColorGrids", frmVD1o::Name, frmVD1t::Name, 6, "cmdNextSet", AnswerGrids,
      [] {
-         const auto& s = ColorGridsScores();
-         return JudgedAnswers{s.Correct, s.Wrong};
+         return JudgedAnswers{ColorGridsScores().Correct, ColorGridsScores().Wrong};
      },
      true},
-    {"TicTacToe", frmVSS1o::Name, frmVSS1t::Name, 5, StartPattern, AnswerPattern,
+    {"TicTacToe", frmVSS1o::Name, frmVSS1t::Name, 5, "cmdNextPat", AnswerPattern,
      [] {
          const auto& s = TicTacToeScores();
          return JudgedAnswers{s.TicTacToeGridsAllCorrect,
                               s.TicTacToeGrids - s.TicTacToeGridsAllCorrect};
      },
      true},
-    {"ShapeCounting", frmFG1o::Name, frmFG1t::Name, 7, StartWhenOffered<frmFG1t>, AnswerShapes,
+    {"ShapeCounting", frmFG1o::Name, frmFG1t::Name, 7, "cmdNextSet", AnswerShapes,
      [] {
-         const auto& s = ShapeCountingScores();
-         return JudgedAnswers{s.Correct, s.Wrong};
+         return JudgedAnswers{ShapeCountingScores().Correct, ShapeCountingScores().Wrong};
      }},
-    {"PatternDuplicator", frmVD8o::Name, frmVD8t::Name, 5, StartWhenOffered<frmVD8t>,
-     AnswerDuplicate,
+    {"PatternDuplicator", frmVD8o::Name, frmVD8t::Name, 5, "cmdNextSet", AnswerDuplicate,
      [] {
-         const auto& s = PatternDuplicatorScores();
-         return JudgedAnswers{s.Correct, s.Wrong};
+         return JudgedAnswers{PatternDuplicatorScores().Correct, PatternDuplicatorScores().Wrong};
      }},
-    {"CharacterSearching", frmFG7o::Name, frmFG7t::Name, 5, StartSearch, AnswerSearch,
+    {"CharacterSearching", frmFG7o::Name, frmFG7t::Name, 5, "cmdBegin", AnswerSearch,
      [] {
-         const auto& s = CharacterSearchingScores();
-         return JudgedAnswers{s.CharSearchCorrect, s.CharSearchWrong};
+         return JudgedAnswers{CharacterSearchingScores().CharSearchCorrect,
+                              CharacterSearchingScores().CharSearchWrong};
      }},
-    {"RightOrLeft", frmRLO::Name, frmRLT::Name, 6, StartFigure, AnswerFigure,
+    {"RightOrLeft", frmRLO::Name, frmRLT::Name, 6, "cmdNextSet", AnswerFigure,
      [] {
          return JudgedAnswers{RLScores().RLCorrect, RLScores().RLWrong};
      }},
-    {"ClosingLetters", frmLetterO::Name, frmLetterT::Name, 5, StartLetter, AnswerLetter,
+    {"ClosingLetters", frmLetterO::Name, frmLetterT::Name, 5, "cmdNextSet", AnswerLetter,
      [] {
-         const auto& s = Scores<LetterScores>();
-         return JudgedAnswers{s.LettersCorrect, s.LettersWrong};
+         return JudgedAnswers{Scores<LetterScores>().LettersCorrect,
+                              Scores<LetterScores>().LettersWrong};
      }},
-    {"Tracking", frmTrackO::Name, frmTrackT::Name, 6, StartPage, AnswerPage,
-     [] { return Scores<TrackScores>().Judged; }, false, true},
-    {"EyeRotations", frmDotO::Name, frmDotT::Name, 6, StartRotation, AnswerRotation,
+    {"Tracking", frmTrackO::Name, frmTrackT::Name, 6, nullptr, AnswerPage,
+     [] { return Scores<TrackScores>().Judged; }, false, StartPage},
+    {"EyeRotations", frmDotO::Name, frmDotT::Name, 6, nullptr, AnswerRotation,
      [] {
          const auto& s = EyeScores();
          return JudgedAnswers{s.CorrectCount,
                               s.WrongCount + TargetsMissed(s.TargetsShown, s.CorrectCount)};
      },
-     false, true},
+     false, StartRotation},
 };
 
 // What one simulated practice showed, set by set.
@@ -456,10 +323,6 @@ protected:
         }
     }
 
-    int shownLevel(Form& therapy) {
-        return Find<QLabel>(&therapy, AdaptiveNames::LevelLabel)->text().mid(6).toInt();
-    }
-
     QStringList ladderValues() {
         const OptionValues values = ReadOptionValues(*options_);
         QStringList shown;
@@ -470,23 +333,27 @@ protected:
     }
 
     Practice practise(SimulatedResponder responder, int sets) {
-        ClickTherapy(*options_);
+        Click(ButtonCaptioned(*options_, "Therapy"));
         Form& therapy = Forms::Get(GetParam().therapy);
-        if (!GetParam().startShowsASet) {
+        if (GetParam().startSet == nullptr) {
             Click(&therapy, "cmdStart");
         }
         Practice practice;
         AnswerWhileShown = [&responder](int level) { return responder.AnswersRight(level); };
         QSet<QString> seen; // level and options at each wait of the set shown
         fake().OnSleep = [&](int) {
-            const int level = shownLevel(therapy);
+            const int level = LevelShownOn(therapy);
             const bool asLadder = ladderValues() == ladder_.levels.value(level - 1);
             seen << QString("%1 %2").arg(level).arg(asLadder ? "as ladder" : "other options");
         };
         for (int set = 0; set < sets; ++set) {
             seen.clear();
-            GetParam().startSet(therapy);
-            const int level = shownLevel(therapy);
+            if (GetParam().startSet != nullptr) {
+                GetParam().startSet(therapy);
+            } else {
+                Click(&therapy, GetParam().next);
+            }
+            const int level = LevelShownOn(therapy);
             const bool right = GetParam().answer(therapy, responder.AnswersRight(level), fake());
             practice.levels << level;
             practice.right << right;

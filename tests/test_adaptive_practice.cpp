@@ -13,6 +13,7 @@
 #include "shell/framework/option_values.h"
 #include "shell/mod_dodi.h"
 #include "tests/support/kova_test.h"
+#include "tests/support/menu_screens.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -191,8 +192,7 @@ TEST_F(AdaptivePractice, AHandChangeTurnsTheModeOffWithANoticeForThatPractice) {
     Click(t.cmdStart);
     Click(t.cmdOptions);
     Click(mode());
-    EXPECT_EQ(Loaded<frmVSS2o>().findChild<QCheckBox*>(AdaptiveNames::ModeCheck)->isChecked(),
-              true);
+    EXPECT_TRUE(mode()->isChecked());
     EXPECT_EQ(levelShown(startTherapy()), "Level 1") << "ticked again, the mode is back";
     EXPECT_EQ(Loaded<frmVSS2t>().lblInfo->text(), "") << "the notice was for one practice";
 }
@@ -220,13 +220,9 @@ TEST_F(AdaptivePractice, ThePatientsNextPracticeStartsAtTheLevelStored) {
 
     // A program step keeps the choice of the mode, and starts at the level stored.
     Forms::UnloadAll();
-    Form& step = Forms::Get(frmVSS2o::Name);
-    OptionValues values = ReadOptionValues(step);
-    for (OptionValue& value : values) {
-        if (value.control == AdaptiveNames::ModeCheck) {
-            value.value = "True";
-        }
-    }
+    const OptionValues values = WithOption({"", ReadOptionValues(Forms::Get(frmVSS2o::Name))},
+                                           AdaptiveNames::ModeCheck, "True")
+                                    .options;
     Forms::UnloadAll();
     Form& again = Forms::Get(frmVSS2o::Name);
     ASSERT_EQ(SetAndCheckOptionValues(again, values), std::nullopt);

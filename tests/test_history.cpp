@@ -112,12 +112,12 @@ TEST_F(HistoryFileTest, AnUnusableHistoryIsToldOnceLeftUntouchedAndKovaGoesOn) {
     ASSERT_EQ(fake().Messages.size(), 1);
     EXPECT_TRUE(fake().Messages[0].prompt.startsWith("The practice history cannot be opened"));
 
-    // A history from a newer KOVA is not touched either.
+    // A history of the next KOVA (schema version 3) is not touched either.
     const QString newer = NewTestHistoryFile();
     {
         PracticeStore store(newer);
         ASSERT_EQ(store.Open(), PracticeStore::Failure::None);
-        QSqlQuery(store.Connection()).exec("UPDATE kova_schema SET version = 99");
+        QSqlQuery(store.Connection()).exec("UPDATE kova_schema SET version = 3");
     }
     const QByteArray before = contentsOf(newer);
     PracticeHistory::UseTarget(newer);

@@ -5,22 +5,13 @@
 // wrong answers and a normal one are.
 #include "clinic/history/frmHistory.h"
 #include "clinic/history/practice_history.h"
-#include "exercises/character_searching/frmFG7t.h"
-#include "exercises/closing_letters/frmLetterT.h"
 #include "exercises/closing_lines/frmVC2t.h"
-#include "exercises/color_grids/frmVD1t.h"
 #include "exercises/eye_rotations/frmDotT.h"
 #include "exercises/flip_forms/frmFlipFormT.h"
 #include "exercises/flipper/frmFlipperO.h"
 #include "exercises/flipper/frmFlipperS.h"
 #include "exercises/flipper/frmFlipperT.h"
-#include "exercises/pattern_duplicator/frmVD8t.h"
-#include "exercises/right_or_left/frmRLT.h"
-#include "exercises/shape_counting/frmFG1t.h"
-#include "exercises/tic_tac_toe/frmVSS1o.h"
-#include "exercises/tic_tac_toe/frmVSS1t.h"
 #include "exercises/tracking/frmTrackT.h"
-#include "exercises/visual_sequencing/frmVSS2t.h"
 #include "shell/app.h"
 #include "shell/framework/options_screen.h"
 #include "shell/framework/practice_report.h"
@@ -29,6 +20,8 @@
 #include "shell/mod_dodi.h"
 #include "tests/picture_files.h"
 #include "tests/support/menu_screens.h"
+#include "tests/support/practice_samples.h"
+#include "tests/support/set_answers.h"
 #include "tests/support/store_backends.h"
 
 #include <QGroupBox>
@@ -56,14 +49,6 @@ protected:
     static QList<PracticeSummary> kept(const QString& patient) {
         return PracticeHistory::Store()->Practices(patient);
     }
-    static void expectSameLines(const QList<ReportLine>& read, const QList<ReportLine>& shown) {
-        ASSERT_EQ(read.size(), shown.size());
-        for (int i = 0; i < read.size(); ++i) {
-            EXPECT_EQ(read[i].caption, shown[i].caption);
-            EXPECT_EQ(read[i].text, shown[i].text);
-            EXPECT_EQ(read[i].number, shown[i].number);
-        }
-    }
 };
 
 TEST_F(HistoryPracticeTest, APracticeIsKeptOnceWithEveryOptionAndScoreLine) {
@@ -75,8 +60,8 @@ TEST_F(HistoryPracticeTest, APracticeIsKeptOnceWithEveryOptionAndScoreLine) {
         ModDODI::PatientName, {kept(ModDODI::PatientName)[0].id})[0];
     EXPECT_EQ(stored.report.exercise, "Flipper");
     EXPECT_EQ(kept(ModDODI::PatientName)[0].headline, "Percent Correct 50%");
-    expectSameLines(stored.report.options, shown.options);
-    expectSameLines(stored.report.scores, shown.scores);
+    EXPECT_EQ(LinesOf(stored.report.options), LinesOf(shown.options));
+    EXPECT_EQ(LinesOf(stored.report.scores), LinesOf(shown.scores));
     EXPECT_FALSE(shown.options.isEmpty());
 
     // The History window from the scores screen, and back: the scores
@@ -90,19 +75,6 @@ TEST_F(HistoryPracticeTest, APracticeIsKeptOnceWithEveryOptionAndScoreLine) {
     Forms::Show(scores);
     EXPECT_EQ(kept(ModDODI::PatientName).size(), 1);
     EXPECT_TRUE(fake().Messages.isEmpty());
-}
-
-TEST_F(HistoryPracticeTest, APracticeWithNothingPresentedIsNotKept) {
-    frmFlipperT& screen = startTherapy();
-    Click(screen.cmdStart);
-    Click(screen.cmdScores);
-    ASSERT_TRUE(IsShown(frmFlipperS::Name));
-    EXPECT_TRUE(PracticeHistory::Store()->Patients().isEmpty());
-
-    // The next practice of the run is kept, under "No name entered".
-    Click(&Loaded<frmFlipperS>(), "cmdOptions");
-    practiseAndShowScores();
-    EXPECT_EQ(kept("No name entered").size(), 1);
 }
 
 // The practice clock goes on past midnight, when the time of day starts
@@ -146,18 +118,65 @@ FakePlatform& fake() {
 // answered right or wrong, and stopped again.
 using PracticeRun = std::function<void(Form& therapy, bool right)>;
 
-// Start, the stimulus presented and answered, Stop.
-template <class Therapy> PracticeRun StartAnswerStop(void (*presentAndAnswer)(Therapy&, bool)) {
-    return [presentAndAnswer](Form& therapy, bool right) {
+// Start, the next set shown with that button and answered, Stop.
+PracticeRun StartAnswerStop(const char* next, SetAnswer answer) {
+    return [next, answer](Form& therapy, bool right) {
         Click(&therapy, "cmdStart");
-        presentAndAnswer(static_cast<Therapy&>(therapy), right);
+        Click(&therapy, next);
+        answer(therapy, right, fake());
         Click(&therapy, "cmdStart");
     };
 }
 
-void TypeAnswer(QWidget* box, int count) {
-    QTest::keyClicks(box, QString::number(count));
-    QTest::keyClick(box, Qt::Key_Return);
+bool AnswerFlipper(Form& form, bool right, FakePlatform&) {
+    auto& t = static_cast<frmFlipperT&>(form);
+    Click(t.cmdAnswer[right ? t.CorrectAnswer : (t.CorrectAnswer + 1) % 4]);
+    return right;
+}
+
+// A box's first click flips it right to left below 0.5, upside down from
+// 0.5; each click after turns it on by one step.
+bool AnswerFlipForm(Form& form, bool right, FakePlatform& platform) {
+    auto& t = static_cast<frmFlipFormT&>(form);
+    const double first[3] = {right ? 0.1 : 0.9, 0.9, right ? 0.9 : 0.1};
+    const int clicks[3] = {1, right ? 2 : 1, 1};
+    for (int box = 0; box < 3; ++box) {
+        platform.ScriptRnd({first[box]});
+        for (int click = 0; click < clicks[box]; ++click) {
+            Click(t.Boxes[box]);
+        }
+        Click(t.cmdOK[box]);
+    }
+    return right;
+}
+
+// Wrong: one X where the pattern has none, and no other (the score counts
+// the squares: an X left out would leave most of them right).
+bool AnswerPatternWithAStrayX(Form& form, bool right, FakePlatform& platform) {
+    auto& t = static_cast<frmVSS1t&>(form);
+    platform.AdvanceTime(t.Timer1->Interval());
+    const TicTacToe::XPattern expected =
+        TicTacToe::Rotated(t.Pattern, Forms::Get<frmVSS1o>().ChosenRotation());
+    for (int cell = 0; cell < TicTacToe::CellCount; ++cell) {
+        if (expected[std::size_t(cell)] == right) {
+            Click(t.cmdX->Cell(cell));
+            if (!right) {
+                break;
+            }
+        }
+    }
+    Click(t.cmdChkAnswer);
+    return right;
+}
+
+// A click on the target's place, or far from it.
+bool AnswerLines(Form& form, bool right, FakePlatform&) {
+    auto& t = static_cast<frmVC2t&>(form);
+    Click(t.cmdAnswer);
+    const QPointF target = t.Target().Target();
+    const double off = right ? 0 : target.x() > 500 ? -300 : 300;
+    ClickAt(t.surface, t.surface->ToPixels(target.x() + off, target.y()).toPoint());
+    return right;
 }
 
 // A page of Tracking (counting targets): the first target pressed (right),
@@ -197,94 +216,20 @@ void RotateAndPress(Form& therapy, bool right) {
 // Every exercise button of the main menu with a run of its exercise.
 const QMap<QString, PracticeRun>& PracticeRuns() {
     static const QMap<QString, PracticeRun> runs = {
-        {"cmdFlipper", StartAnswerStop<frmFlipperT>([](frmFlipperT& t, bool right) {
-             Click(t.cmdNextSet);
-             Click(t.cmdAnswer[right ? t.CorrectAnswer : (t.CorrectAnswer + 1) % 4]);
-         })},
-        {"cmdFlipForm", StartAnswerStop<frmFlipFormT>([](frmFlipFormT& t, bool right) {
-             Click(t.cmdNextSet);
-             // A box's first click flips it right to left below 0.5, upside
-             // down from 0.5; each click after turns it on by one step.
-             const double first[3] = {right ? 0.1 : 0.9, 0.9, right ? 0.9 : 0.1};
-             const int clicks[3] = {1, right ? 2 : 1, 1};
-             for (int box = 0; box < 3; ++box) {
-                 fake().ScriptRnd({first[box]});
-                 for (int click = 0; click < clicks[box]; ++click) {
-                     Click(t.Boxes[box]);
-                 }
-                 Click(t.cmdOK[box]);
-             }
-         })},
-        {"cmdRL", StartAnswerStop<frmRLT>([](frmRLT& t, bool right) {
-             Click(t.cmdNextSet);
-             Click(t.cmdHand[right ? t.CorrectHand : 1 - t.CorrectHand]);
-         })},
-        {"cmdCloseNL", StartAnswerStop<frmLetterT>([](frmLetterT& t, bool right) {
-             Click(t.cmdNextSet);
-             const QChar letter = QChar(t.LetterCode).toUpper();
-             const QChar other(letter == 'A' ? 'B' : 'A');
-             QTest::keyClicks(t.txtAnswer, QString(right ? letter : other));
-             while (t.cmdEraseTiles->isEnabled()) { // a wrong guess: the letter runs out
-                 Click(t.cmdEraseTiles);
-             }
-         })},
+        {"cmdFlipper", StartAnswerStop("cmdNextSet", AnswerFlipper)},
+        {"cmdFlipForm", StartAnswerStop("cmdNextSet", AnswerFlipForm)},
+        {"cmdRL", StartAnswerStop("cmdNextSet", AnswerFigure)},
+        {"cmdCloseNL", StartAnswerStop("cmdNextSet", AnswerLetter)},
         {"cmdTNL", TrackPage},
         {"cmdTS", TrackPage},
         {"cmdEyeRot", RotateAndPress},
-        {"cmdTicTacToe", StartAnswerStop<frmVSS1t>([](frmVSS1t& t, bool right) {
-             Click(t.cmdNextPat);
-             fake().AdvanceTime(t.Timer1->Interval());
-             const TicTacToe::XPattern expected =
-                 TicTacToe::Rotated(t.Pattern, Forms::Get<frmVSS1o>().ChosenRotation());
-             for (int cell = 0; cell < TicTacToe::CellCount; ++cell) {
-                 if (expected[std::size_t(cell)] == right) {
-                     Click(t.cmdX->Cell(cell));
-                     if (!right) {
-                         break;
-                     }
-                 }
-             }
-             Click(t.cmdChkAnswer);
-         })},
-        {"cmdVisSequence", StartAnswerStop<frmVSS2t>([](frmVSS2t& t, bool right) {
-             Click(t.cmdNextPat);
-             if (!right) {
-                 Click(t.cmdX->Cell(t.Sequence[1] % 9)); // not the first square lit
-                 return;
-             }
-             for (int i = 1; i <= t.ShownLength(); ++i) {
-                 Click(t.cmdX->Cell(t.Sequence[std::size_t(i)] - 1));
-             }
-         })},
-        {"cmdCharSearch", StartAnswerStop<frmFG7t>([](frmFG7t& t, bool right) {
-             Click(t.cmdBegin);
-             TypeAnswer(t.txtAns, t.CurrentGrid().targets + (right ? 0 : 1));
-         })},
-        {"cmdColorGrids", StartAnswerStop<frmVD1t>([](frmVD1t& t, bool right) {
-             Click(t.cmdNextSet);
-             const int odd = t.CurrentSet().oddGrid - 1;
-             Click(t.cmdAns[std::size_t(right ? odd : (odd + 1) % 4)]);
-         })},
-        {"cmdPatternDup", StartAnswerStop<frmVD8t>([](frmVD8t& t, bool right) {
-             Click(t.cmdNextSet);
-             for (int cell = 0; right && cell < t.PatternGrid()->Count(); ++cell) {
-                 if (t.PatternGrid()->Cell(cell)->BackColor() == QColor(Qt::black)) {
-                     Click(t.AnswerGrid()->Cell(cell));
-                 }
-             }
-             Click(t.cmdChkAnsw);
-         })},
-        {"cmdMNBD", StartAnswerStop<frmFG1t>([](frmFG1t& t, bool right) {
-             Click(t.cmdNextSet);
-             TypeAnswer(t.txtAns, t.CurrentSet().Count() + (right ? 0 : 1));
-         })},
-        {"cmdLinesBoxes", StartAnswerStop<frmVC2t>([](frmVC2t& t, bool right) {
-             Click(t.cmdNextSet);
-             Click(t.cmdAnswer);
-             const QPointF target = t.Target().Target();
-             const double off = right ? 0 : target.x() > 500 ? -300 : 300;
-             ClickAt(t.surface, t.surface->ToPixels(target.x() + off, target.y()).toPoint());
-         })},
+        {"cmdTicTacToe", StartAnswerStop("cmdNextPat", AnswerPatternWithAStrayX)},
+        {"cmdVisSequence", StartAnswerStop("cmdNextPat", AnswerSequence)},
+        {"cmdCharSearch", StartAnswerStop("cmdBegin", AnswerSearch)},
+        {"cmdColorGrids", StartAnswerStop("cmdNextSet", AnswerGrids)},
+        {"cmdPatternDup", StartAnswerStop("cmdNextSet", AnswerDuplicate)},
+        {"cmdMNBD", StartAnswerStop("cmdNextSet", AnswerShapes)},
+        {"cmdLinesBoxes", StartAnswerStop("cmdNextSet", AnswerLines)},
     };
     return runs;
 }
@@ -337,12 +282,7 @@ protected:
             const PracticeReport stored =
                 PracticeHistory::Store()->Details(NoName, {kept[0].id}).value(0).report;
             EXPECT_EQ(stored.practiceTime, shown.practiceTime);
-            ASSERT_EQ(stored.scores.size(), shown.scores.size());
-            for (int i = 0; i < shown.scores.size(); ++i) {
-                EXPECT_EQ(stored.scores[i].caption, shown.scores[i].caption);
-                EXPECT_EQ(stored.scores[i].text, shown.scores[i].text);
-                EXPECT_EQ(stored.scores[i].number, shown.scores[i].number);
-            }
+            EXPECT_EQ(LinesOf(stored.scores), LinesOf(shown.scores));
         }
         Click(&scores, "cmdOptions");
     }

@@ -38,21 +38,17 @@ class FakeKeyring : public Keyring {
 public:
     explicit FakeKeyring(bool available) : available_(available) {}
     Reply Read(const QString& key, QString* secret) override {
-        if (!available_) {
-            return Reply::NoKeyring;
-        }
-        if (!secrets.contains(key)) {
-            return Reply::NotFound;
+        if (!available_ || !secrets.contains(key)) {
+            return available_ ? Reply::NotFound : Reply::NoKeyring;
         }
         *secret = secrets.value(key);
         return Reply::Done;
     }
     Reply Write(const QString& key, const QString& secret) override {
-        if (!available_) {
-            return Reply::NoKeyring;
+        if (available_) {
+            secrets.insert(key, secret);
         }
-        secrets.insert(key, secret);
-        return Reply::Done;
+        return available_ ? Reply::Done : Reply::NoKeyring;
     }
     QHash<QString, QString> secrets;
 
@@ -60,52 +56,35 @@ private:
     bool available_;
 };
 
-// The two servers of this program: TCP with a password, one without TLS
-// and one offering it. Started on first use, stopped at the end.
-struct Servers {
-    std::unique_ptr<ThrowawayPostgres> plain;
-    std::unique_ptr<ThrowawayPostgres> tls;
+// The servers reached over TCP with a password, one offering TLS; false
+// (the test failing or skipped) when they cannot be started.
+ThrowawayPostgres& server(bool tls) {
     QString why;
-    bool tried = false;
-};
-
-Servers& servers() {
-    static Servers s;
-    return s;
+    return *ThrowawayPostgres::Shared({true, tls}, &why);
+}
+bool serversStarted() {
+    QString why;
+    if (ThrowawayPostgres::Shared({true, false}, &why) &&
+        ThrowawayPostgres::Shared({true, true}, &why)) {
+        return true;
+    }
+    FailOrSkipWithoutServer(why);
+    return false;
 }
 
-class ServersEnvironment : public ::testing::Environment {
-    void TearDown() override {
-        servers().plain.reset();
-        servers().tls.reset();
-    }
-};
-const auto* const serversEnvironment = ::testing::AddGlobalTestEnvironment(new ServersEnvironment);
-
-bool startServers() {
-    Servers& s = servers();
-    if (!s.tried) {
-        s.tried = true;
-        s.plain = std::make_unique<ThrowawayPostgres>(ThrowawayPostgres::Access{true, false});
-        s.tls = std::make_unique<ThrowawayPostgres>(ThrowawayPostgres::Access{true, true});
-        if (!s.plain->Start(&s.why) || !s.tls->Start(&s.why)) {
-            s.plain.reset();
-            s.tls.reset();
-        }
-    }
-    return s.plain != nullptr;
-}
-
-DatabaseChoice serverChoice(const ThrowawayPostgres& server, bool requireEncryption) {
+DatabaseChoice serverChoice(int port, bool requireEncryption, const QString& database = "postgres",
+                            const QString& user = "kova") {
     DatabaseChoice choice;
     choice.server = true;
     choice.host = "127.0.0.1";
-    choice.port = server.Port();
-    choice.database = "postgres";
-    choice.user = "kova";
+    choice.port = port;
+    choice.database = database;
+    choice.user = user;
     choice.requireEncryption = requireEncryption;
     return choice;
 }
+// A server at 127.0.0.1:1, where nothing answers.
+const DatabaseChoice Unreachable = serverChoice(1, true, "kova", "room3");
 
 // Clicks an option button or check box on its box, as a user does (a
 // click on the empty room right of its caption does nothing).
@@ -175,12 +154,7 @@ protected:
         return Find<QLabel>(&dialog, "lblResult")->text();
     }
     bool settingsHold(const QString& text) {
-        for (const QString& value : fake().Settings) {
-            if (value.contains(text)) {
-                return true;
-            }
-        }
-        return false;
+        return QStringList(fake().Settings.values()).join('\n').contains(text);
     }
 
     FakeKeyring* keyring_ = nullptr;
@@ -209,19 +183,8 @@ TEST_F(DatabaseTest, TheDialogOpensOnThisComputerWithEncryptionRequired) {
     EXPECT_EQ(Find<QLabel>(&dialog, "lblResult")->text(), "Fill in the host, user first.");
 }
 
-// A server at 127.0.0.1:1, where nothing answers.
-DatabaseChoice unreachableChoice() {
-    DatabaseChoice choice;
-    choice.server = true;
-    choice.host = "127.0.0.1";
-    choice.port = 1;
-    choice.database = "kova";
-    choice.user = "room3";
-    return choice;
-}
-
 TEST_F(DatabaseTest, AServerChosenIsKeptInTheSettingsAndItsPasswordInTheKeyringOnly) {
-    const DatabaseChoice choice = unreachableChoice();
+    const DatabaseChoice choice = Unreachable;
     frmHistory& history = openHistory();
     fillIn(openDialog(history), choice, "s3cret pass");
     // A server that does not answer is taken only when the therapist says so.
@@ -258,7 +221,7 @@ TEST_F(DatabaseTest, AServerChosenIsKeptInTheSettingsAndItsPasswordInTheKeyringO
 
 TEST_F(DatabaseWithoutKeyringTest, WithoutAKeyringThePasswordIsAskedForOncePerRun) {
     frmHistory& history = openHistory();
-    fillIn(openDialog(history), unreachableChoice(), "s3cret");
+    fillIn(openDialog(history), Unreachable, "s3cret");
     fake().MsgBoxAnswers << vbYes;
     Click(history.findChild<frmDatabase*>(), "cmdOK");
     ProcessEvents();
@@ -288,7 +251,7 @@ TEST_F(DatabaseTest, SwitchingTheDatabaseMovesAndDeletesNothing) {
     ASSERT_TRUE(PracticeHistory::Record(
         SamplePractice("Ann", "Flipper", QDateTime::currentDateTime(), 3, 4, 1.5)));
     frmHistory& history = openHistory();
-    fillIn(openDialog(history), unreachableChoice(), "x");
+    fillIn(openDialog(history), Unreachable, "x");
     fake().MsgBoxAnswers << vbYes;
     Click(history.findChild<frmDatabase*>(), "cmdOK");
     ProcessEvents();
@@ -307,11 +270,7 @@ TEST_F(DatabaseTest, SwitchingTheDatabaseMovesAndDeletesNothing) {
 }
 
 TEST_F(DatabaseTest, KovaDatabaseOverridesTheChoice) {
-    DatabaseChoice choice;
-    choice.server = true;
-    choice.host = "clinic-server";
-    choice.user = "room3";
-    choice.Save();
+    Unreachable.Save();
     const QString file = NewTestHistoryFile();
     qputenv("KOVA_DATABASE", file.toUtf8());
     PracticeHistory::UseSavedChoice();
@@ -361,10 +320,7 @@ class DatabaseServerTest : public DatabaseTest {
 protected:
     void SetUp() override {
         DatabaseTest::SetUp();
-        if (!startServers()) {
-            FailOrSkipWithoutServer(servers().why);
-            return;
-        }
+        serversStarted();
     }
 };
 
@@ -372,26 +328,26 @@ TEST_F(DatabaseServerTest, TestConnectionSaysWhetherItWorkedAndWhyNot) {
     frmDatabase& dialog = openDialog(openHistory());
     const QString password = ThrowawayPostgres::Password;
 
-    fillIn(dialog, serverChoice(*servers().tls, true), password);
+    fillIn(dialog, serverChoice(server(true).Port(), true), password);
     EXPECT_EQ(testConnection(dialog), QString("The connection works: database \"postgres\" on "
                                               "127.0.0.1:%1, encrypted.")
-                                          .arg(servers().tls->Port()));
+                                          .arg(server(true).Port()));
 
-    fillIn(dialog, serverChoice(*servers().tls, true), "wrong");
+    fillIn(dialog, serverChoice(server(true).Port(), true), "wrong");
     EXPECT_TRUE(testConnection(dialog).startsWith("The server refused the user name or password"));
 
-    DatabaseChoice noSuch = serverChoice(*servers().tls, true);
+    DatabaseChoice noSuch = serverChoice(server(true).Port(), true);
     noSuch.database = "kova";
     fillIn(dialog, noSuch, password);
     EXPECT_TRUE(testConnection(dialog).startsWith("The server has no database called \"kova\""));
 
     // A server that offers no TLS: refused when it is required, taken when not.
-    fillIn(dialog, serverChoice(*servers().plain, true), password);
+    fillIn(dialog, serverChoice(server(false).Port(), true), password);
     EXPECT_TRUE(testConnection(dialog).contains("does not offer an encrypted connection"));
-    fillIn(dialog, serverChoice(*servers().plain, false), password);
+    fillIn(dialog, serverChoice(server(false).Port(), false), password);
     EXPECT_TRUE(testConnection(dialog).endsWith("but it is not encrypted."));
 
-    DatabaseChoice nowhere = serverChoice(*servers().plain, false);
+    DatabaseChoice nowhere = serverChoice(server(false).Port(), false);
     nowhere.port = 1;
     fillIn(dialog, nowhere, password);
     EXPECT_TRUE(testConnection(dialog).startsWith("The server at 127.0.0.1:1 cannot be reached"));
@@ -400,13 +356,14 @@ TEST_F(DatabaseServerTest, TestConnectionSaysWhetherItWorkedAndWhyNot) {
 
 TEST_F(DatabaseServerTest, TheChosenServerKeepsThePracticesAndTheTitleNamesIt) {
     frmHistory& history = openHistory();
-    fillIn(openDialog(history), serverChoice(*servers().tls, true), ThrowawayPostgres::Password);
+    fillIn(openDialog(history), serverChoice(server(true).Port(), true),
+           ThrowawayPostgres::Password);
     Click(history.findChild<frmDatabase*>(), "cmdOK");
     ProcessEvents();
     EXPECT_EQ(history.windowTitle(),
               QString("KOVA  Practice History  -  Clinic server: database postgres on "
                       "127.0.0.1:%1")
-                  .arg(servers().tls->Port()));
+                  .arg(server(true).Port()));
     ASSERT_NE(PracticeHistory::Store(), nullptr);
     const QDateTime ended = QDateTime::currentDateTime();
     ASSERT_TRUE(PracticeHistory::Record(SamplePractice("Bea Server", "Flipper", ended, 3, 4, 1.5)));
@@ -425,11 +382,10 @@ protected:
         static int made = 0;
         PracticeHistory::UseQueueFile(
             QDir(TestFolder()).filePath(QString("queue_%1.sqlite").arg(++made)));
-        if (!startServers()) {
-            FailOrSkipWithoutServer(servers().why);
+        if (!serversStarted()) {
             return;
         }
-        const DatabaseChoice choice = serverChoice(*servers().plain, false);
+        const DatabaseChoice choice = serverChoice(server(false).Port(), false);
         choice.Save();
         ServerPassword::Keep(choice, ThrowawayPostgres::Password);
         PracticeHistory::UseSavedChoice();
@@ -439,15 +395,15 @@ protected:
     }
     void TearDown() override {
         QString ignored;
-        if (servers().plain) {
-            servers().plain->Start(&ignored); // when a test stopped it
+        if (ThrowawayPostgres* plain = ThrowawayPostgres::Shared({true, false}, &ignored)) {
+            plain->Start(&ignored); // when a test stopped it
         }
         PictureExerciseTest::TearDown();
         ServerPassword::ForgetRun();
         SetKeyring(nullptr);
     }
     int keptOnServer() {
-        PracticeStore store(serverChoice(*servers().plain, false).Uri());
+        PracticeStore store(serverChoice(server(false).Port(), false).Uri());
         store.SetPassword(ThrowawayPostgres::Password);
         EXPECT_EQ(store.Open(), PracticeStore::Failure::None) << store.LastError().toStdString();
         return int(store.Practices(patient_).size());
@@ -465,7 +421,7 @@ TEST_F(QueueTest, APracticeWhoseServerStoppedIsWrittenOnceWhenItIsBack) {
     frmFlipperT& screen = startTherapy();
     answer(screen);
     QString reason;
-    ASSERT_TRUE(servers().plain->Stop(&reason)) << reason.toStdString();
+    ASSERT_TRUE(server(false).Stop(&reason)) << reason.toStdString();
     answer(screen);
     Click(screen.cmdStart);
     Click(screen.cmdScores);
@@ -475,7 +431,7 @@ TEST_F(QueueTest, APracticeWhoseServerStoppedIsWrittenOnceWhenItIsBack) {
     EXPECT_EQ(PracticeHistory::WaitingCount(), 1);
     EXPECT_EQ(PracticeHistory::WriteWaiting(), 0);
 
-    ASSERT_TRUE(servers().plain->Start(&reason)) << reason.toStdString();
+    ASSERT_TRUE(server(false).Start(&reason)) << reason.toStdString();
     frmHistory::OpenOver(frmFlipperS::Name, patient_);
     frmHistory& history = Loaded<frmHistory>();
     EXPECT_EQ(Find<QLabel>(&history, "lblStatus")->text(),
@@ -511,17 +467,8 @@ TEST(PracticeQueueFileTest, AReportComesBackAsItWasKept) {
         SamplePractice("Zoë Ünal", "Flipper", QDateTime::currentDateTime(), 3, 4, 1.5);
     report.scores.append({"Average Time", "", std::nullopt, true});
     const PracticeReport back = ReportFromJson(ReportToJson(report));
-    EXPECT_EQ(back.patientName, report.patientName);
-    EXPECT_EQ(back.started.toMSecsSinceEpoch(), report.started.toMSecsSinceEpoch());
-    EXPECT_EQ(back.ended.toMSecsSinceEpoch(), report.ended.toMSecsSinceEpoch());
-    ASSERT_EQ(back.scores.size(), report.scores.size());
-    for (int i = 0; i < report.scores.size(); ++i) {
-        EXPECT_EQ(back.scores[i].caption, report.scores[i].caption);
-        EXPECT_EQ(back.scores[i].text, report.scores[i].text);
-        EXPECT_EQ(back.scores[i].number, report.scores[i].number);
-        EXPECT_EQ(back.scores[i].setting, report.scores[i].setting);
-    }
-    EXPECT_EQ(back.options.size(), report.options.size());
+    EXPECT_EQ(LinesOf(back), LinesOf(report));
+    EXPECT_TRUE(back.scores.last().setting);
 }
 
 } // namespace

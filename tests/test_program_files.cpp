@@ -77,77 +77,79 @@ TEST_F(ProgramFileTest, AProgramReadsBackAsWritten) {
     EXPECT_EQ(file["days"], (QJsonArray{"Tuesday", "Sunday"}));
 }
 
-// Each kind of bad field: what it does to a good file, and the start of the refusal.
+// The JSON value with the value at a path replaced, or removed when the new
+// value is undefined. A path's step is a key, a place in a list, or in a list
+// of options the option of that name.
+QJsonValue replaced(const QJsonValue& at, QStringList path, const QJsonValue& value) {
+    if (path.isEmpty()) {
+        return value;
+    }
+    const QString key = path.takeFirst();
+    if (at.isArray()) {
+        QJsonArray list = at.toArray();
+        bool place = false;
+        qsizetype i = key.toInt(&place);
+        for (qsizetype o = 0; !place && o < list.size(); ++o) {
+            place = list[o].toObject()["option"] == key;
+            i = o;
+        }
+        list[i] = replaced(list[i], path, value);
+        return list;
+    }
+    QJsonObject object = at.toObject();
+    if (path.isEmpty() && value.isUndefined()) {
+        object.remove(key);
+    } else {
+        object[key] = replaced(object[key], path, value);
+    }
+    return object;
+}
+
+// Each kind of bad field: its path and value in a good file, and the start of the refusal.
 struct BadField {
-    const char* what;
-    std::function<void(QJsonObject&)> spoil;
+    QStringList path;
+    QJsonValue value;
     const char* refusal;
 };
 
-QJsonObject stepOptionsSpoiled(QJsonObject file, int step, const QString& option,
-                               const QJsonValue& value) {
-    QJsonArray steps = file["steps"].toArray();
-    QJsonObject s = steps[step].toObject();
-    QJsonArray options = s["options"].toArray();
-    for (int i = 0; i < options.size(); ++i) {
-        QJsonObject o = options[i].toObject();
-        if (o["option"] == option) {
-            o["value"] = value;
-            options[i] = o;
-        }
+void expectRefusals(const QJsonObject& good, const QList<BadField>& cases,
+                    const std::function<QString(const QByteArray&)>& refusalOf) {
+    for (const BadField& c : cases) {
+        const QString refusal = refusalOf(textOf(replaced(good, c.path, c.value).toObject()));
+        EXPECT_TRUE(refusal.startsWith(c.refusal)) << c.refusal << ": " << refusal.toStdString();
     }
-    s["options"] = options;
-    steps[step] = s;
-    file["steps"] = steps;
-    return file;
 }
 
 TEST_F(ProgramFileTest, EachKindOfBadFieldIsRefusedNamingIt) {
-    const QJsonObject good = jsonOf(ProgramFileText(sampleProgram("Ann", "Home")));
-    const BadField cases[] = {
-        {"another format", [](QJsonObject& f) { f["format"] = "kova-practices"; },
-         "format: not \"kova-program\""},
-        {"a later version", [](QJsonObject& f) { f["version"] = 2; },
-         "version: not a whole number from 1 to 1"},
-        {"no patient", [](QJsonObject& f) { f.remove("patient"); }, "patient: missing"},
-        {"an empty name", [](QJsonObject& f) { f["name"] = ""; }, "name: empty"},
-        {"a name that is a number", [](QJsonObject& f) { f["name"] = 7; }, "name: not a text"},
-        {"a day twice",
-         [](QJsonObject& f) {
-             f["days"] = QJsonArray{"Monday", "Monday"};
-         },
-         "days[1]: named twice"},
-        {"no day", [](QJsonObject& f) { f["days"] = QJsonArray{"Funday"}; },
-         "days[0]: not a day of the week"},
-        {"sessions of a half", [](QJsonObject& f) { f["sessions_per_week"] = 2.5; },
-         "sessions_per_week: not a whole number from 0 to 21"},
-        {"steps not a list", [](QJsonObject& f) { f["steps"] = "all"; }, "steps: not a list"},
-        {"a field unknown", [](QJsonObject& f) { f["colour"] = "red"; },
-         "colour: not a field of this file"},
-        {"an exercise unknown",
-         [](QJsonObject& f) {
-             QJsonArray steps = f["steps"].toArray();
-             QJsonObject s = steps[1].toObject();
-             s["exercise"] = "Juggling";
-             steps[1] = s;
-             f["steps"] = steps;
-         },
-         "steps[1].exercise: \"Juggling\" is no exercise of this KOVA"},
-        // What a step's screen refuses, its own message after the step's place.
-        {"a font of 99", [](QJsonObject& f) { f = stepOptionsSpoiled(f, 3, "cboFont", "99"); },
-         "steps[3].options: cboFont \"99\": Font Size must be between 12 and 30."},
-        {"an option value that is no text",
-         [](QJsonObject& f) { f = stepOptionsSpoiled(f, 0, "cboPracTime", 15); },
-         "steps[0].options[3].value: not a text"}, // cboPracTime, the fourth option
-    };
-    for (const BadField& c : cases) {
-        QJsonObject file = good;
-        c.spoil(file);
-        const ProgramFileReading reading = ReadProgramFile(textOf(file));
-        EXPECT_FALSE(reading.program.has_value()) << c.what;
-        EXPECT_TRUE(reading.refusal.startsWith(c.refusal))
-            << c.what << ": " << reading.refusal.toStdString();
-    }
+    const QJsonValue none(QJsonValue::Undefined);
+    expectRefusals(
+        jsonOf(ProgramFileText(sampleProgram("Ann", "Home"))),
+        {
+            {{"format"}, "kova-practices", "format: not \"kova-program\""},
+            {{"version"}, 2, "version: not a whole number from 1 to 1"},
+            {{"patient"}, none, "patient: missing"},
+            {{"name"}, "", "name: empty"},
+            {{"name"}, 7, "name: not a text"},
+            {{"days"}, QJsonArray{"Monday", "Monday"}, "days[1]: named twice"},
+            {{"days"}, QJsonArray{"Funday"}, "days[0]: not a day of the week"},
+            {{"sessions_per_week"}, 2.5, "sessions_per_week: not a whole number from 0 to 21"},
+            {{"steps"}, "all", "steps: not a list"},
+            {{"colour"}, "red", "colour: not a field of this file"},
+            {{"steps", "1", "exercise"},
+             "Juggling",
+             "steps[1].exercise: \"Juggling\" is no exercise of this KOVA"},
+            // What a step's screen refuses, its own message after the step's place.
+            {{"steps", "3", "options", "cboFont", "value"},
+             "99",
+             "steps[3].options: cboFont \"99\": Font Size must be between 12 and 30."},
+            {{"steps", "0", "options", "cboPracTime", "value"},
+             15,
+             "steps[0].options[3].value: not a text"}, // cboPracTime, the fourth option
+        },
+        [](const QByteArray& text) {
+            const ProgramFileReading reading = ReadProgramFile(text);
+            return reading.program ? QString("taken") : reading.refusal;
+        });
     EXPECT_TRUE(ReadProgramFile("{\"format\": ").refusal.startsWith("not a JSON file"));
     EXPECT_EQ(ReadProgramFile("[1, 2]").refusal, "not a JSON object");
 }
@@ -208,11 +210,11 @@ TEST_F(ProgramFileWindowTest, AnExportedProgramIsImportedForThePatientOfThatName
 }
 
 TEST_F(ProgramFileWindowTest, ABadFileIsRefusedWithItsFirstBadFieldAndNothingIsKept) {
-    QJsonObject file = jsonOf(ProgramFileText(sampleProgram("Ann", "Home")));
-    file = stepOptionsSpoiled(file, 3, "cboFont", "99");
-    file = stepOptionsSpoiled(file, 4, "cboGridSize", "9x9");
+    QJsonValue file = jsonOf(ProgramFileText(sampleProgram("Ann", "Home")));
+    file = replaced(file, {"steps", "3", "options", "cboFont", "value"}, "99");
+    file = replaced(file, {"steps", "4", "options", "cboGridSize", "value"}, "9x9");
     const QString path = QDir(folder()).filePath("bad.json");
-    writeFile(path, textOf(file));
+    writeFile(path, textOf(file.toObject()));
     frmPrograms& window = openWindow();
     fake().OpenFileAnswers.enqueue(path);
     Click(&window, "cmdImportProgram");
@@ -293,65 +295,34 @@ TEST_P(PracticesFileTest, APracticesFileImportedTwiceIsKeptOnce) {
     // Every line came along.
     const QList<StoredPractice> details = store.Details("Ann", {kept[1].id});
     ASSERT_EQ(details.size(), 1);
-    const QList<ReportLine> sent =
-        SamplePractice("Ann", "Shape Counting", Monday, 5, 10, 2.0).scores;
-    ASSERT_EQ(details[0].report.scores.size(), sent.size());
-    for (int i = 0; i < sent.size(); ++i) {
-        EXPECT_EQ(details[0].report.scores[i].caption, sent[i].caption);
-        EXPECT_EQ(details[0].report.scores[i].text, sent[i].text);
-        EXPECT_EQ(details[0].report.scores[i].number, sent[i].number);
-    }
+    EXPECT_EQ(LinesOf(details[0].report.scores),
+              LinesOf(SamplePractice("Ann", "Shape Counting", Monday, 5, 10, 2.0).scores));
 }
 
 TEST_P(PracticesFileTest, ABadPracticesFileIsRefusedAndNothingIsKept) {
-    const QJsonObject good = jsonOf(homeFile());
-    auto spoilPractice = [](QJsonObject& f, int i, const QString& key, const QJsonValue& v) {
-        QJsonArray list = f["practices"].toArray();
-        QJsonObject p = list[i].toObject();
-        if (v.isUndefined()) {
-            p.remove(key);
-        } else {
-            p[key] = v;
-        }
-        list[i] = p;
-        f["practices"] = list;
-    };
-    const BadField cases[] = {
-        {"another format", [](QJsonObject& f) { f["format"] = "kova-program"; },
-         "format: not \"kova-practices\""},
-        {"no identity",
-         [&](QJsonObject& f) { spoilPractice(f, 2, "id", QJsonValue(QJsonValue::Undefined)); },
-         "practices[2].id: missing"},
-        {"an identity that is no UUID", [&](QJsonObject& f) { spoilPractice(f, 1, "id", "7"); },
-         "practices[1].id: not a practice identity"},
-        {"a time that is no time", [&](QJsonObject& f) { spoilPractice(f, 2, "ended", "soon"); },
-         "practices[2].ended: not a time"},
-        {"a step of 0", [&](QJsonObject& f) { spoilPractice(f, 2, "step", 0); },
-         "practices[2].step: not a whole number from 1"},
-        {"a score line's number that is a text",
-         [&](QJsonObject& f) {
-             QJsonArray list = f["practices"].toArray();
-             QJsonObject p = list[2].toObject();
-             QJsonArray scores = p["scores"].toArray();
-             QJsonObject line = scores[0].toObject();
-             line["number"] = "many";
-             scores[0] = line;
-             p["scores"] = scores;
-             list[2] = p;
-             f["practices"] = list;
-         },
-         "practices[2].scores[0].number: neither a number nor null"},
-    };
     PracticeStore store(clinic);
     ASSERT_EQ(store.Open(), PracticeStore::Failure::None) << store.LastError().toStdString();
-    for (const BadField& c : cases) {
-        QJsonObject file = good;
-        c.spoil(file);
-        const PracticesFileReading reading = ReadPracticesFile(textOf(file));
-        EXPECT_FALSE(reading.practices.has_value()) << c.what;
-        EXPECT_TRUE(reading.refusal.startsWith(c.refusal))
-            << c.what << ": " << reading.refusal.toStdString();
-    }
+    expectRefusals(
+        jsonOf(homeFile()),
+        {
+            {{"format"}, "kova-program", "format: not \"kova-practices\""},
+            {{"practices", "2", "id"},
+             QJsonValue(QJsonValue::Undefined),
+             "practices[2].id: missing"},
+            {{"practices", "1", "id"}, "7", "practices[1].id: not a practice identity"},
+            {{"practices", "2", "ended"}, "soon", "practices[2].ended: not a time"},
+            {{"practices", "2", "step"}, 0, "practices[2].step: not a whole number from 1"},
+            {{"practices", "2", "scores", "0", "number"},
+             "many",
+             "practices[2].scores[0].number: neither a number nor null"},
+        },
+        [&store](const QByteArray& text) {
+            const PracticesFileReading reading = ReadPracticesFile(text);
+            if (reading.practices) {
+                store.Import(*reading.practices);
+            }
+            return reading.practices ? QString("taken") : reading.refusal;
+        });
     EXPECT_TRUE(store.Patients().isEmpty());
 }
 

@@ -195,12 +195,10 @@ TEST_P(ProgramRunTest, ThreeStepsRunThroughTheRealScreensAndTheSummaryListsTheir
     EXPECT_EQ(ProgramRun::Active(), nullptr);
     EXPECT_FALSE(IsLoaded("frmVD1o"));
     ASSERT_TRUE(IsShown(frmProgramSummary::Name));
-    const ReportTable& steps = Loaded<frmProgramSummary>().Summary().steps;
-    ASSERT_EQ(steps.rows.size(), 3);
-    EXPECT_EQ(steps.rows[1], (QStringList{"2", "Pattern Duplicator", "Percent Correct 0%"}));
-    const QStringList scores = summaryScores();
-    EXPECT_EQ(scores[0], "Percent Correct 100%");
-    EXPECT_EQ(scores[2], "Percent Correct 100%");
+    EXPECT_EQ(summaryScores(),
+              QStringList({"Percent Correct 100%", "Percent Correct 0%", "Percent Correct 100%"}));
+    EXPECT_EQ(Loaded<frmProgramSummary>().Summary().steps.rows.value(1).mid(0, 2),
+              (QStringList{"2", "Pattern Duplicator"}));
     const auto* grid = Find<QTableWidget>(&Loaded<frmProgramSummary>(), "grdSteps");
     EXPECT_EQ(grid->item(2, 2)->text(), "Percent Correct 100%");
 
@@ -247,12 +245,9 @@ TEST_P(ProgramRunTest, LeftAtStepTwoItGoesOnThereTheSameDayAndFromTheStartTheNex
     expectStepOpen(3, frmVD1t::Name);
     practiseColorGridsUntilTimeIsUp(fake().Now);
     nextExercise();
-    const QStringList scores = summaryScores();
-    ASSERT_EQ(scores.size(), 4);
-    EXPECT_EQ(scores[0], "Percent Correct 100%") << "taken from the history";
-    EXPECT_EQ(scores[1], "not available");
-    EXPECT_EQ(scores[2], "Percent Correct 0%");
-    EXPECT_EQ(scores[3], "Percent Correct 100%");
+    // The first taken from the history; the step of an exercise this build lacks not run.
+    EXPECT_EQ(summaryScores(), QStringList({"Percent Correct 100%", "not available",
+                                            "Percent Correct 0%", "Percent Correct 100%"}));
     Click(&Loaded<frmProgramSummary>(), "cmdClose");
 
     // The next day the program starts again from its first step.

@@ -14,8 +14,6 @@
 #include "tests/support/practice_samples.h"
 #include "tests/support/store_backends.h"
 
-#include <QCryptographicHash>
-#include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -267,25 +265,5 @@ TEST_P(ProgramStoreTest, AVersionOneHistoryIsMigratedKeepingEveryPractice) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, ProgramStoreTest, BothBackends, BackendTestName);
-
-TEST_F(ProgramStepTest, AHistoryOfANewerKovaIsLeftUntouched) {
-    const QString file = NewTestHistoryFile();
-    {
-        PracticeStore made(file);
-        ASSERT_EQ(made.Open(), PracticeStore::Failure::None);
-        QSqlQuery(made.Connection()).exec("UPDATE kova_schema SET version = 3");
-        QSqlQuery(made.Connection()).exec("PRAGMA wal_checkpoint(TRUNCATE)");
-    }
-    auto digest = [&file] {
-        QFile read(file);
-        EXPECT_TRUE(read.open(QIODevice::ReadOnly));
-        return QCryptographicHash::hash(read.readAll(), QCryptographicHash::Sha256);
-    };
-    const QByteArray before = digest();
-    PracticeStore newer(file);
-    EXPECT_EQ(newer.Open(), PracticeStore::Failure::Newer);
-    newer.Close();
-    EXPECT_EQ(digest(), before);
-}
 
 } // namespace

@@ -20,36 +20,24 @@ struct OtherScores {
 };
 } // namespace
 
-TEST_F(SharedState, ElapsedTimeSplitsMinutesAndSeconds) {
+TEST_F(SharedState, ElapsedTimeSplitsMinutesAndSecondsAndRunsOnAcrossMidnight) {
     struct Case {
-        double elapsed;
+        double start, elapsed;
         float minutes, seconds, total;
     } const cases[] = {
-        {0, 0, 0, 0},
-        {59.99, 0, 59, 59},
-        {60.0, 1, 0, 60},
-        {130.75, 2, 10, 130},
+        {1000, 0, 0, 0, 0},         {1000, 59.99, 0, 59, 59}, {1000, 60.0, 1, 0, 60},
+        {1000, 130.75, 2, 10, 130}, {86370, 120, 2, 0, 120}, // from 23:59:30, the time of day
+                                                             // started again at midnight
     };
     for (const Case& c : cases) {
-        fake().Now = 1000.0;
+        fake().Now = c.start;
         StartPracticeClock();
-        fake().Now = 1000.0 + c.elapsed;
+        fake().Now = c.start + c.elapsed;
         UpdateElapsedTime(PracticeStart);
         EXPECT_EQ(ElapsedMinutes, c.minutes) << c.elapsed;
         EXPECT_EQ(ElapsedSeconds, c.seconds) << c.elapsed;
         EXPECT_EQ(ElapsedTotalSeconds, c.total) << c.elapsed;
     }
-}
-
-TEST_F(SharedState, ElapsedTimeRunsOnAcrossMidnight) {
-    fake().Now = 86370.0; // 23:59:30
-    StartPracticeClock();
-    fake().Now += 120.0;
-    ASSERT_EQ(fake().Timer(), 90.0f) << "the time of day started again at midnight";
-    UpdateElapsedTime(PracticeStart);
-    EXPECT_EQ(ElapsedMinutes, 2);
-    EXPECT_EQ(ElapsedSeconds, 0);
-    EXPECT_EQ(ElapsedTotalSeconds, 120);
 }
 
 TEST_F(SharedState, ResetScoresZeroesEveryBlockAndNothingElse) {

@@ -35,3 +35,23 @@ QList<PracticeReport> SampleSessions(const QString& patient, int count, const QD
     }
     return sessions;
 }
+
+QStringList LinesOf(const QList<ReportLine>& lines) {
+    QStringList texts;
+    for (const ReportLine& line : lines) {
+        texts << QString("%1 | %2 | %3")
+                     .arg(line.caption, line.text,
+                          line.number ? QString::number(*line.number, 'g', 17) : "none");
+    }
+    return texts;
+}
+
+QStringList LinesOf(const PracticeReport& report) {
+    return QStringList{report.patientName,
+                       report.exercise,
+                       report.started.toUTC().toString(Qt::ISODateWithMs),
+                       report.ended.toUTC().toString(Qt::ISODateWithMs),
+                       report.practiceTime,
+                       "options:"} +
+           LinesOf(report.options) + QStringList{"scores:"} + LinesOf(report.scores);
+}

@@ -11,3 +11,8 @@ PracticeReport SamplePractice(const QString& patient, const QString& exercise,
 // better: the exercises take turns among Flipper, Tracking Sequences and
 // Shape Counting.
 QList<PracticeReport> SampleSessions(const QString& patient, int count, const QDateTime& firstDay);
+// The lines of a report as "caption | text | number", one a line, for
+// comparing what was kept with what was shown in one check.
+QStringList LinesOf(const QList<ReportLine>& lines);
+// The same for a whole report: patient, exercise, times, options and scores.
+QStringList LinesOf(const PracticeReport& report);

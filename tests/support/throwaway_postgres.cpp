@@ -201,17 +201,22 @@ struct SharedServer {
     QString why;
     std::unique_ptr<ThrowawayPostgres> server;
 };
-SharedServer& shared() {
-    static SharedServer s;
-    return s;
+// By access: socket only, TCP, TCP with TLS.
+SharedServer& shared(ThrowawayPostgres::Access access) {
+    static SharedServer s[3];
+    return s[access.tls ? 2 : access.tcp ? 1 : 0];
 }
 } // namespace
 
 ThrowawayPostgres* ThrowawayPostgres::Shared(QString* reason) {
-    SharedServer& s = shared();
+    return Shared(Access{}, reason);
+}
+
+ThrowawayPostgres* ThrowawayPostgres::Shared(Access access, QString* reason) {
+    SharedServer& s = shared(access);
     if (!s.tried) {
         s.tried = true;
-        s.server = std::make_unique<ThrowawayPostgres>();
+        s.server = std::make_unique<ThrowawayPostgres>(access);
         if (!s.server->Start(&s.why)) {
             s.server.reset();
         }
@@ -221,5 +226,7 @@ ThrowawayPostgres* ThrowawayPostgres::Shared(QString* reason) {
 }
 
 void ThrowawayPostgres::StopShared() {
-    shared().server.reset();
+    for (const Access access : {Access{}, Access{true, false}, Access{true, true}}) {
+        shared(access).server.reset();
+    }
 }

@@ -36,7 +36,9 @@ public:
     // the reason when there is none. Tests skip then, unless
     // KOVA_REQUIRE_POSTGRES is set (CI), when they fail.
     static ThrowawayPostgres* Shared(QString* reason);
-    // Stops the shared server (while the application still runs).
+    // The same for servers reached as `access` says, one of each kind.
+    static ThrowawayPostgres* Shared(Access access, QString* reason);
+    // Stops the shared servers (while the application still runs).
     static void StopShared();
     static bool Required();
 
