@@ -468,10 +468,15 @@ protected:
     QString optionsForm_, therapyForm_, scoresForm_;
 };
 
-TEST_P(KeyboardOnly, PractisesFromTheMainMenuAndBack) {
+TEST_P(KeyboardOnly, PractisesFromTheMainMenuAndBackEscapingEachScreen) {
     const KeyboardPractice& p = GetParam();
     QWidget& options = openOptions();
     p.setOption(options);
+    EnterOn(&options, p.toTherapy);
+    EXPECT_TRUE(IsShown(therapyForm_));
+    PressKey(Qt::Key_Escape); // stopped: back to the options
+    EXPECT_FALSE(IsLoaded(therapyForm_));
+    ASSERT_TRUE(options.isVisible());
     if (p.practise) {
         EnterOn(&options, p.toTherapy);
         p.practise(fake(), Forms::Get(therapyForm_));
@@ -495,15 +500,6 @@ TEST_P(KeyboardOnly, PractisesFromTheMainMenuAndBack) {
     PressKey(Qt::Key_Escape); // to the main menu
     EXPECT_FALSE(IsLoaded(optionsForm_));
     EXPECT_TRUE(Find<QGroupBox>(main_, "frmMenu")->isVisible());
-}
-
-TEST_P(KeyboardOnly, EscapeOnTheTherapyScreenGoesBackToTheOptionsWhenStopped) {
-    QWidget& options = openOptions();
-    EnterOn(&options, GetParam().toTherapy);
-    EXPECT_TRUE(IsShown(therapyForm_));
-    PressKey(Qt::Key_Escape);
-    EXPECT_FALSE(IsLoaded(therapyForm_));
-    EXPECT_TRUE(options.isVisible());
 }
 
 TEST_P(KeyboardOnly, AnswerMarksShowOnARightAndAWrongAnswer) {
