@@ -17,7 +17,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -208,29 +207,6 @@ TEST_F(Controls, CaptionsFollowTheValueHoweverItChanges) {
 
     ClickAt(second, QPoint(8, 12)); // on its round button
     EXPECT_EQ(first->text(), "Not chosen") << "another option of the group was chosen";
-}
-
-TEST_F(Controls, PictureBoxDrawsPicturesMirroredAndUpsideDown) {
-    QImage picture(40, 40, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    QPainter(&picture).fillRect(0, 0, 10, 10, Qt::red); // a mark in the top-left corner
-    PictureBox box("Picture1", nullptr);
-    box.SetBorder(false);
-    box.resize(40, 40);
-    const double w = box.ScaleWidth(), h = box.ScaleHeight();
-    EXPECT_DOUBLE_EQ(w, 600); // twips
-    auto markAt = [&box](int x, int y) {
-        return colourDistance(box.grab().toImage().pixelColor(x, y), Qt::red) < 30;
-    };
-    box.PaintPicture(picture, w, 0, -w, std::nullopt);
-    EXPECT_TRUE(markAt(35, 5)) << "mirrored: mark top right";
-    box.Cls();
-    box.PaintPicture(picture, 0, h, std::nullopt, -h);
-    EXPECT_TRUE(markAt(5, 35)) << "upside down: mark bottom left";
-    box.Cls();
-    box.PaintPicture(picture, w, h, -w, -h);
-    EXPECT_TRUE(markAt(35, 35)) << "both: mark bottom right";
-    EXPECT_FALSE(markAt(5, 5));
 }
 
 TEST_F(Controls, FormTimerTicksOnTheVirtualClockWhileEnabled) {
