@@ -201,18 +201,6 @@ TEST_F(Framework, StartAndStopToggleTheButtonsAndShowThePracticeTime) {
     EXPECT_EQ(ReadyToStart, VbTrue);
 }
 
-TEST_F(Framework, CountersShowTheLastResponseTimeWithOneDecimal) {
-    frmPracticeT& screen = openTherapy();
-    Click(screen.cmdStart);
-    Click(screen.cmdNextSet);
-    screen.Answer(true, 2.43);
-    EXPECT_EQ(screen.lblCor->text(), "C=1");
-    EXPECT_EQ(screen.lblWrng->text(), "W=0");
-    EXPECT_EQ(screen.lblTotalPics->text(), "T=1");
-    EXPECT_EQ(screen.lblAveTime->text(), "2.4 Secs");
-    EXPECT_NEAR(AnswerGivenAt - QuestionShownAt, 2.43, 0.01);
-}
-
 TEST_F(Framework, ScoresScreenHidesTheOthersAndShowsPercentAndAverage) {
     openTherapy();
     Click(therapy().cmdStart);
