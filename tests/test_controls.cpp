@@ -3,7 +3,6 @@
 #include "shell/controls/colors.h"
 #include "shell/controls/combo_box.h"
 #include "shell/controls/covering_frame.h"
-#include "shell/controls/drawing_surface.h"
 #include "shell/controls/picture_box.h"
 #include "shell/controls/text_fit.h"
 #include "shell/controls/vb_timer.h"
@@ -18,7 +17,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -211,55 +209,6 @@ TEST_F(Controls, CaptionsFollowTheValueHoweverItChanges) {
     EXPECT_EQ(first->text(), "Not chosen") << "another option of the group was chosen";
 }
 
-TEST_F(Controls, PictureBoxDrawsPicturesMirroredAndUpsideDown) {
-    QImage picture(40, 40, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    QPainter(&picture).fillRect(0, 0, 10, 10, Qt::red); // a mark in the top-left corner
-    PictureBox box("Picture1", nullptr);
-    box.SetBorder(false);
-    box.resize(40, 40);
-    const double w = box.ScaleWidth(), h = box.ScaleHeight();
-    EXPECT_DOUBLE_EQ(w, 600); // twips
-    auto markAt = [&box](int x, int y) {
-        return colourDistance(box.grab().toImage().pixelColor(x, y), Qt::red) < 30;
-    };
-    box.PaintPicture(picture, w, 0, -w, std::nullopt);
-    EXPECT_TRUE(markAt(35, 5)) << "mirrored: mark top right";
-    box.Cls();
-    box.PaintPicture(picture, 0, h, std::nullopt, -h);
-    EXPECT_TRUE(markAt(5, 35)) << "upside down: mark bottom left";
-    box.Cls();
-    box.PaintPicture(picture, w, h, -w, -h);
-    EXPECT_TRUE(markAt(35, 35)) << "both: mark bottom right";
-    EXPECT_FALSE(markAt(5, 5));
-}
-
-TEST_F(Controls, DrawingSurfaceUsesItsUserScaleAndKeepsWhatWasDrawn) {
-    DrawingSurface surface("Canvas", nullptr);
-    surface.resize(200, 100);
-    surface.SetBackColor(Qt::white);
-    surface.Scale(0, 0, 100, 100);
-    surface.Circle(25, 50, 5, Qt::blue, Qt::blue);
-    surface.DrawWidth = 3;
-    surface.Line(0, 90, 100, 90, Qt::green);
-    const QImage first = surface.grab().toImage();
-    EXPECT_LT(colourDistance(first.pixelColor(50, 50), Qt::blue), 30);
-    EXPECT_LT(colourDistance(first.pixelColor(150, 90), Qt::green), 30);
-    EXPECT_EQ(surface.grab().toImage(), first) << "drawing survives a repaint";
-
-    surface.SetFontSize(20);
-    const double width = surface.TextWidth("WWW");
-    EXPECT_GT(width, surface.TextWidth("W"));
-    surface.CurrentX = 60;
-    surface.CurrentY = 10;
-    surface.Print("X");
-    EXPECT_NEAR(surface.CurrentY, 10 + surface.TextHeight("X"), 1e-9);
-    EXPECT_EQ(surface.CurrentX, 0);
-
-    surface.Cls();
-    EXPECT_EQ(surface.grab().toImage().pixelColor(50, 50), QColor(Qt::white));
-}
-
 TEST_F(Controls, FormTimerTicksOnTheVirtualClockWhileEnabled) {
     VbTimer timer("Timer1", nullptr);
     int ticks = 0;
@@ -337,7 +286,7 @@ TEST_F(Controls, ALateFormTimerTickCatchesUpOrStartsANewGrid) {
     ExpectTicksAt(blocked.ticksAt, {100, 1100, 1200, 1300}); // no burst of late ticks
 }
 
-TEST_F(Controls, HelpWindowShowsThePageMadeForTheHelpFile) {
+TEST_F(Controls, HelpWindowShowsThePageMadeForTheHelpFileAndClosesWithEscapeOrClose) {
     QTemporaryDir assets;
     SetAssetDirectory(assets.path());
     QFile page(assets.filePath("Flipper.html"));
@@ -356,25 +305,20 @@ TEST_F(Controls, HelpWindowShowsThePageMadeForTheHelpFile) {
     EXPECT_FALSE(HelpWindow::Open(QDir::currentPath() + "\\NoSuchHelp.hlp"));
     EXPECT_TRUE(help->Page()->toPlainText().contains("No help page is available"));
     EXPECT_EQ(help->windowTitle(), "KOVA Help");
+
+    // Escape or the Close button closes it.
+    QPointer<HelpWindow> shown = help;
+    shown->Page()->setFocus();
+    QTest::keyClick(shown->Page(), Qt::Key_Escape);
+    ProcessEvents();
+    EXPECT_EQ(shown, nullptr); // closed and gone
+    HelpWindow::Open("C:\\KOVA\\Flipper.hlp");
+    shown = HelpWindow::Instance();
+    ASSERT_NE(shown, nullptr);
+    Click(shown->cmdClose);
+    ProcessEvents();
+    EXPECT_EQ(shown, nullptr);
     SetAssetDirectory({});
-}
-
-TEST_F(Controls, HelpWindowClosesWithEscapeOrItsCloseButton) {
-    HelpWindow::Open("KOVA_MainHelp.hlp");
-    QPointer<HelpWindow> help = HelpWindow::Instance();
-    ASSERT_NE(help, nullptr);
-    help->Page()->setFocus();
-    QTest::keyClick(help->Page(), Qt::Key_Escape);
-    ProcessEvents();
-    EXPECT_EQ(help, nullptr); // closed and gone
-
-    HelpWindow::Open("KOVA_MainHelp.hlp");
-    help = HelpWindow::Instance();
-    ASSERT_NE(help, nullptr);
-    EXPECT_EQ(help->windowTitle(), "KOVA Help");
-    Click(help->cmdClose);
-    ProcessEvents();
-    EXPECT_EQ(help, nullptr);
 }
 
 namespace {

@@ -4,11 +4,11 @@
 #include "shell/framework/therapy_screen.h"
 #include "shell/main_menu.h"
 #include "shell/mod_dodi.h"
-#include "shell/twips.h"
 #include "tests/support/kova_test.h"
 
 #include <QDir>
 #include <QWindow>
+#include <functional>
 
 using namespace ModDODI;
 
@@ -119,6 +119,11 @@ protected:
         therapy().Answer(true, 1.5);
         Click(therapy().cmdStart);
     }
+    // Scores opened, then left by the button of that name, or closed.
+    void fromScores(const QString& button) {
+        Click(therapy().cmdScores);
+        button.isEmpty() ? void(scores().close()) : Click(&scores(), button);
+    }
     bool menuOpen() { return Find<QWidget>(main_, "frmMenu")->isVisible(); }
     frmMain* main_ = nullptr;
 };
@@ -196,18 +201,6 @@ TEST_F(Framework, StartAndStopToggleTheButtonsAndShowThePracticeTime) {
     EXPECT_EQ(ReadyToStart, VbTrue);
 }
 
-TEST_F(Framework, CountersShowTheLastResponseTimeWithOneDecimal) {
-    frmPracticeT& screen = openTherapy();
-    Click(screen.cmdStart);
-    Click(screen.cmdNextSet);
-    screen.Answer(true, 2.43);
-    EXPECT_EQ(screen.lblCor->text(), "C=1");
-    EXPECT_EQ(screen.lblWrng->text(), "W=0");
-    EXPECT_EQ(screen.lblTotalPics->text(), "T=1");
-    EXPECT_EQ(screen.lblAveTime->text(), "2.4 Secs");
-    EXPECT_NEAR(AnswerGivenAt - QuestionShownAt, 2.43, 0.01);
-}
-
 TEST_F(Framework, ScoresScreenHidesTheOthersAndShowsPercentAndAverage) {
     openTherapy();
     Click(therapy().cmdStart);
@@ -227,10 +220,14 @@ TEST_F(Framework, ScoresScreenHidesTheOthersAndShowsPercentAndAverage) {
     EXPECT_EQ(scores().Value("lblPracTime")->text(), "0 Mins  7 Secs");
 }
 
-TEST_F(Framework, ScoresCaptionsLineUpAndFitTheirColumn) {
+TEST_F(Framework, ScoresBeforeAnyAnswerLeavePercentAndAverageEmptyAndLineUp) {
     openTherapy();
     Click(therapy().cmdScores);
     frmPracticeS& screen = scores();
+    EXPECT_EQ(screen.Value("lblCorrect")->text(), "0");
+    EXPECT_EQ(screen.Value("lblPerCor")->text(), "");
+    EXPECT_EQ(screen.Value("lblAveTime")->text(), "");
+    EXPECT_EQ(screen.Value("lblPracTime")->text(), "0 Mins  0 Secs");
     const QList<QString> captions = {"Label1", "Label6", "Label10", "Label7", "Label5"};
     const QRect column = screen.Caption("Label1")->geometry();
     for (const QString& name : captions) {
@@ -263,65 +260,33 @@ TEST_F(Framework, ScoresCaptionsLineUpAndFitTheirColumn) {
     EXPECT_EQ(screen.Caption("Label1")->y(), mode->y()) << "the next line moves up";
 }
 
-TEST_F(Framework, ScoresBeforeAnyAnswerKeepPercentAndAverageEmpty) {
-    openTherapy();
-    Click(therapy().cmdScores);
-    EXPECT_EQ(scores().Value("lblCorrect")->text(), "0");
-    EXPECT_EQ(scores().Value("lblPerCor")->text(), "");
-    EXPECT_EQ(scores().Value("lblAveTime")->text(), "");
-    EXPECT_EQ(scores().Value("lblPracTime")->text(), "0 Mins  0 Secs");
-}
-
 TEST_F(Framework, EveryWayOutOfTherapyOrScoresZeroesTheScores) {
-    const auto zeroed = [] { return int(Scores<PracticeScores>().Tried) == 0; };
-
-    openTherapy(); // therapy Options: back to the options screen
-    playOneAnswer();
-    Click(therapy().cmdOptions);
-    ProcessEvents();
-    EXPECT_TRUE(zeroed());
-    EXPECT_FALSE(IsLoaded("frmPracticeT"));
-    EXPECT_TRUE(options().isVisible());
-    EXPECT_EQ(Forms::Active(), &options());
-
-    openTherapy(); // closing the therapy window
-    playOneAnswer();
-    therapy().close();
-    ProcessEvents();
-    EXPECT_TRUE(zeroed());
-    EXPECT_FALSE(IsLoaded("frmPracticeT"));
-
-    openTherapy(); // scores Options
-    playOneAnswer();
-    Click(therapy().cmdScores);
-    Click(&scores(), "cmdOptions");
-    ProcessEvents();
-    EXPECT_TRUE(zeroed());
-    EXPECT_FALSE(IsLoaded("frmPracticeT"));
-    EXPECT_FALSE(IsLoaded("frmPracticeS"));
-    EXPECT_TRUE(options().isVisible());
-
-    openTherapy(); // closing the scores window: back to the options, as with Options
-    playOneAnswer();
-    Click(therapy().cmdScores);
-    scores().close();
-    ProcessEvents();
-    EXPECT_TRUE(zeroed());
-    EXPECT_FALSE(IsLoaded("frmPracticeS"));
-    EXPECT_FALSE(IsLoaded("frmPracticeT"));
-    EXPECT_TRUE(options().isVisible());
-
-    openTherapy(); // scores Main Menu: all three unloaded, menu open
-    playOneAnswer();
-    Click(therapy().cmdScores);
-    Click(&scores(), "cmdMainMenu");
-    ProcessEvents();
-    EXPECT_TRUE(zeroed());
-    for (const char* name : {"frmPracticeO", "frmPracticeT", "frmPracticeS"}) {
-        EXPECT_FALSE(IsLoaded(name)) << name;
+    const struct {
+        const char* way;
+        std::function<void()> leave;
+        bool toMenu = false;
+    } ways[] = {
+        {"therapy Options", [this] { Click(therapy().cmdOptions); }},
+        {"therapy closed", [this] { therapy().close(); }},
+        {"scores Options", [this] { fromScores("cmdOptions"); }},
+        {"scores closed", [this] { fromScores({}); }},
+        {"scores Main Menu", [this] { fromScores("cmdMainMenu"); }, true},
+    };
+    for (const auto& w : ways) {
+        openTherapy();
+        playOneAnswer();
+        w.leave();
+        ProcessEvents();
+        EXPECT_EQ(int(Scores<PracticeScores>().Tried), 0) << w.way;
+        EXPECT_FALSE(IsLoaded("frmPracticeT")) << w.way;
+        EXPECT_FALSE(IsLoaded("frmPracticeS")) << w.way;
+        EXPECT_EQ(IsLoaded("frmPracticeO"), !w.toMenu) << w.way;
+        EXPECT_EQ(menuOpen(), w.toMenu) << w.way;
+        EXPECT_EQ(Forms::Active(), w.toMenu ? static_cast<QWidget*>(main_) : &options()) << w.way;
+        if (w.toMenu) {
+            Forms::Show("frmPracticeO");
+        }
     }
-    EXPECT_TRUE(menuOpen());
-    EXPECT_EQ(Forms::Active(), main_);
 }
 
 TEST_F(Framework, OptionsKeepTheirSettingsAcrossARun) {
@@ -341,30 +306,6 @@ TEST_F(Framework, OptionsKeepTheirSettingsAcrossARun) {
     EXPECT_EQ(options().activations, activationsBefore + 1) << "options activated on return";
 }
 
-TEST_F(Framework, OptionsRowsPutEachControlAtItsPlaceInTheRow) {
-    auto* combo = Find<ValidatingComboBox>(&options(), "cboPracTime");
-    auto* label = Find<QLabel>(&options(), "Label7");
-    EXPECT_EQ(label->text(), "Practice Time (mins)");
-    EXPECT_TRUE(combo->toolTip().startsWith("Practice time in minutes."));
-    EXPECT_EQ(label->toolTip(), combo->toolTip());
-    EXPECT_EQ(combo->geometry(), TwipsRect(1080, 600, 1215, 375));
-    EXPECT_EQ(label->geometry(), TwipsRect(2400, 600, 3000, 375));
-    EXPECT_TRUE(label->font().bold());
-
-    // Main Menu, Help and Therapy, made (and so tabbed through) in that order.
-    QStringList order;
-    for (auto* button : options().findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
-        order << button->text();
-        EXPECT_TRUE(button->font().bold());
-        EXPECT_EQ(button->font().pointSizeF(), 11);
-    }
-    EXPECT_EQ(order, (QStringList{"Main Menu", "Help", "Therapy"}));
-    EXPECT_EQ(Find<QWidget>(&options(), "cmdMenu")->geometry(), TwipsRect(120, 1200, 1935, 615));
-    EXPECT_EQ(Find<QWidget>(&options(), "cmdHelp")->geometry(), TwipsRect(2160, 1200, 1455, 615));
-    EXPECT_EQ(Find<QWidget>(&options(), "cmdStart")->geometry(), TwipsRect(3720, 1200, 1935, 615));
-    EXPECT_EQ(options().windowTitle(), "KOVA");
-}
-
 TEST_F(Framework, OptionsMainMenuAndHelp) {
     Click(&options(), "cmdHelp");
     ASSERT_EQ(fake().HelpFiles.size(), 1);
@@ -376,28 +317,21 @@ TEST_F(Framework, OptionsMainMenuAndHelp) {
     EXPECT_TRUE(menuOpen());
 }
 
-TEST_F(Framework, ClosingAScreenInsideItsEventLoopEndsTheLoopSafely) {
-    frmPracticeT& screen = openTherapy();
-    int calls = 0;
-    fake().OnDoEvents = [&calls, &screen] {
-        if (++calls == 3) {
-            screen.close(); // the title-bar close button, mid-loop
-        }
-    };
-    EXPECT_FALSE(screen.LoopUntilStopped());
-    fake().OnDoEvents = nullptr;
-    ProcessEvents();
-    EXPECT_FALSE(IsLoaded("frmPracticeT"));
-    EXPECT_TRUE(options().isVisible());
-}
-
-TEST_F(Framework, UnloadingAScreenInsideItsEventLoopEndsTheLoopSafely) {
-    frmPracticeT& screen = openTherapy();
-    fake().OnDoEvents = [] { Forms::Unload("frmPracticeT"); };
-    EXPECT_FALSE(screen.LoopUntilStopped());
-    fake().OnDoEvents = nullptr;
-    ProcessEvents();
-    EXPECT_FALSE(IsLoaded("frmPracticeT"));
+TEST_F(Framework, ClosingOrUnloadingAScreenInsideItsEventLoopEndsTheLoopSafely) {
+    for (const bool unload : {false, true}) {
+        frmPracticeT& screen = openTherapy();
+        int calls = 0;
+        fake().OnDoEvents = [&calls, &screen, unload] {
+            if (++calls == 3) { // mid-loop: the title-bar close button, or an unload
+                unload ? Forms::Unload("frmPracticeT") : void(screen.close());
+            }
+        };
+        EXPECT_FALSE(screen.LoopUntilStopped()) << unload;
+        fake().OnDoEvents = nullptr;
+        ProcessEvents();
+        EXPECT_FALSE(IsLoaded("frmPracticeT")) << unload;
+        EXPECT_TRUE(options().isVisible()) << unload;
+    }
 }
 
 // A tool window of the test's own, as the metronome is: no exercise framework,

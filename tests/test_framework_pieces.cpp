@@ -174,13 +174,6 @@ TEST_F(FrameworkPieces, ReadySignalBeatsThreeTimesOnALabelOrAButton) {
     }
 }
 
-TEST_F(FrameworkPieces, ReadySignalTakesAnyCaptionSetter) {
-    QStringList shown;
-    ReadySignal([&shown](const QString& caption) { shown << caption; }, "*");
-    EXPECT_EQ(shown, (QStringList{"*", " ", "*", " ", "*", " "}));
-    EXPECT_EQ(fake().Sleeps, QList<int>(6, 250));
-}
-
 TEST_F(FrameworkPieces, PreDisplayBeepIsThreeDingsOnAQuarterSecondGrid) {
     const double start = fake().MonotonicMs();
     QList<qsizetype> soundsAtWait;

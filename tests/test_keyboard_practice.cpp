@@ -33,15 +33,13 @@ namespace {
 
 // What a keyboard user does to answer the set shown, after Next Set.
 using Answer = std::function<void()>;
+// Sets one option on the options screen with keys.
+using SetOption = std::function<void(QWidget& options)>;
 
 // One exercise as a keyboard user practises it.
 struct KeyboardPractice {
     const char* menuButton;
-    const char* optionsForm;
-    const char* therapyForm;
-    const char* scoresForm;
-    // Sets one option on the options screen with keys.
-    std::function<void(QWidget& options)> setOption;
+    SetOption setOption;
     // Scripts the next set and returns how to answer it right or wrong.
     std::function<Answer(FakePlatform& fake, QWidget& therapy, bool right)> nextSet;
     // Lines of the scores screen and what they read after the practice.
@@ -112,6 +110,24 @@ void StepOn(QScrollBar* bar, Qt::Key key) {
     const bool raises = key == Qt::Key_Right || key == Qt::Key_End;
     EXPECT_EQ(Value(bar) > before, raises) << bar->objectName().toStdString();
     EXPECT_NE(Value(bar), before) << bar->objectName().toStdString();
+}
+
+// Turns a check box over with Space.
+SetOption Toggle(const char* name) {
+    return [name](QWidget& options) {
+        auto* box = Find<QCheckBox>(&options, name);
+        const bool before = box->isChecked();
+        TabTo(box);
+        PressKey(Qt::Key_Space);
+        EXPECT_NE(box->isChecked(), before) << name;
+    };
+}
+
+// Steps an options box one item on with an arrow key.
+SetOption StepBox(const char* name, Qt::Key arrow) {
+    return [name, arrow](QWidget& options) {
+        StepOn(Find<ValidatingComboBox>(&options, name), arrow);
+    };
 }
 
 QList<AnswerMark> InfoMark(QWidget& therapy) {
@@ -203,9 +219,6 @@ QList<double> Sequences(const QList<QList<int>>& sequences, const QList<double>&
 
 const KeyboardPractice Practices[] = {
     {"cmdFlipper",
-     "frmFlipperO",
-     "frmFlipperT",
-     "frmFlipperS",
      [](QWidget& options) { ChooseNextOption(options, "optInOrder", "optRandom"); },
      [](FakePlatform& fake, QWidget&, bool right) {
          const int answer = 2; // the unchanged picture under button 3
@@ -215,16 +228,7 @@ const KeyboardPractice Practices[] = {
      {{"lblCorrect", "3"}, {"lblWrong", "1"}},
      [](QWidget& therapy) { return MarksOf(static_cast<frmFlipperT&>(therapy).cmdAnswer); }},
     {"cmdColorGrids",
-     "frmVD1o",
-     "frmVD1t",
-     "frmVD1s",
-     [](QWidget& options) {
-         auto* borders = Find<QCheckBox>(&options, "chkBorders");
-         const bool before = borders->isChecked();
-         TabTo(borders);
-         PressKey(Qt::Key_Space);
-         EXPECT_NE(borders->isChecked(), before);
-     },
+     Toggle("chkBorders"),
      [](FakePlatform& fake, QWidget& therapy, bool right) {
          const int oddGrid = 3;
          const auto& screen = static_cast<frmVD1t&>(therapy);
@@ -238,10 +242,7 @@ const KeyboardPractice Practices[] = {
      {{"lblCorrect", "3"}, {"lblTotalWrong", "1"}},
      [](QWidget& therapy) { return MarksOf(static_cast<frmVD1t&>(therapy).cmdAns); }},
     {"cmdRL",
-     "frmRLO",
-     "frmRLT",
-     "frmRLS",
-     [](QWidget& options) { StepOn(Find<ValidatingComboBox>(&options, "cboSpeed"), Qt::Key_Up); },
+     StepBox("cboSpeed", Qt::Key_Up),
      [](FakePlatform& fake, QWidget& therapy, bool right) {
          fake.ScriptRnd({0.1, 0.1}); // front view, the balloon in the left hand
          return EnterOnAnswer(therapy, right ? "cmdHand1" : "cmdHand0");
@@ -249,9 +250,6 @@ const KeyboardPractice Practices[] = {
      {{"lblCorrect", "3"}, {"lblWrong", "1"}},
      InfoMark},
     {"cmdFlipForm",
-     "frmFlipFormO",
-     "frmFlipFormT",
-     "frmFlipFormS",
      [](QWidget& options) { StepOn(Find<QScrollBar>(&options, "HScroll1"), Qt::Key_End); },
      [](FakePlatform& fake, QWidget& therapy, bool right) {
          fake.ScriptRnd({0.1, 0.1, 0.1}); // each box shows right to left at its first press
@@ -270,10 +268,7 @@ const KeyboardPractice Practices[] = {
      {{"lblCorrect", "3"}, {"lblWrong", "1"}},
      [](QWidget& therapy) { return MarksOf(static_cast<frmFlipFormT&>(therapy).lblInfo); }},
     {"cmdTicTacToe",
-     "frmVSS1o",
-     "frmVSS1t",
-     "frmVSS1s",
-     [](QWidget& options) { StepOn(Find<ValidatingComboBox>(&options, "cboSpeed"), Qt::Key_Down); },
+     StepBox("cboSpeed", Qt::Key_Down),
      [](FakePlatform& fake, QWidget& therapy, bool right) {
          QList<double> draws(9, 0.1);
          draws[4] = 0.9; // one X in the centre, the same turned either way
@@ -290,10 +285,7 @@ const KeyboardPractice Practices[] = {
      nullptr,
      "cmdNextPat"},
     {"cmdVisSequence",
-     "frmVSS2o",
-     "frmVSS2t",
-     "frmVSS2s",
-     [](QWidget& options) { StepOn(Find<ValidatingComboBox>(&options, "cboSpeed"), Qt::Key_Down); },
+     StepBox("cboSpeed", Qt::Key_Down),
      [](FakePlatform& fake, QWidget& therapy, bool right) {
          fake.ScriptRnd({0.5 / 9, 1.5 / 9, 2.5 / 9}); // squares 1, 2 and 3 of the top row
          // Square 2 picked first ends the answer wrong.
@@ -306,10 +298,7 @@ const KeyboardPractice Practices[] = {
      InfoMark,
      "cmdNextPat"},
     {"cmdPatternDup",
-     "frmVD8o",
-     "frmVD8t",
-     "frmVD8s",
-     [](QWidget& options) { StepOn(Find<ValidatingComboBox>(&options, "cboMaxSq"), Qt::Key_Down); },
+     StepBox("cboMaxSq", Qt::Key_Down),
      [](FakePlatform& fake, QWidget& therapy, bool right) {
          const int lastCell = static_cast<frmVD8t&>(therapy).PatternGrid()->Count() - 1;
          fake.ScriptRnd({0.2, 0.0, 0.5 / lastCell}); // one square, the first
@@ -328,12 +317,7 @@ const KeyboardPractice Practices[] = {
      {{"lblCorrect", "3"}, {"lblWrong", "3"}, {"lblTotalDis", "4"}},
      InfoMark},
     {"cmdMNBD",
-     "frmFG1o",
-     "frmFG1t",
-     "frmFG1s",
-     [](QWidget& options) {
-         StepOn(Find<ValidatingComboBox>(&options, "cboBorder"), Qt::Key_Down);
-     },
+     StepBox("cboBorder", Qt::Key_Down),
      [](FakePlatform& fake, QWidget&, bool right) {
          // The plainest background, then three boxes placed where they fall.
          QList<double> draws(3 * 1000, 0.5);
@@ -348,12 +332,7 @@ const KeyboardPractice Practices[] = {
      },
      {{"lblCorrect", "3"}, {"lblWrong", "3"}, {"lblTotalDis", "4"}}},
     {"cmdCharSearch",
-     "frmFG7o",
-     "frmFG7t",
-     "frmFG7s",
-     [](QWidget& options) {
-         StepOn(Find<ValidatingComboBox>(&options, "cboPerRow"), Qt::Key_Down);
-     },
+     StepBox("cboPerRow", Qt::Key_Down),
      [](FakePlatform& fake, QWidget&, bool right) {
          const frmFG7o& options = *Forms::Find<frmFG7o>();
          const int cells = options.cboRows->Text().toInt() * options.cboPerRow->Text().toInt();
@@ -371,9 +350,6 @@ const KeyboardPractice Practices[] = {
      nullptr,
      "cmdBegin"},
     {"cmdCloseNL",
-     "frmLetterO",
-     "frmLetterT",
-     "frmLetterS",
      [](QWidget& options) {
          StepOn(Find<QScrollBar>(&options, "HScroll2"), Qt::Key_Left);
          ChooseNextOption(options, "optUC", "optLC");
@@ -390,10 +366,7 @@ const KeyboardPractice Practices[] = {
      },
      {{"lblCorrect", "4"}, {"lblWrong", "1"}, {"lblTotalDis", "4"}}},
     {"cmdTNL",
-     "frmTrackO",
-     "frmTrackT",
-     "frmTrackS",
-     [](QWidget& options) { TabTo(&options, "chkReact"), PressKey(Qt::Key_Space); },
+     Toggle("chkReact"),
      nullptr,
      {{"lblTotalTarg", "3"}, {"lblTargCount", "3"}, {"lblWrong1", "1"}, {"lblMissed", "0"}},
      nullptr,
@@ -404,10 +377,7 @@ const KeyboardPractice Practices[] = {
      },
      "cmdToTherapy"},
     {"cmdTS",
-     "frmTrackO",
-     "frmTrackT",
-     "frmTrackS",
-     [](QWidget& options) { TabTo(&options, "chkReact"), PressKey(Qt::Key_Space); },
+     Toggle("chkReact"),
      nullptr,
      {{"lblTotalTarg", "3"}, {"lblTargCount", "3"}, {"lblWrong1", "1"}, {"lblMissed", "0"}},
      nullptr,
@@ -422,10 +392,7 @@ const KeyboardPractice Practices[] = {
      },
      "cmdToTherapy"},
     {"cmdEyeRot",
-     "frmDotO",
-     "frmDotT",
-     "frmDotS",
-     [](QWidget& options) { TabTo(&options, "chkBeep"), PressKey(Qt::Key_Space); },
+     Toggle("chkBeep"),
      nullptr,
      {{"lblTargCount", "3"}, {"lblWrong", "1"}, {"lblTargDis", "3"}},
      nullptr,
@@ -445,10 +412,7 @@ const KeyboardPractice Practices[] = {
      "cmdStart",
      "cmdDOTScores"},
     {"cmdLinesBoxes",
-     "frmVC2o",
-     "frmVC2t",
-     "frmVC2s",
-     [](QWidget& options) { StepOn(Find<ValidatingComboBox>(&options, "cboSpeed"), Qt::Key_Down); },
+     StepBox("cboSpeed", Qt::Key_Down),
      [](FakePlatform&, QWidget& therapy, bool right) {
          return [&therapy, right] {
              const QPointF target = static_cast<frmVC2t&>(therapy).Target().Target();
@@ -473,20 +437,25 @@ protected:
         main_->activateWindow();
         ProcessEvents();
     }
-    // From the main menu to the exercise's options screen, by keys.
+    // From the main menu to the exercise's options screen, by keys. An
+    // exercise's screens are named alike: frmFlipperO, frmFlipperT, frmFlipperS.
     QWidget& openOptions() {
         EnterOn(main_, "cmdTRMenu");
         EnterOn(main_, GetParam().menuButton);
-        Form* options = Forms::Find(GetParam().optionsForm);
-        if (options == nullptr || !options->isVisible()) {
+        Form* options = Forms::Active();
+        if (options == nullptr || options == main_ || !options->isVisible()) {
             throw std::runtime_error("the options screen did not open");
         }
+        optionsForm_ = options->objectName();
+        const bool upper = optionsForm_.back().isUpper();
+        therapyForm_ = optionsForm_.chopped(1) + (upper ? "T" : "t");
+        scoresForm_ = optionsForm_.chopped(1) + (upper ? "S" : "s");
         return *options;
     }
     // The therapy screen opened from the options and started, by keys.
     QWidget& startTherapy(QWidget& options) {
         EnterOn(&options, GetParam().toTherapy);
-        Form& therapy = Forms::Get(GetParam().therapyForm);
+        Form& therapy = Forms::Get(therapyForm_);
         EnterOn(&therapy, "cmdStart");
         return therapy;
     }
@@ -496,15 +465,21 @@ protected:
         answer();
     }
     frmMain* main_ = nullptr;
+    QString optionsForm_, therapyForm_, scoresForm_;
 };
 
-TEST_P(KeyboardOnly, PractisesFromTheMainMenuAndBack) {
+TEST_P(KeyboardOnly, PractisesFromTheMainMenuAndBackEscapingEachScreen) {
     const KeyboardPractice& p = GetParam();
     QWidget& options = openOptions();
     p.setOption(options);
+    EnterOn(&options, p.toTherapy);
+    EXPECT_TRUE(IsShown(therapyForm_));
+    PressKey(Qt::Key_Escape); // stopped: back to the options
+    EXPECT_FALSE(IsLoaded(therapyForm_));
+    ASSERT_TRUE(options.isVisible());
     if (p.practise) {
         EnterOn(&options, p.toTherapy);
-        p.practise(fake(), Forms::Get(p.therapyForm));
+        p.practise(fake(), Forms::Get(therapyForm_));
     } else {
         QWidget& therapy = startTherapy(options);
         for (const bool right : {true, true, false, true}) {
@@ -512,8 +487,8 @@ TEST_P(KeyboardOnly, PractisesFromTheMainMenuAndBack) {
         }
         PressKey(Qt::Key_Escape); // Stop
     }
-    EnterOn(&Forms::Get(p.therapyForm), p.scoresButton);
-    Form& scores = Forms::Get(p.scoresForm);
+    EnterOn(&Forms::Get(therapyForm_), p.scoresButton);
+    Form& scores = Forms::Get(scoresForm_);
     ASSERT_TRUE(scores.isVisible());
     for (const auto& [line, text] : p.scores) {
         EXPECT_EQ(Find<QLabel>(&scores, line)->text().trimmed(), text) << line;
@@ -521,19 +496,10 @@ TEST_P(KeyboardOnly, PractisesFromTheMainMenuAndBack) {
 
     PressKey(Qt::Key_Escape); // to the options
     EXPECT_TRUE(options.isVisible());
-    EXPECT_FALSE(IsLoaded(p.scoresForm));
+    EXPECT_FALSE(IsLoaded(scoresForm_));
     PressKey(Qt::Key_Escape); // to the main menu
-    EXPECT_FALSE(IsLoaded(p.optionsForm));
+    EXPECT_FALSE(IsLoaded(optionsForm_));
     EXPECT_TRUE(Find<QGroupBox>(main_, "frmMenu")->isVisible());
-}
-
-TEST_P(KeyboardOnly, EscapeOnTheTherapyScreenGoesBackToTheOptionsWhenStopped) {
-    QWidget& options = openOptions();
-    EnterOn(&options, GetParam().toTherapy);
-    EXPECT_TRUE(IsShown(GetParam().therapyForm));
-    PressKey(Qt::Key_Escape);
-    EXPECT_FALSE(IsLoaded(GetParam().therapyForm));
-    EXPECT_TRUE(options.isVisible());
 }
 
 TEST_P(KeyboardOnly, AnswerMarksShowOnARightAndAWrongAnswer) {
