@@ -155,6 +155,31 @@ TEST_F(ColorGridsScreens, EachSizeAltersUpToItsMostSquaresAndHasItsFrameColour) 
     }
 }
 
+TEST_F(ColorGridsScreens, TheFourBrightPalettesColourTheSquaresEntryByEntry) {
+    const QColor blue(0, 0, 255), cyan(0, 255, 255), magenta(255, 0, 255);
+    const QColor yellow(255, 255, 0), white(255, 255, 255);
+    const QList<QList<QColor>> palettes{{blue, Green, cyan, yellow},
+                                        {Red, magenta, yellow, white},
+                                        {blue, Green, cyan, Red},
+                                        {blue, magenta, yellow, white}};
+    options().cboColorVar->SetText("4");
+    frmVD1t& t = startTherapy();
+    for (int palette = 0; palette < 4; ++palette) {
+        QList<double> draws{palette / 4.0 + 0.1, 0.999};
+        for (int cell = 0; cell < 9; ++cell) {
+            draws << (cell % 4) / 4.0 + 0.1;
+        }
+        fake().ScriptRnd(draws);
+        Click(t.cmdNextSet);
+        QList<QColor> entries;
+        for (int cell = 0; cell < 4; ++cell) {
+            entries << t.lblGrids[0]->Cell(cell)->BackColor();
+        }
+        EXPECT_EQ(entries, palettes[palette]) << "palette " << palette + 1;
+        Click(t.cmdAns[3]);
+    }
+}
+
 TEST_F(ColorGridsScreens, OneAnswerPerSetTheOddGridsButtonRightAnotherWrong) {
     frmVD1t& t = startTherapy();
     nextSet(2);
