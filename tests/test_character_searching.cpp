@@ -5,11 +5,8 @@
 #include "exercises/character_searching/frmFG7o.h"
 #include "exercises/character_searching/frmFG7s.h"
 #include "exercises/character_searching/frmFG7t.h"
-#include "shell/framework/adaptive_level.h"
 #include "tests/support/exercise_checks.h"
 #include "tests/support/exercise_test.h"
-
-#include <QCheckBox>
 
 #include <QImage>
 #include <cmath>
@@ -57,11 +54,32 @@ protected:
         fake().ScriptRnd(draws);
         Click(therapy().cmdBegin);
     }
+    // Each character of the grid shown at its place in the window's present
+    // scale: magenta where the answer grid shows a target, black otherwise;
+    // and the frame's corner. The answer grid's places are the screen's own,
+    // or worked out here from the grid as first printed.
+    void expectGridShown(bool answerGrid, bool placesWorkedOut = false) {
+        frmFG7t& t = therapy();
+        const QImage shown = t.surface->grab().toImage();
+        const QSizeF cell(t.surface->ToPixelsX(t.surface->TextWidth("7")),
+                          t.surface->ToPixelsY(t.surface->TextHeight("7")));
+        for (std::size_t i = 0; i < 50; ++i) {
+            const PrintPoint at = !answerGrid       ? t.PrintPlaces()[i]
+                                  : placesWorkedOut ? AnswerPlaceOf(t, i)
+                                                    : t.AnswerPlaces()[i];
+            const QRect box = QRectF(t.surface->ToPixels(at.x, at.y), cell).toRect();
+            const bool magenta = answerGrid && t.CurrentGrid().chars[i] == "7";
+            EXPECT_EQ(ShowsColour(shown, box, frmFG7t::TargetColor), magenta) << i;
+            EXPECT_EQ(ShowsColour(shown, box, Qt::black), !magenta) << i;
+        }
+        const QPointF corner = t.surface->ToPixels(frmFG7t::FrameRight, frmFG7t::FrameBottom);
+        EXPECT_TRUE(ShowsColour(shown, QRect(corner.toPoint() - QPoint(1, 1), QSize(3, 3)),
+                                frmFG7t::FrameColor));
+    }
     void answer(const QString& digits) {
         QTest::keyClicks(therapy().txtAns, digits);
         QTest::keyClick(therapy().txtAns, Qt::Key_Return);
     }
-    QString scoreValue(const char* name) { return Loaded<frmFG7s>().Value(name)->text(); }
 };
 
 TEST_F(CharacterSearchingTest, TheFontDecidesTheRowsListAndTheRowsChosenComeBack) {
@@ -80,37 +98,21 @@ TEST_F(CharacterSearchingTest, TheFontDecidesTheRowsListAndTheRowsChosenComeBack
 }
 
 TEST_F(CharacterSearchingTest, AGridIsAskedJudgedTimedAndShownAgainInMagenta) {
-    Click(&options(), "cmdStart");
-    frmFG7t& t = therapy();
+    frmFG7t& t = startTherapy();
     EXPECT_EQ(t.lblRows->text(), "Rows= 5");
-    EXPECT_FALSE(t.cmdBegin->isVisible() || t.txtAns->isVisible());
-    Click(t.cmdStart);
-    EXPECT_TRUE(t.cmdBegin->hasFocus() && t.txtAns->isVisible() && !t.txtAns->isEnabled());
+    EXPECT_FALSE(t.txtAns->isEnabled()) << "no answer before a grid";
 
     nextGrid({0, 12, 25, 49});
     EXPECT_EQ(t.lblInfo->text(), "How many  7's  are in the grid?");
     EXPECT_TRUE(t.txtAns->hasFocus());
     EXPECT_FALSE(t.cmdBegin->isEnabled());
-    const QPointF corner = t.surface->ToPixels(frmFG7t::FrameLeft, frmFG7t::FrameBottom);
-    EXPECT_TRUE(ShowsColour(t.surface->grab().toImage(),
-                            QRect(corner.toPoint() - QPoint(1, 1), QSize(3, 3)),
-                            frmFG7t::FrameColor));
     fake().Now += 3;
     answer("4");
     EXPECT_EQ(t.lblInfo->text(), "4 Is Correct!");
     EXPECT_EQ(t.lblCor->text(), "C= 1");
     EXPECT_EQ(t.lblAveTime->text(), "AveTime= 3.00");
     EXPECT_TRUE(!t.txtAns->isEnabled() && t.cmdBegin->hasFocus());
-    const QImage shown = t.surface->grab().toImage();
-    const QSizeF cell(t.surface->ToPixelsX(t.surface->TextWidth("7")),
-                      t.surface->ToPixelsY(t.surface->TextHeight("7")));
-    for (std::size_t i = 0; i < 50; ++i) {
-        const PrintPoint at = AnswerPlaceOf(t, i);
-        const QRect box = QRectF(t.surface->ToPixels(at.x, at.y), cell).toRect();
-        const bool target = t.CurrentGrid().chars[i] == "7";
-        EXPECT_EQ(ShowsColour(shown, box, frmFG7t::TargetColor), target) << i;
-        EXPECT_EQ(ShowsColour(shown, box, Qt::black), !target) << i;
-    }
+    expectGridShown(true, true);
 
     QTest::keyClick(t.cmdBegin, Qt::Key_Return); // Enter on Next Set
     fake().Now += 6;
@@ -190,71 +192,46 @@ TEST_F(CharacterSearchingTest, LargeFontsStartTheRowsHigherAndFiveApart) {
         EXPECT_EQ(QList<double>({places[0].y, places[10].y, places[0].x, places[10].x}),
                   QList<double>({c.firstRow, c.secondRow, c.rowStart, c.rowStart}))
             << "font " << c.font;
-        Click(t.cmdStart);
-        Click(t.cmdOptions);
+        backToOptions();
     }
 }
 
 TEST_F(CharacterSearchingTest, ScoresCountAnsweredGridsAndNoPercentBeforeAnAnswer) {
-    frmFG7t& t = startTherapy();
+    startTherapy();
     for (const char* count : {"1", "2", "1"}) {
         nextGrid({3});
         fake().Now += 2;
         answer(count);
     }
     nextGrid({3}); // never answered
-    Click(t.cmdStart);
-    Click(t.cmdScores);
-    EXPECT_EQ(Texts(&Loaded<frmFG7s>(), {"lblCorrect", "lblWrong", "lblPerCor", "lblTotalDis",
-                                         "lblAveSpd", "lblAuto4", "lblAuto6"}),
+    EXPECT_EQ(scoreLines({"lblCorrect", "lblWrong", "lblPerCor", "lblTotalDis", "lblAveSpd",
+                          "lblAuto4", "lblAuto6"}),
               (QStringList{"2", "1", "66%", "3", "2.00 Secs", "5", "10"}));
-    Click(&Loaded<frmFG7s>(), "cmdOptions");
-    Click(startTherapy().cmdStart);
-    Click(therapy().cmdScores);
-    EXPECT_EQ(scoreValue("lblPerCor"), "") << "no percent before an answer";
+    backToOptions();
+    startTherapy();
+    EXPECT_EQ(scoreLines({"lblPerCor"}), QStringList{""}) << "no percent before an answer";
 }
 
 TEST_F(CharacterSearchingTest, AGridIsDrawnAgainInPlaceWhenTheWindowChangesSize) {
-    Click(&options(), "cmdStart");
-    frmFG7t& t = therapy();
-    Click(t.cmdStart);
+    frmFG7t& t = startTherapy();
     nextGrid({3, 30});
-    // Each character shows in its colour at the place the scale gives it now.
-    const auto expectGridAt = [&t](bool answerGrid) {
-        const QImage shown = t.surface->grab().toImage();
-        const QSizeF cell(t.surface->ToPixelsX(t.surface->TextWidth("7")),
-                          t.surface->ToPixelsY(t.surface->TextHeight("7")));
-        for (std::size_t i = 0; i < 50; ++i) {
-            const PrintPoint at = answerGrid ? t.AnswerPlaces()[i] : t.PrintPlaces()[i];
-            const QRect box = QRectF(t.surface->ToPixels(at.x, at.y), cell).toRect();
-            const bool magenta = answerGrid && t.CurrentGrid().chars[i] == "7";
-            EXPECT_EQ(ShowsColour(shown, box, frmFG7t::TargetColor), magenta) << i;
-            EXPECT_EQ(ShowsColour(shown, box, Qt::black), !magenta) << i;
-        }
-        const QPointF corner = t.surface->ToPixels(frmFG7t::FrameRight, frmFG7t::FrameBottom);
-        EXPECT_TRUE(ShowsColour(shown, QRect(corner.toPoint() - QPoint(1, 1), QSize(3, 3)),
-                                frmFG7t::FrameColor));
-    };
     const QSize designed = t.size();
     const QImage asDrawn = t.surface->grab().toImage();
     t.resize(designed + QSize(300, 200)); // the window is made larger mid-set
     ProcessEvents();
-    expectGridAt(false);
+    expectGridShown(false);
     t.resize(designed);
     ProcessEvents();
     EXPECT_EQ(t.surface->grab().toImage(), asDrawn) << "drawn afresh, not stretched twice";
     answer("2");
     t.resize(t.width() - 350, t.height() - 250);
     ProcessEvents();
-    expectGridAt(true);
+    expectGridShown(true);
 }
 
 TEST_F(CharacterSearchingTest, AnAdaptiveLevelWithMoreRowsShowsThemAtTheNextGrid) {
     frmFG7o& o = options();
-    Click(Find<QCheckBox>(&o, AdaptiveNames::ModeCheck));
-    auto* start = Find<ValidatingComboBox>(&o, AdaptiveNames::StartLevel);
-    TypeInto(start, "3"); // 10 per row, 6 rows
-    TabOut(start);
+    ChooseAdaptive(o, 3); // 10 per row, 6 rows
     frmFG7t& t = startTherapy();
     EXPECT_EQ(t.lblRows->text(), "Rows= 6");
     for (int grid = 0; grid < 5; ++grid) {

@@ -6,7 +6,6 @@
 #include "exercises/color_grids/frmVD1s.h"
 #include "exercises/color_grids/frmVD1t.h"
 #include "shell/controls/colors.h"
-#include "shell/twips.h"
 #include "tests/support/exercise_checks.h"
 #include "tests/support/exercise_test.h"
 
@@ -43,32 +42,11 @@ protected:
     QColor answerColor(int index) { return therapy().cmdAns[std::size_t(index)]->BackColor(); }
 };
 
-TEST_F(ColorGridsScreens, OptionsCheckBoxesNameTheirState) {
-    frmVD1o& o = options();
-    EXPECT_EQ(o.chkBorders->text(), "Grid Borders On");
-    ClickCheck(o.chkColorLevel);
-    ClickCheck(o.chkBorders);
-    EXPECT_EQ(o.chkColorLevel->text(), "Harder Colors");
-    EXPECT_EQ(o.chkBorders->text(), "Borders Off");
-    ClickCheck(o.chkBorders);
-    EXPECT_EQ(o.chkBorders->text(), "Borders On");
-}
-
-TEST_F(ColorGridsScreens, TherapyOpensBlankAndTakesNoAnswerBeforeASet) {
-    Click(&options(), "cmdStart");
-    frmVD1t& t = therapy();
-    EXPECT_EQ(t.palette().color(QPalette::Window), QColor(Qt::white));
-    EXPECT_FALSE(t.Frame1->isVisible() || t.cmdNextSet->isVisible());
-    for (CellGrid* grid : t.lblGrids) {
-        EXPECT_FALSE(grid->isVisible());
-    }
-
-    Click(t.cmdStart);
-    EXPECT_TRUE(t.Frame1->isVisible());
+TEST_F(ColorGridsScreens, NoAnswerIsJudgedBeforeASet) {
+    frmVD1t& t = startTherapy();
     EXPECT_EQ(answerColor(3), AnswerColor);
     Click(t.cmdAns[0]);
-    EXPECT_EQ(ColorGridsScores().Wrong, 0) << "no set, no answer";
-    EXPECT_EQ(fake().Beeps, 0);
+    EXPECT_EQ(ColorGridsScores().Wrong + fake().Beeps, 0) << "no set, no answer";
     EXPECT_EQ(t.lblInfo->text(), "");
 }
 
@@ -104,27 +82,8 @@ TEST_F(ColorGridsScreens, ASetShowsFourFramedGridsWithOneOdd) {
         EXPECT_LE(std::abs(first.width() - first.height()), 1) << "square cells";
         EXPECT_EQ(cells->Cell(1)->geometry().left(), first.right()) << "one shared border line";
     }
-    EXPECT_TRUE(t.lblGrids[2]->Cell(4)->accessibleName().startsWith("Grid 3 square 5, "));
     EXPECT_FALSE(t.cmdNextSet->isEnabled());
     EXPECT_TRUE(t.Frame1->isEnabled());
-
-    // The 3x3 frames are blue, 3 pixels wide, around each grid and under nothing.
-    const QImage drawn = t.board->grab().toImage();
-    const QRectF frame = GridFrame(Geometry(t.GridSizeCode()), 4);
-    const QPoint onLine = t.board->ToPixels(frame.left(), frame.center().y()).toPoint();
-    int bluePixels = 0;
-    for (int dx = -4; dx <= 4; ++dx) {
-        bluePixels += QColor(drawn.pixel(onLine + QPoint(dx, 0))) == QColor(0, 0, 255);
-    }
-    EXPECT_EQ(bluePixels, 3);
-    EXPECT_EQ(QColor(drawn.pixel(onLine + QPoint(4, 0))), QColor(Qt::white));
-    const QRect gridArea = TwipsRect(2855, 295, 5690, 5450);
-    for (QWidget* control : t.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (control != t.board && control->isVisible()) {
-            EXPECT_FALSE(control->geometry().intersects(gridArea))
-                << control->objectName().toStdString();
-        }
-    }
 }
 
 TEST_F(ColorGridsScreens, GridSizeBordersAndOneColour) {
@@ -266,21 +225,17 @@ TEST_F(ColorGridsScreens, ASetLeftByStopIsAnsweredAfterStart) {
 TEST_F(ColorGridsScreens, ScoresCountSetsAnsweredAndTheAverageTime) {
     const QStringList lines{"lblCorrect", "lblTotalWrong", "lblTotalGrids", "lblAveRTime",
                             "lblPerCor",  "lblAuto4",      "lblPracTime"};
-    Click(&options(), "cmdStart");
-    Click(therapy().cmdScores);
-    EXPECT_EQ(Texts(&Loaded<frmVD1s>(), lines),
+    startTherapy();
+    EXPECT_EQ(scoreLines(lines),
               (QStringList{"0", "0", "0", "0.00 Secs", "", "3x3", "0 Mins  0 Secs"}));
-    Click(&Loaded<frmVD1s>(), "cmdOptions");
-
+    backToOptions();
     frmVD1t& t = startTherapy();
     for (int answer : {2, 2, 1}) {
         nextSet(2);
         fake().Now += 2.5;
         Click(t.cmdAns[std::size_t(answer - 1)]);
     }
-    Click(t.cmdStart);
-    Click(t.cmdScores);
-    EXPECT_EQ(Texts(&Loaded<frmVD1s>(), lines),
+    EXPECT_EQ(scoreLines(lines),
               (QStringList{"2", "1", "3", "2.50 Secs", "66%", "3x3", "0 Mins  7 Secs"}));
 }
 

@@ -7,6 +7,7 @@
 #include "shell/framework/adaptive_level.h"
 #include "shell/mod_dodi.h"
 #include "tests/support/exercise_checks.h"
+#include "tests/support/exercise_test.h"
 
 #include <QCheckBox>
 #include <QPointer>
@@ -16,13 +17,8 @@ void RegisterEyeRotations();
 
 namespace {
 
-class EyeRotations : public KovaTest {
+class EyeRotations : public ExerciseTest<frmDotO, frmDotT, RegisterEyeRotations> {
 protected:
-    void SetUp() override {
-        KovaTest::SetUp();
-        RegisterEyeRotations();
-    }
-
     frmDotO& OpenOptions() {
         Forms::Show(frmDotO::Name);
         ProcessEvents(); // the window becomes active
@@ -74,13 +70,8 @@ protected:
 
 } // namespace
 
-TEST_F(EyeRotations, OptionsInformationFrameAndRandomPositionHidingTheFrames) {
+TEST_F(EyeRotations, RandomPositionHidesTheDirectionAndSeparationFrames) {
     frmDotO& o = OpenOptions();
-    Click(&o, "cmdInfo");
-    EXPECT_TRUE(o.frmInfo->isVisible());
-    Click(o.frmInfo, "cmdOK");
-    EXPECT_FALSE(o.frmInfo->isVisible());
-    // Random position hides the direction and separation frames.
     for (QRadioButton* other : {o.optCircle, o.opt4Corner, o.optRectangle}) {
         Click(o.OptRandPos);
         EXPECT_FALSE(o.Frame3->isVisible() || o.Frame4->isVisible());
@@ -147,9 +138,7 @@ TEST_F(EyeRotations, PathOptionsPlaceTheDiscsAndTheTargetLine) {
     EXPECT_EQ(EyeScores().RotationsCompleted, 1);
     EXPECT_EQ(t.lblTarget->x(), int(t.surface->ToPixels(35, 0).x()));
 
-    Click(t.cmdStart);
-    Click(t.cmdOptions);
-    ProcessEvents();
+    backToOptions();
     frmDotT& circle = StartRun({"optCircle", "optVNarrow"});
     EXPECT_EQ(circle.CirclePosition(), (GridPoint{44, 39}));
     EXPECT_EQ(circle.lblTarget->x(), int(circle.surface->ToPixels(1, 0).x()));
@@ -166,19 +155,6 @@ TEST_F(EyeRotations, RandomPositionAndRandomColourAreDrawnForEveryDisc) {
     EXPECT_EQ(t.CirclePosition(), (GridPoint{50, 47}));
     EXPECT_EQ(DiscPixel(t), VbColor(8388736));
     EXPECT_EQ(EyeScores().RotationsCompleted, 2); // at random every disc counts
-}
-
-TEST_F(EyeRotations, TheChosenColourEntryDrawsItsDisc) {
-    for (const auto& [entry, colour] :
-         {std::pair{"DKGreen", QColor(0, 128, 0)}, std::pair{"White", QColor(255, 255, 255)}}) {
-        frmDotO& o = OpenOptions();
-        o.cboCircColor->SetText(entry);
-        frmDotT& t = StartRun();
-        EXPECT_EQ(DiscPixel(t), colour) << entry;
-        Click(t.cmdStart);
-        Click(t.cmdOptions);
-        ProcessEvents();
-    }
 }
 
 TEST_F(EyeRotations, EveryPressCountsAgainstTheDiscOnScreen) {
@@ -219,10 +195,7 @@ TEST_F(EyeRotations, EveryPressCountsAgainstTheDiscOnScreen) {
 // next rotation begins, and that rotation's discs have the level's size.
 TEST_F(EyeRotations, TheAdaptiveLevelChangesAsARotationBeginsAndSizesItsDiscs) {
     frmDotO& o = OpenOptions();
-    Click(Find<QCheckBox>(&o, AdaptiveNames::ModeCheck));
-    auto* start = Find<ValidatingComboBox>(&o, AdaptiveNames::StartLevel);
-    TypeInto(start, "2");
-    TabOut(start);
+    ChooseAdaptive(o, 2);
     QList<double> draws{0.01}; // the target "1"
     for (int disc = 0; disc < 6 * 8; ++disc) {
         draws << (disc % 8 == 0 ? 0.01 : 0.12); // each rotation's first disc is the target
@@ -331,19 +304,16 @@ TEST_F(EyeRotations, ScoresLinesAndTheirLabelsForRotationsOverCountingAndNoTarge
                            "Percent Correct:", "75%", "0.70 Secs", "24", "2 Mins  5 Secs"}));
 
     // Random positions count discs; more presses than targets over-count.
-    Click(&s, "cmdOptions");
-    ProcessEvents();
+    backToOptions();
     frmDotT& random = OpenTherapy({"OptRandPos"});
     EyeScores().CorrectCount = 5;
     EyeScores().TargetsShown = 4;
     Click(random.cmdDOTScores);
-    frmDotS& over = Loaded<frmDotS>();
-    EXPECT_EQ(Texts(&over, {"Label4", "Label6", "lblPerCor", "lblMissed"}),
+    EXPECT_EQ(Texts(&Loaded<frmDotS>(), {"Label4", "Label6", "lblPerCor", "lblMissed"}),
               (QStringList{"Total Circles Presented", "Over Counted Targets By:", "125%", "0"}));
 
     // A random direction also counts discs; no target shown leaves the percent empty.
-    Click(&over, "cmdOptions");
-    ProcessEvents();
+    backToOptions();
     Click(OpenTherapy({"optRectangle", "optRandomDir"}).cmdDOTScores);
     EXPECT_EQ(Texts(&Loaded<frmDotS>(), {"Label4", "Label6", "lblPerCor"}),
               (QStringList{"Total Circles Presented", "Percent Correct:", ""}));

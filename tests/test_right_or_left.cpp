@@ -73,16 +73,14 @@ TEST_F(RightOrLeft, PictureStaysWithOffAndGoesAfterTheDisplaySpeed) {
                          .arg(t->imgStkMan->Picture().isNull() ? "blank" : "picture")
                          .arg(t->cmdHand[0]->isEnabled() ? "open" : "closed");
     };
-    frmRLT& t = startTherapy();
+    startTherapy();
     nextOne(1, 0);
     EXPECT_EQ(atWaitEnd, (QStringList{"500 blank closed", "1000 picture open"}));
     EXPECT_EQ(QuestionShownAt, fake().Timer()) << "timed from the end of the last wait";
     answer(1);
     EXPECT_TRUE(shows("StkManFL.jpg"));
 
-    Click(t.cmdStart); // Stop, so the options can change
-    Click(t.cmdOptions);
-    options().cboSpeed->SetText("0.50");
+    backToOptions().cboSpeed->SetText("0.50");
     startTherapy();
     atWaitEnd.clear();
     nextOne(4, 1);
@@ -125,14 +123,11 @@ TEST_F(RightOrLeft, OptionsShowTheExamples) {
 }
 
 TEST_F(RightOrLeft, ScoresShowTheRunAndEmptyLinesWhenNothingWasTried) {
-    frmRLT& t = startTherapy();
-    Click(t.cmdStart);
-    Click(t.cmdScores);
     const QStringList lines{"lblCorrect", "lblWrong",   "lblTotalDis",
                             "lblPerCor",  "lblAveTime", "lblPracTime"};
-    EXPECT_EQ(Texts(&Loaded<frmRLS>(), lines),
-              (QStringList{"0", "0", "0", "", "", "0 Mins  0 Secs"}));
-    Click(&Loaded<frmRLS>(), "cmdOptions");
+    startTherapy();
+    EXPECT_EQ(scoreLines(lines), (QStringList{"0", "0", "0", "", "", "0 Mins  0 Secs"}));
+    backToOptions();
 
     startTherapy();
     for (int answerIndex : {1, 1, 1, 0}) { // picture 1: "Left" is right
@@ -140,9 +135,7 @@ TEST_F(RightOrLeft, ScoresShowTheRunAndEmptyLinesWhenNothingWasTried) {
         answer(answerIndex, 2.0);
     }
     fake().Now += 60;
-    Click(therapy().cmdStart);
-    Click(therapy().cmdScores);
-    EXPECT_EQ(Texts(&Loaded<frmRLS>(), lines),
+    EXPECT_EQ(scoreLines(lines),
               (QStringList{"3", "1", "4", "75%", "2.0 Secs", "1 Mins  14 Secs"}));
 }
 

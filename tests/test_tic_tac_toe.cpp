@@ -5,6 +5,7 @@
 #include "exercises/tic_tac_toe/frmVSS1s.h"
 #include "exercises/tic_tac_toe/frmVSS1t.h"
 #include "exercises/tic_tac_toe/tic_tac_toe_scores.h"
+#include "tests/support/exercise_checks.h"
 #include "tests/support/exercise_test.h"
 
 using namespace ModDODI;
@@ -12,17 +13,9 @@ using namespace ModDODI;
 void RegisterTicTacToe();
 
 namespace {
-
 QList<int> CellsWithX(const CellGrid* grid) {
-    QList<int> cells;
-    for (int k = 0; k < grid->Count(); ++k) {
-        if (grid->Cell(k)->Caption() == "X") {
-            cells << k;
-        }
-    }
-    return cells;
+    return CellsCaptioned(grid, "X");
 }
-
 } // namespace
 
 class TicTacToeRotations : public ExerciseTest<frmVSS1o, frmVSS1t, RegisterTicTacToe> {
@@ -56,16 +49,11 @@ protected:
     }
 };
 
-TEST_F(TicTacToeRotations, TherapyOpensIdleWithTheRotationInWordsAndFits) {
+TEST_F(TicTacToeRotations, TherapyNamesTheRotationAndChecksNoAnswerBeforeAPattern) {
     options().optRotLeft->setChecked(true);
-    Click(&options(), "cmdStart");
-    frmVSS1t& t = therapy();
+    frmVSS1t& t = startTherapy();
     EXPECT_EQ(t.lblInfo->text(), "Rotate Pattern Left");
-    EXPECT_FALSE(t.cmdNextPat->isVisible() || t.cmdChkAnswer->isVisible());
     EXPECT_FALSE(t.Frame1->isVisible() || t.Frame3->isVisible());
-    EXPECT_EQ(t.cmdX->Cell(0)->font().pointSizeF(), 24);
-
-    Click(t.cmdStart);
     EXPECT_TRUE(t.cmdChkAnswer->isVisible());
     EXPECT_FALSE(t.cmdChkAnswer->isEnabled());
 }
@@ -158,14 +146,17 @@ TEST_F(TicTacToeRotations, CheckAnswerShowsTheTurnedAnswerAndCountsTheXs) {
 
 TEST_F(TicTacToeRotations, EachTurnTakesTheTopLeftCornerItsOwnWay) {
     for (const auto& [option, corner] :
-         {std::pair{options().optRotRight, 2}, std::pair{options().optRotLeft, 6}}) {
+         {std::pair{options().optNotRot, 0}, std::pair{options().optRotRight, 2},
+          std::pair{options().optRotLeft, 6}}) {
         option->setChecked(true);
         frmVSS1t& t = startTherapy();
         turn({0}, {corner});
-        EXPECT_EQ(CellsWithX(t.cmdAnsX), QList<int>{corner}) << option->text().toStdString();
+        const std::string turned = option->text().toStdString();
+        EXPECT_EQ(CellsWithX(t.cmdAnsX), QList<int>{corner}) << turned;
+        EXPECT_TRUE(t.Frame1->isVisible()) << turned;
+        EXPECT_EQ(t.Frame3->isVisible(), corner != 0) << "the pattern beside a turned answer";
         EXPECT_EQ(counters(), "Cx's= 1 Wx's= 0 C=1 W=0");
-        Click(t.cmdStart);
-        Click(t.cmdOptions);
+        backToOptions();
     }
 }
 
@@ -179,39 +170,18 @@ TEST_F(TicTacToeRotations, TheBoardTakesItsFontAndItsCapOnXsFromTheOptions) {
     EXPECT_EQ(int(TicTacToeScores().TicTacToeTotalXs), 2);
 }
 
-TEST_F(TicTacToeRotations, UnrotatedPatternIsShownOnlyWhenTheAnswerIsTurned) {
-    frmVSS1t& t = startTherapy();
-    turn({3}, {3});
-    EXPECT_EQ(CellsWithX(t.cmdAnsX), QList<int>{3});
-    EXPECT_TRUE(t.Frame1->isVisible());
-    EXPECT_FALSE(t.Frame3->isVisible());
-    EXPECT_EQ(counters(), "Cx's= 1 Wx's= 0 C=1 W=0");
-}
-
 TEST_F(TicTacToeRotations, ScoresSumTheGridsAndLeaveThePercentEmptyWithoutAnXFound) {
-    frmVSS1t& t = startTherapy();
+    startTherapy();
     turn({0, 1, 2}, {0, 1, 2});
     turn({1, 3}, {1, 2});
     fake().Now += 75; // and 1.5 s of each turn
-    Click(t.cmdStart);
-    Click(t.cmdScores);
-    frmVSS1s& scores = Loaded<frmVSS1s>();
-    QStringList values;
-    for (const char* name :
-         {"lblCorrect", "lblPerCor", "lblTotalWrong", "lblTotalXs", "lblTotalGrids",
-          "lblAllCorrect", "lblAuto4", "lblAuto6", "lblPracTime"}) {
-        values << scores.Value(name)->text();
-    }
-    EXPECT_EQ(values,
+    EXPECT_EQ(scoreLines({"lblCorrect", "lblPerCor", "lblTotalWrong", "lblTotalXs", "lblTotalGrids",
+                          "lblAllCorrect", "lblAuto4", "lblAuto6", "lblPracTime"}),
               (QStringList{"4", "80%", "2", "5", "2", "1", "0.50 Secs", "24", "1 Mins  18 Secs"}));
-    Click(&scores, "cmdOptions");
-
+    backToOptions();
     startTherapy();
     turn({4}, {});
-    Click(therapy().cmdStart);
-    Click(therapy().cmdScores);
-    EXPECT_EQ(Loaded<frmVSS1s>().Value("lblPerCor")->text(), "") << "no X found";
-    EXPECT_EQ(Loaded<frmVSS1s>().Value("lblTotalWrong")->text(), "1");
+    EXPECT_EQ(scoreLines({"lblPerCor", "lblTotalWrong"}), (QStringList{"", "1"})) << "no X found";
 }
 
 TEST_F(TicTacToeRotations, ClosingTheTherapyDuringTheDisplayStopsItsTimer) {

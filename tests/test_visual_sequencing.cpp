@@ -53,7 +53,6 @@ protected:
         }
         return texts.join(" | ");
     }
-    QStringList scoreValues(const QStringList& names) { return Texts(&Loaded<frmVSS2s>(), names); }
     QStringList waits;
 };
 
@@ -63,25 +62,17 @@ TEST_F(VisualSequencingScreens, OptionsSwitchBetweenFixedAndIncreasingLength) {
     Click(o.optSequencing);
     EXPECT_EQ(o.cboMaxSeq->Text(), "0");
     EXPECT_FALSE(o.cboMaxSeq->isVisible() || o.Label2->isVisible());
-    EXPECT_EQ(o.chkSeqType->text(), "New Sequence Each Time");
-    Click(o.chkSeqType);
-    EXPECT_EQ(o.chkSeqType->text(), "Same Sequence Each Time");
     o.cboMaxSeq->SetText("12");
     Click(o.optFixed);
     EXPECT_EQ(o.cboMaxSeq->Text(), "3") << "fixed after increasing starts again from 3";
     EXPECT_TRUE(o.cboMaxSeq->isVisible() && !o.chkSeqType->isVisible());
 }
 
-TEST_F(VisualSequencingScreens, TherapyOpensWithAWhiteBoardThatTakesNoClicksYet) {
-    frmVSS2t& t = startTherapy();
-    EXPECT_EQ(litSquares(), "");
-    EXPECT_TRUE(t.cmdNextPat->isEnabled() && !t.cmdRepeat->isVisible());
-    clickSquares({1});
-    EXPECT_EQ(fake().Beeps + fake().Sleeps.size(), 0) << "no sequence shown: nothing to judge";
-}
-
 TEST_F(VisualSequencingScreens, EachSquareIsLitForTheDisplayTimeWithTheCursorHidden) {
     frmVSS2t& t = startTherapy();
+    EXPECT_TRUE(litSquares().isEmpty() && !t.cmdRepeat->isVisible());
+    clickSquares({1});
+    EXPECT_EQ(fake().Beeps + fake().Sleeps.size(), 0) << "no sequence shown: nothing to judge";
     bool hiddenWhileLit = true;
     fake().OnSleep = [&](int ms) {
         waits << QString("%1:%2").arg(ms).arg(litSquares());
@@ -295,7 +286,8 @@ TEST_F(VisualSequencingScreens, UsedUpPracticeTimePlaysTheCueThenOpensTheScores)
     Click(t.cmdNextPat);
     EXPECT_EQ(waits, (QStringList{"250:*", "250:", "250:*", "250:", "250:*", "250:"}));
     EXPECT_TRUE(IsShown(frmVSS2s::Name));
-    EXPECT_EQ(scoreValues({"lblTotSeqDis", "lblPracTime"}), QStringList({"1", "1 Mins  1 Secs"}));
+    EXPECT_EQ(Texts(&Loaded<frmVSS2s>(), {"lblTotSeqDis", "lblPracTime"}),
+              QStringList({"1", "1 Mins  1 Secs"}));
 }
 
 TEST_F(VisualSequencingScreens, ScoresShowTheThreePercentagesAndTheModeOfTheRun) {
@@ -312,23 +304,15 @@ TEST_F(VisualSequencingScreens, ScoresShowTheThreePercentagesAndTheModeOfTheRun)
     clickSquares({7, 8, 9});
     nextSequence({1, 5, 9});
     clickSquares({1});
-    Click(t.cmdStart);
-    Click(t.cmdScores);
-    frmVSS2s& scores = Loaded<frmVSS2s>();
-    EXPECT_EQ(scores.Caption("Label1")->text(), "  Fixed Sequence Length  ");
-    EXPECT_EQ(scores.Caption("lblAuto3")->text(), "Sequence Length");
-    EXPECT_EQ(
-        scoreValues({"lblTotSeqCor", "lblTotSeqDis", "lblPerCor", "lblRepeats", "lblPerRepeat",
-                     "lblTotTargCor", "lblTotTarDis", "lblPercor2", "lblAuto2", "lblAuto4"}),
-        QStringList({"3", "4", "75%", "2", "50%", "10", "18", "55%", "0.50 Secs", "3"}));
-    Click(&scores, "cmdOptions");
+    EXPECT_EQ(scoreLines({"lblTotSeqCor", "lblTotSeqDis", "lblPerCor", "lblRepeats", "lblPerRepeat",
+                          "lblTotTargCor", "lblTotTarDis", "lblPercor2", "lblAuto2", "lblAuto4",
+                          "Label1", "lblAuto3"}),
+              QStringList({"3", "4", "75%", "2", "50%", "10", "18", "55%", "0.50 Secs", "3",
+                           "  Fixed Sequence Length  ", "Sequence Length"}));
 
-    Click(options().optSequencing);
+    Click(backToOptions().optSequencing);
     startTherapy();
-    Click(therapy().cmdStart);
-    Click(therapy().cmdScores);
-    EXPECT_EQ(Loaded<frmVSS2s>().Caption("Label1")->text(), "  Increasing Sequence Lengths  ");
-    EXPECT_EQ(Loaded<frmVSS2s>().Caption("lblAuto3")->text(), "Max Seq Length");
-    EXPECT_EQ(scoreValues({"lblPerCor", "lblPerRepeat", "lblPercor2", "lblAuto4"}),
-              QStringList({"", "", "", "0"}));
+    EXPECT_EQ(
+        scoreLines({"lblPerCor", "lblPerRepeat", "lblPercor2", "lblAuto4", "Label1", "lblAuto3"}),
+        QStringList({"", "", "", "0", "  Increasing Sequence Lengths  ", "Max Seq Length"}));
 }

@@ -2,10 +2,13 @@
 // typed values, and the texts of a screen's labels.
 #pragma once
 
+#include "shell/controls/cell_grid.h"
 #include "shell/controls/combo_box.h"
+#include "shell/framework/adaptive_level.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/kova_test.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <gtest/gtest.h>
 #include <vector>
@@ -58,4 +61,33 @@ inline QStringList Texts(const QWidget* form, const QStringList& labels) {
         texts << Find<QLabel>(form, label)->text();
     }
     return texts;
+}
+
+// Turns the adaptive mode on in an options screen and types the level it
+// starts at into its box.
+inline void ChooseAdaptive(QWidget& options, int startLevel) {
+    Click(Find<QCheckBox>(&options, AdaptiveNames::ModeCheck));
+    auto* start = Find<ValidatingComboBox>(&options, AdaptiveNames::StartLevel);
+    TypeInto(start, QString::number(startLevel));
+    TabOut(start);
+}
+
+// The cells of a grid, by index, that show that caption or that colour.
+inline QList<int> CellsCaptioned(const CellGrid* grid, const QString& caption) {
+    QList<int> cells;
+    for (int k = 0; k < grid->Count(); ++k) {
+        if (grid->Cell(k)->Caption() == caption) {
+            cells << k;
+        }
+    }
+    return cells;
+}
+inline QList<int> CellsColoured(const CellGrid* grid, const QColor& colour) {
+    QList<int> cells;
+    for (int k = 0; k < grid->Count(); ++k) {
+        if (grid->Cell(k)->BackColor() == colour) {
+            cells << k;
+        }
+    }
+    return cells;
 }

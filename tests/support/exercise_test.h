@@ -2,6 +2,7 @@
 // screen shown, as the main menu leaves it.
 #pragma once
 
+#include "tests/support/exercise_checks.h"
 #include "tests/support/kova_test.h"
 
 template <class Options, class Therapy, void (*Register)()> class ExerciseTest : public KovaTest {
@@ -19,5 +20,31 @@ protected:
         Click(&options(), "cmdStart");
         Click(therapy().cmdStart);
         return therapy();
+    }
+    // Stops the therapy when it runs, opens its scores screen and reads the
+    // named lines there.
+    QStringList scoreLines(const QStringList& lines) {
+        Therapy& t = therapy();
+        if (t.cmdStart->text() == "Stop") {
+            Click(t.cmdStart);
+        }
+        Click(&t, "cmdScores");
+        return Texts(&Forms::Get(options().Names().scores), lines);
+    }
+    // Back to the options from the scores screen when it is shown, otherwise
+    // from the therapy, stopped first.
+    Options& backToOptions() {
+        const QString scores = options().Names().scores;
+        if (IsShown(scores)) {
+            Click(&Forms::Get(scores), "cmdOptions");
+        } else {
+            Therapy& t = therapy();
+            if (t.cmdStart->text() == "Stop") {
+                Click(t.cmdStart);
+            }
+            Click(&t, "cmdOptions");
+        }
+        ProcessEvents();
+        return options();
     }
 };
