@@ -73,21 +73,18 @@ inline void ChooseAdaptive(QWidget& options, int startLevel) {
 }
 
 // The cells of a grid, by index, that show that caption or that colour.
-inline QList<int> CellsCaptioned(const CellGrid* grid, const QString& caption) {
+template <class Shows> QList<int> CellsShowing(const CellGrid* grid, Shows shows) {
     QList<int> cells;
     for (int k = 0; k < grid->Count(); ++k) {
-        if (grid->Cell(k)->Caption() == caption) {
+        if (shows(*grid->Cell(k))) {
             cells << k;
         }
     }
     return cells;
 }
+inline QList<int> CellsCaptioned(const CellGrid* grid, const QString& caption) {
+    return CellsShowing(grid, [&](const auto& cell) { return cell.Caption() == caption; });
+}
 inline QList<int> CellsColoured(const CellGrid* grid, const QColor& colour) {
-    QList<int> cells;
-    for (int k = 0; k < grid->Count(); ++k) {
-        if (grid->Cell(k)->BackColor() == colour) {
-            cells << k;
-        }
-    }
-    return cells;
+    return CellsShowing(grid, [&](const auto& cell) { return cell.BackColor() == colour; });
 }
